@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFLogin : public TForm {
+    Q_OBJECT
+public:
+    explicit TFLogin(QWidget *parent = nullptr);
+};
+
+extern TFLogin *FLogin;

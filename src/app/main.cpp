@@ -1,0 +1,20 @@
+// Sistem Nota: sets the title, creates the window set, shows the login
+// window and runs until the program is ended. The command line is ignored.
+#include "access/Login.h"
+#include "app/Startup.h"
+#include "app/WindowSet.h"
+#include "controls/Application.h"
+
+int main(int argc, char **argv)
+{
+    // Window designs are in pixels at 96 dots per inch.
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    NotaApplication app(argc, argv);
+    startup::initialise();
+    windowset::create();
+    FLogin->Show();
+    const int code = app.exec();
+    windowset::destroy();
+    return code;
+}

@@ -1,0 +1,220 @@
+#include "core/NumberText.h"
+
+#include "core/Errors.h"
+#include "core/FormatSettings.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace numtext {
+namespace {
+
+constexpr int kPrecision = 15;
+
+struct Decimal {
+    bool negative = false;
+    QString digits;  // significant digits without leading or trailing zeros; empty for zero
+    int exponent = 0;  // value = 0.d1d2d3... * 10^exponent
+};
+
+// The value rounded to 15 significant digits, as decimal digits.
+Decimal toDecimal(long double value)
+{
+    Decimal d;
+    if (value == 0 || !std::isfinite(static_cast<double>(value)))
+        return d;
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*Le", kPrecision - 1, value);
+    const QString text = QString::fromLatin1(buf);  // -d.dddddddddddddde+XX
+    const int ePos = text.indexOf(QLatin1Char('e'));
+    QString mantissa = text.left(ePos);
+    d.negative = mantissa.startsWith(QLatin1Char('-'));
+    mantissa.remove(QLatin1Char('-')).remove(QLatin1Char('.'));
+    d.exponent = text.mid(ePos + 1).toInt() + 1;
+    while (mantissa.endsWith(QLatin1Char('0')))
+        mantissa.chop(1);
+    d.digits = mantissa;
+    return d;
+}
+
+QString trimmedDigits(QString s)
+{
+    while (s.endsWith(QLatin1Char('0')))
+        s.chop(1);
+    return s;
+}
+
+} // namespace
+
+QString floatToStr(long double value)
+{
+    if (std::isnan(static_cast<double>(value)))
+        return QStringLiteral("NAN");
+    if (std::isinf(static_cast<double>(value)))
+        return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
+    const Decimal d = toDecimal(value);
+    if (d.digits.isEmpty())
+        return QStringLiteral("0");
+    const QChar sep = FormatSettings::current().decimalSeparator;
+    QString out = d.negative ? QStringLiteral("-") : QString();
+    if (d.exponent > kPrecision || d.exponent < -4) {
+        // Scientific: d[.ddd]E<exp>
+        out += d.digits.at(0);
+        if (d.digits.size() > 1)
+            out += sep + d.digits.mid(1);
+        out += QLatin1Char('E') + QString::number(d.exponent - 1);
+        return out;
+    }
+    if (d.exponent <= 0) {
+        out += QLatin1Char('0') + QString(sep) + QString(-d.exponent, QLatin1Char('0')) + d.digits;
+        return out;
+    }
+    if (d.digits.size() <= d.exponent) {
+        out += d.digits + QString(d.exponent - d.digits.size(), QLatin1Char('0'));
+        return out;
+    }
+    out += d.digits.left(d.exponent) + sep + d.digits.mid(d.exponent);
+    return out;
+}
+
+bool tryStrToFloat(const QString &text, long double &value)
+{
+    const QChar sep = FormatSettings::current().decimalSeparator;
+    const QString s = text.trimmed();
+    QByteArray plain;
+    int i = 0;
+    const int n = s.size();
+    if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+        plain += char(s[i++].unicode());
+    int digits = 0;
+    while (i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
+        plain += char(s[i++].unicode());
+        ++digits;
+    }
+    if (i < n && s[i] == sep) {
+        plain += '.';
+        ++i;
+        while (i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
+            plain += char(s[i++].unicode());
+            ++digits;
+        }
+    }
+    if (digits == 0)
+        return false;
+    if (i < n && (s[i] == QLatin1Char('e') || s[i] == QLatin1Char('E'))) {
+        plain += 'e';
+        ++i;
+        if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
+            plain += char(s[i++].unicode());
+        int expDigits = 0;
+        while (i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
+            plain += char(s[i++].unicode());
+            ++expDigits;
+        }
+        if (expDigits == 0)
+            return false;
+    }
+    if (i != n)
+        return false;
+    char *end = nullptr;
+    const long double v = std::strtold(plain.constData(), &end);
+    if (end != plain.constData() + plain.size() || !std::isfinite(static_cast<double>(v)))
+        return false;
+    value = v;
+    return true;
+}
+
+long double strToFloat(const QString &text)
+{
+    long double v = 0;
+    if (!tryStrToFloat(text, v))
+        throw EConvertError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return v;
+}
+
+bool tryStrToInt(const QString &text, qint64 &value)
+{
+    const QString s = text.trimmed();
+    if (s.isEmpty())
+        return false;
+    int i = 0;
+    if (s[0] == QLatin1Char('+') || s[0] == QLatin1Char('-'))
+        ++i;
+    if (i == s.size())
+        return false;
+    for (int k = i; k < s.size(); ++k)
+        if (s[k] < QLatin1Char('0') || s[k] > QLatin1Char('9'))
+            return false;
+    bool ok = false;
+    const qint64 v = s.toLongLong(&ok);
+    if (!ok)
+        return false;
+    value = v;
+    return true;
+}
+
+qint64 strToInt(const QString &text)
+{
+    qint64 v = 0;
+    if (!tryStrToInt(text, v))
+        throw EConvertError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return v;
+}
+
+QString formatMoney(long double value)
+{
+    const FormatSettings &fs = FormatSettings::current();
+    // Round the 15-digit decimal form half away from zero to two decimals, so
+    // 1234.565 shows as 1234,57 as a person would expect.
+    const Decimal d = toDecimal(value);
+    QString intPart;
+    QString frac;
+    if (!d.digits.isEmpty()) {
+        QString all = d.digits;
+        int pointPos = d.exponent;  // digits before the decimal point
+        if (pointPos < 0) {
+            all = QString(-pointPos, QLatin1Char('0')) + all;
+            pointPos = 0;
+        }
+        if (all.size() < pointPos + 3)
+            all += QString(pointPos + 3 - all.size(), QLatin1Char('0'));
+        // Keep integer digits and two fraction digits, then round on the third.
+        QString kept = all.left(pointPos + 2);
+        const bool roundUp = all.at(pointPos + 2) >= QLatin1Char('5');
+        if (roundUp) {
+            int k = kept.size() - 1;
+            while (k >= 0) {
+                if (kept[k] == QLatin1Char('9')) {
+                    kept[k] = QLatin1Char('0');
+                    --k;
+                } else {
+                    kept[k] = QChar(kept[k].unicode() + 1);
+                    break;
+                }
+            }
+            if (k < 0) {
+                kept.prepend(QLatin1Char('1'));
+                ++pointPos;
+            }
+        }
+        intPart = kept.left(pointPos);
+        frac = trimmedDigits(kept.mid(pointPos));
+        while (intPart.startsWith(QLatin1Char('0')))
+            intPart.remove(0, 1);
+    }
+    QString grouped;
+    for (int i = 0; i < intPart.size(); ++i) {
+        if (i > 0 && (intPart.size() - i) % 3 == 0)
+            grouped += fs.thousandSeparator;
+        grouped += intPart[i];
+    }
+    QString out = QStringLiteral("Rp ") + grouped;
+    if (!frac.isEmpty())
+        out += fs.decimalSeparator + frac;
+    if (d.negative && (!intPart.isEmpty() || !frac.isEmpty()))
+        out.prepend(QLatin1Char('-'));
+    return out;
+}
+
+} // namespace numtext

@@ -1,0 +1,13 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFlihatN : public TForm {
+    Q_OBJECT
+public:
+    explicit TFlihatN(QWidget *parent = nullptr);
+
+protected:
+    void FormClose() override;
+};
+
+extern TFlihatN *FlihatN;

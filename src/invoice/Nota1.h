@@ -1,0 +1,13 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFNota1 : public TForm {
+    Q_OBJECT
+public:
+    explicit TFNota1(QWidget *parent = nullptr);
+
+protected:
+    void FormClose() override;
+};
+
+extern TFNota1 *FNota1;

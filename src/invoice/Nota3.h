@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFNota3 : public TForm {
+    Q_OBJECT
+public:
+    explicit TFNota3(QWidget *parent = nullptr);
+};
+
+extern TFNota3 *FNota3;

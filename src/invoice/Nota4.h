@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFNota4 : public TForm {
+    Q_OBJECT
+public:
+    explicit TFNota4(QWidget *parent = nullptr);
+};
+
+extern TFNota4 *FNota4;

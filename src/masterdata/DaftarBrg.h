@@ -1,0 +1,13 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFDaftarBrg : public TForm {
+    Q_OBJECT
+public:
+    explicit TFDaftarBrg(QWidget *parent = nullptr);
+
+protected:
+    void FormClose() override;
+};
+
+extern TFDaftarBrg *FDaftarBrg;

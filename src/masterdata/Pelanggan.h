@@ -1,0 +1,13 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFPelanggan : public TForm {
+    Q_OBJECT
+public:
+    explicit TFPelanggan(QWidget *parent = nullptr);
+
+protected:
+    void FormClose() override;
+};
+
+extern TFPelanggan *FPelanggan;

@@ -1,0 +1,19 @@
+#include "masterdata/TLGroup.h"
+#include "access/MainMenu.h"
+
+TForm1 *Form1 = nullptr;
+
+TForm1::TForm1(QWidget *parent) : TForm(parent)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setCaption(QStringLiteral("Tambah List Group"));
+    setBorder(BorderStyle::Sizeable, SystemMenu | Minimize | Maximize);
+    setClientSize(305, 240);
+    setPlacement(Placement::Designed, QPoint(358, 216));
+    setFormFont(QStringLiteral("Tahoma"), 8);
+}
+
+void TForm1::FormClose()
+{
+    FMain->Show();
+}

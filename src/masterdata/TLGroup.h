@@ -1,0 +1,13 @@
+#pragma once
+#include "controls/Form.h"
+
+class TForm1 : public TForm {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget *parent = nullptr);
+
+protected:
+    void FormClose() override;
+};
+
+extern TForm1 *Form1;

@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFup1 : public TForm {
+    Q_OBJECT
+public:
+    explicit TFup1(QWidget *parent = nullptr);
+};
+
+extern TFup1 *Fup1;

@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFPrintN : public TForm {
+    Q_OBJECT
+public:
+    explicit TFPrintN(QWidget *parent = nullptr);
+};
+
+extern TFPrintN *FPrintN;

@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFPrintN2 : public TForm {
+    Q_OBJECT
+public:
+    explicit TFPrintN2(QWidget *parent = nullptr);
+};
+
+extern TFPrintN2 *FPrintN2;

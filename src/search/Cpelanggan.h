@@ -1,0 +1,10 @@
+#pragma once
+#include "controls/Form.h"
+
+class TFCPelanggan : public TForm {
+    Q_OBJECT
+public:
+    explicit TFCPelanggan(QWidget *parent = nullptr);
+};
+
+extern TFCPelanggan *FCPelanggan;

@@ -1,0 +1,106 @@
+// Start-up: the 22 windows in their binding order, one instance each.
+#include "TestMain.h"
+#include "access/Login.h"
+#include "access/MainMenu.h"
+#include "app/WindowSet.h"
+#include "controls/Form.h"
+
+class TestWindowSet : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { windowset::create(); }
+    void cleanup() { windowset::destroy(); nApp->resetTerminated(); }
+    void createdInBindingOrder();
+    void captionsAndFrames_data();
+    void captionsAndFrames();
+    void onlyLoginVisibleAfterStart();
+    void showingAShownWindowKeepsOneInstance();
+    void closingLoginEndsProgram();
+    void hidingLoginDoesNotEndProgram();
+};
+
+void TestWindowSet::createdInBindingOrder()
+{
+    QStringList names;
+    for (TForm *f : windowset::all())
+        names << f->objectName();
+    QCOMPARE(names, (QStringList{"FLogin", "FMain", "FDaftarBrg", "FHelp1", "Fup1", "FNota1", "FNota2",
+                                 "FPelanggan", "Fabout", "FNota3", "FNota4", "Fexit", "FlihatN", "FPrintN",
+                                 "FPrintN2", "FPass", "FRPelanggan", "FRBarang", "FCBarang", "FCPelanggan",
+                                 "Form1", "Form2"}));
+    QCOMPARE(nApp->mainForm(), static_cast<TForm *>(FLogin));
+    QCOMPARE(NotaApplication::title(), QStringLiteral("Kervano Nota Application"));
+}
+
+void TestWindowSet::captionsAndFrames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<int>("icons");
+    QTest::addColumn<QSize>("client");
+    QTest::newRow("login") << "FLogin" << "Login" << (TForm::SystemMenu | TForm::Minimize) << QSize(417, 193);
+    QTest::newRow("help") << "FHelp1" << "Help Keterangan Tombol" << int(TForm::SystemMenu) << QSize(502, 245);
+    QTest::newRow("update") << "Fup1" << "Update" << int(TForm::NoIcons) << QSize(443, 88);
+    QTest::newRow("nota baru") << "FNota1" << "Nota Baru" << int(TForm::SystemMenu) << QSize(927, 568);
+    QTest::newRow("add list") << "FNota2" << "Add Barang dari Daftar Barang" << int(TForm::NoIcons) << QSize(688, 328);
+    QTest::newRow("pelanggan") << "FPelanggan" << "Daftar Pelanggan" << int(TForm::SystemMenu) << QSize(564, 359);
+    QTest::newRow("about") << "Fabout" << "About" << int(TForm::SystemMenu) << QSize(344, 281);
+    QTest::newRow("picker") << "FNota3" << "Cari Daftar Pelanggan" << int(TForm::NoIcons) << QSize(420, 142);
+    QTest::newRow("manual") << "FNota4" << "Add Manual" << int(TForm::NoIcons) << QSize(519, 278);
+    QTest::newRow("exit") << "Fexit" << "" << int(TForm::NoIcons) << QSize(371, 115);
+    QTest::newRow("lihat") << "FlihatN" << "Lihat Nota" << int(TForm::SystemMenu) << QSize(918, 351);
+    QTest::newRow("barang") << "FDaftarBrg" << "Daftar Barang" << int(TForm::SystemMenu) << QSize(870, 300);
+    QTest::newRow("cari barang") << "FCBarang" << "Pencarian Daftar Barang" << int(TForm::SystemMenu) << QSize(774, 557);
+    QTest::newRow("cari pelanggan") << "FCPelanggan" << "Pencarian Daftar Pelanggan" << int(TForm::SystemMenu) << QSize(777, 580);
+}
+
+void TestWindowSet::captionsAndFrames()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(int, icons);
+    QFETCH(QSize, client);
+    TForm *form = nullptr;
+    for (TForm *f : windowset::all())
+        if (f->objectName() == name)
+            form = f;
+    QVERIFY(form);
+    QCOMPARE(form->caption(), caption);
+    QCOMPARE(form->borderIcons(), icons);
+    QCOMPARE(form->clientSize(), client);
+}
+
+void TestWindowSet::onlyLoginVisibleAfterStart()
+{
+    FLogin->Show();
+    for (TForm *f : windowset::all())
+        QCOMPARE(f->isVisible(), f == FLogin);
+    FLogin->Hide();
+}
+
+void TestWindowSet::showingAShownWindowKeepsOneInstance()
+{
+    const int before = QApplication::topLevelWidgets().size();
+    FMain->Show();
+    FMain->Show();
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    QVERIFY(FMain->isVisible());
+    FMain->Hide();
+}
+
+void TestWindowSet::closingLoginEndsProgram()
+{
+    FLogin->Show();
+    FLogin->Close();
+    QVERIFY(nApp->terminated());
+}
+
+void TestWindowSet::hidingLoginDoesNotEndProgram()
+{
+    FLogin->Show();
+    FLogin->Hide();
+    QVERIFY(!nApp->terminated());
+}
+
+NOTA_TEST_MAIN(TestWindowSet)
+#include "test_windowset.moc"

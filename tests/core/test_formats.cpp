@@ -1,0 +1,270 @@
+// Number, money, date and text formats in an Indonesian and an English locale.
+#include "TestMain.h"
+#include "TestSupport.h"
+#include "core/DateText.h"
+#include "core/Errors.h"
+#include "core/NumberText.h"
+#include "core/PasswordHash.h"
+#include "core/TextCut.h"
+
+class TestFormats : public QObject {
+    Q_OBJECT
+private slots:
+    void plainNumberText_data();
+    void plainNumberText();
+    void plainNumberRoundTrip_data();
+    void plainNumberRoundTrip();
+    void badNumberText_data();
+    void badNumberText();
+    void wholeNumbers();
+    void money_data();
+    void money();
+    void moneyArithmeticKeepsExtendedPrecision();
+    void dates();
+    void dateTimeLeavesOutMidnight();
+    void shortDateRoundTrip_data();
+    void shortDateRoundTrip();
+    void textCut_data();
+    void textCut();
+    void passwordHash();
+};
+
+void TestFormats::plainNumberText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+    const struct {
+        double v;
+        const char *id;
+        const char *en;
+    } rows[] = {
+        {40500, "40500", "40500"},
+        {10801.875, "10801,875", "10801.875"},
+        {39375, "39375", "39375"},
+        {0.1, "0,1", "0.1"},
+        {-2, "-2", "-2"},
+        {0, "0", "0"},
+        {1e20, "1E20", "1E20"},
+        {1.5e20, "1,5E20", "1.5E20"},
+        {123456789012345.0, "123456789012345", "123456789012345"},
+        {1234567890123456.0, "1,23456789012346E15", "1.23456789012346E15"},
+        {0.00001, "0,00001", "0.00001"},
+        {0.000001, "1E-6", "1E-6"},
+        {1.0 / 3.0, "0,333333333333333", "0.333333333333333"},
+        {15000, "15000", "15000"},
+    };
+    for (const auto &r : rows) {
+        QTest::addRow("id %s", r.en) << "id" << r.v << QString::fromLatin1(r.id);
+        QTest::addRow("en %s", r.en) << "en" << r.v << QString::fromLatin1(r.en);
+    }
+}
+
+void TestFormats::plainNumberText()
+{
+    QFETCH(QString, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+    PinnedLocale pin(locale == QLatin1String("id") ? indonesian() : english());
+    QCOMPARE(numtext::floatToStr(value), text);
+}
+
+void TestFormats::plainNumberRoundTrip_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<double>("value");
+    QTest::newRow("integer") << "40500" << 40500.0;
+    QTest::newRow("fraction") << "10801,875" << 10801.875;
+    QTest::newRow("blanks around") << "  12,5 " << 12.5;
+    QTest::newRow("sign") << "-3" << -3.0;
+    QTest::newRow("plus") << "+3" << 3.0;
+    QTest::newRow("exponent") << "1E20" << 1e20;
+    QTest::newRow("small exponent") << "1,5e-7" << 1.5e-7;
+    QTest::newRow("leading zeros") << "00" << 0.0;
+    QTest::newRow("no integer digits") << ",25" << 0.25;
+}
+
+void TestFormats::plainNumberRoundTrip()
+{
+    QFETCH(QString, text);
+    QFETCH(double, value);
+    PinnedLocale pin(indonesian());
+    QCOMPARE(double(numtext::strToFloat(text)), value);
+    // What floatToStr writes reads back to the same value.
+    QCOMPARE(double(numtext::strToFloat(numtext::floatToStr(value))), value);
+}
+
+void TestFormats::badNumberText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::newRow("empty") << "";
+    QTest::newRow("letters") << "abc";
+    QTest::newRow("thousands separator") << "1.500";  // "." groups thousands in id
+    QTest::newRow("two separators") << "1,2,3";
+    QTest::newRow("exponent without digits") << "1E";
+    QTest::newRow("sign alone") << "-";
+    QTest::newRow("inner blank") << "1 2";
+    QTest::newRow("infinity") << "INF";
+}
+
+void TestFormats::badNumberText()
+{
+    QFETCH(QString, text);
+    PinnedLocale pin(indonesian());
+    try {
+        numtext::strToFloat(text);
+        QFAIL("no error raised");
+    } catch (const EConvertError &e) {
+        QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    }
+}
+
+void TestFormats::wholeNumbers()
+{
+    QCOMPARE(numtext::strToInt(QStringLiteral("0")), 0);
+    QCOMPARE(numtext::strToInt(QStringLiteral(" 41")), 41);
+    QCOMPARE(numtext::strToInt(QStringLiteral("-7")), -7);
+    for (const QString &bad : {QStringLiteral(""), QStringLiteral("1,5"), QStringLiteral("x1"), QStringLiteral("99999999999999999999")}) {
+        try {
+            numtext::strToInt(bad);
+            QFAIL(qPrintable(QStringLiteral("accepted ") + bad));
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid integer value").arg(bad));
+        }
+    }
+}
+
+void TestFormats::money_data()
+{
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("id");
+    QTest::addColumn<QString>("en");
+    QTest::newRow("one and a half million") << 1500000.0 << "Rp 1.500.000" << "Rp 1,500,000";
+    QTest::newRow("one fraction digit") << 1234.5 << "Rp 1.234,5" << "Rp 1,234.5";
+    QTest::newRow("zero") << 0.0 << "Rp " << "Rp ";
+    QTest::newRow("below one") << 0.25 << "Rp ,25" << "Rp .25";
+    QTest::newRow("rounded to two") << 1234.567 << "Rp 1.234,57" << "Rp 1,234.57";
+    QTest::newRow("rounds up to whole") << 1234.999 << "Rp 1.235" << "Rp 1,235";
+    QTest::newRow("half rounds away") << 1234.565 << "Rp 1.234,57" << "Rp 1,234.57";
+    QTest::newRow("negative") << -1234.5 << "-Rp 1.234,5" << "-Rp 1,234.5";
+    QTest::newRow("negative rounding to zero") << -0.001 << "Rp " << "Rp ";
+    QTest::newRow("three digits") << 999.0 << "Rp 999" << "Rp 999";
+    QTest::newRow("carry into new group") << 999999.995 << "Rp 1.000.000" << "Rp 1,000,000";
+    QTest::newRow("amount") << 40500.0 << "Rp 40.500" << "Rp 40,500";
+}
+
+void TestFormats::money()
+{
+    QFETCH(double, value);
+    QFETCH(QString, id);
+    QFETCH(QString, en);
+    {
+        PinnedLocale pin(indonesian());
+        QCOMPARE(numtext::formatMoney(value), id);
+    }
+    PinnedLocale pin(english());
+    QCOMPARE(numtext::formatMoney(value), en);
+}
+
+void TestFormats::moneyArithmeticKeepsExtendedPrecision()
+{
+    PinnedLocale pin(english());
+    // price x quantity less the discount, as the invoice lines compute it
+    const Money price = numtext::strToFloat(QStringLiteral("15000"));
+    const Money qty = numtext::strToFloat(QStringLiteral("3"));
+    const Money disc = numtext::strToFloat(QStringLiteral("12.5")) / 100;
+    const Money amount = price * qty - (price * qty) * disc;
+    QCOMPARE(numtext::floatToStr(amount), QStringLiteral("39375"));
+    const Money odd = Money(10.1L) * 3 * (1 - Money(0.125L));
+    QCOMPARE(numtext::floatToStr(odd), QStringLiteral("26.5125"));
+}
+
+void TestFormats::dates()
+{
+    const QDate d(2009, 12, 5);
+    {
+        PinnedLocale pin(indonesian());
+        QCOMPARE(datetext::formatDate(datetext::kDisplayDate, d), QStringLiteral("05 Des 2009"));
+        QCOMPARE(datetext::formatDate(datetext::kLongDateLabel, QDate(2026, 12, 7)),
+                 QStringLiteral("Senin, 7 Desember 2026 "));
+        QCOMPARE(datetext::shortDate(d), QStringLiteral("05/12/2009"));
+    }
+    PinnedLocale pin(english());
+    QCOMPARE(datetext::formatDate(datetext::kDisplayDate, d), QStringLiteral("05 Dec 2009"));
+    QCOMPARE(datetext::formatDate(datetext::kLongDateLabel, QDate(2026, 12, 7)),
+             QStringLiteral("Monday, 7 December 2026 "));
+    QCOMPARE(datetext::shortDate(d), QStringLiteral("12/5/2009"));
+    QCOMPARE(datetext::formatDate(datetext::kDisplayDate, QDate()), QString());
+}
+
+void TestFormats::dateTimeLeavesOutMidnight()
+{
+    PinnedLocale pin(indonesian());
+    QCOMPARE(datetext::dateTimeText(QDateTime(QDate(2026, 12, 9), QTime(0, 0))), QStringLiteral("09/12/2026"));
+    QCOMPARE(datetext::dateTimeText(QDateTime(QDate(2026, 12, 9), QTime(14, 5, 9))),
+             QStringLiteral("09/12/2026 14.05.09"));
+    QCOMPARE(datetext::dateTimeText(QDateTime(QDate(2026, 12, 9), QTime(0, 0, 1))),
+             QStringLiteral("09/12/2026 00.00.01"));
+}
+
+void TestFormats::shortDateRoundTrip_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("id") << "id";
+    QTest::newRow("en") << "en";
+}
+
+void TestFormats::shortDateRoundTrip()
+{
+    QFETCH(QString, locale);
+    PinnedLocale pin(locale == QLatin1String("id") ? indonesian() : english());
+    for (const QDate &d : {QDate(2009, 12, 5), QDate(2026, 1, 31), QDate(2000, 2, 29)})
+        QCOMPARE(datetext::strToDate(datetext::shortDate(d)), d);
+    for (const QString &bad : {QStringLiteral(""), QStringLiteral("31/31/2009"), QStringLiteral("abc"), QStringLiteral("1/2")}) {
+        try {
+            datetext::strToDate(bad);
+            QFAIL(qPrintable(QStringLiteral("accepted ") + bad));
+        } catch (const EConvertError &e) {
+            QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
+        }
+    }
+}
+
+void TestFormats::textCut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("width");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("shorter") << "abc" << 25 << "abc";
+    QTest::newRow("exact") << "abcde" << 5 << "abcde";
+    QTest::newRow("longer") << QString(40, QLatin1Char('N')) << 25 << QString(25, QLatin1Char('N'));
+    QTest::newRow("accented") << QStringLiteral("Jalan Süd é") << 8 << QStringLiteral("Jalan Sü");
+    QTest::newRow("outside basic plane") << QStringLiteral("ab\U0001F600cd") << 3 << QStringLiteral("ab\U0001F600");
+    QTest::newRow("cut before wide char") << QStringLiteral("ab\U0001F600cd") << 2 << QStringLiteral("ab");
+}
+
+void TestFormats::textCut()
+{
+    QFETCH(QString, text);
+    QFETCH(int, width);
+    QFETCH(QString, expected);
+    QCOMPARE(textcut::cutToWidth(text, width), expected);
+}
+
+void TestFormats::passwordHash()
+{
+    const QString stored = password::hash(QStringLiteral("Rahasia1"));
+    QVERIFY(password::isHash(stored));
+    QVERIFY(!stored.contains(QStringLiteral("Rahasia1")));
+    QVERIFY(password::verify(stored, QStringLiteral("Rahasia1")));
+    QVERIFY(!password::verify(stored, QStringLiteral("rahasia1")));
+    QVERIFY(!password::verify(stored, QString()));
+    // Two hashes of one password differ (salted).
+    QVERIFY(password::hash(QStringLiteral("Rahasia1")) != stored);
+    // Plain text left by a deployment is compared exactly.
+    QVERIFY(password::verify(QStringLiteral("admin"), QStringLiteral("admin")));
+    QVERIFY(!password::verify(QStringLiteral("admin"), QStringLiteral("Admin")));
+}
+
+NOTA_TEST_MAIN(TestFormats)
+#include "test_formats.moc"

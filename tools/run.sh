@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, provisions the default database when it
+# does not exist yet, and starts Sistem Nota.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${NOTA_BUILD_DIR:-$root/build}
+"$root/tools/install-deps.sh"
+"$root/tools/build.sh"
+if [ -x "$build/notadb" ]; then
+  db=$("$build/notadb" path)
+  if [ ! -e "$db" ]; then
+    echo "Creating the database $db (first account: admin / admin - change it under Admin > Ganti Password)"
+    "$build/notadb" init --user admin --password admin
+    "$build/notadb" sample
+  fi
+fi
+exec "$build/sistemnota"
