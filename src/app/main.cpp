@@ -1,7 +1,7 @@
 // Sistem Nota: sets the title, creates the window set, shows the login
 // window and runs until the program is ended. The command line is ignored.
 #include "access/Login.h"
-#include "app/Startup.h"
+#include "controls/Startup.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // main() for a QtTest program: the system's own application object, offscreen,
 // with resources and font mapping installed as at start.
-#include "app/Startup.h"
+#include "controls/Startup.h"
 #include "controls/Application.h"
 
 #include <QtTest>

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "controls/Startup.h"
 
 #include "controls/Application.h"
 #include "controls/Fonts.h"

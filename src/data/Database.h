@@ -1,0 +1,12 @@
+#pragma once
+// Aliases: the alias "KV" names one SQLite database file. The file is named
+// in <config>/sistemnota/alias.ini ([aliases] KV=/path/to/kv.sqlite), by the
+// environment variable NOTA_KV_DATABASE, or defaults to
+// <data>/sistemnota/kv.sqlite (XDG folders of the user).
+#include <QString>
+
+namespace database {
+QString aliasPath(const QString &alias);  // the file the alias names
+void setAliasPath(const QString &alias, const QString &path);  // for this run (tests, tools)
+QString defaultPath();
+} // namespace database

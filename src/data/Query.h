@@ -1,0 +1,17 @@
+#pragma once
+// A read-only query in the system's small SQL dialect:
+//   SELECT <column>, ... FROM <table> [WHERE <column> LIKE "<pattern>"] ORDER BY <column>
+// Keywords in any letter case, lines separated by line feeds or blanks; the
+// pattern is in double quotes (two double quotes stand for one) and is bound
+// as a parameter; every name is checked against the schema.
+#include "data/DataSet.h"
+
+class Query : public DataSet {
+    Q_OBJECT
+public:
+    explicit Query(QObject *parent = nullptr);
+    ~Query() override;
+
+    QString sql() const;
+    void setSql(const QString &text);  // closes the query first
+};
