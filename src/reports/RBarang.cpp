@@ -11,3 +11,7 @@ TFRBarang::TFRBarang(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Arial"), 10);
 }
+
+void TFRBarang::Preview()
+{
+}

@@ -11,3 +11,7 @@ TFRPelanggan::TFRPelanggan(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Arial"), 10);
 }
+
+void TFRPelanggan::Preview()
+{
+}

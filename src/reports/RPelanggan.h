@@ -5,6 +5,10 @@ class TFRPelanggan : public TForm {
     Q_OBJECT
 public:
     explicit TFRPelanggan(QWidget *parent = nullptr);
+
+    // Opens the report's own table and shows the list report in a
+    // non-modal preview; returns when the preview window closes.
+    void Preview();
 };
 
 extern TFRPelanggan *FRPelanggan;
