@@ -1,0 +1,68 @@
+#include "reports/DataSetRecords.h"
+
+#include "core/Errors.h"
+#include "data/DataSet.h"
+#include "reports/FieldPicture.h"
+
+DataSetRecords::DataSetRecords(DataSet *dataSet) : m_dataSet(dataSet) {}
+
+void DataSetRecords::first()
+{
+    if (m_dataSet && m_dataSet->active())
+        m_dataSet->first();
+}
+
+void DataSetRecords::next()
+{
+    if (m_dataSet && m_dataSet->active())
+        m_dataSet->next();
+}
+
+bool DataSetRecords::eof() const
+{
+    return !m_dataSet || !m_dataSet->active() || m_dataSet->isEmpty() || m_dataSet->eof();
+}
+
+int DataSetRecords::recordCount() const
+{
+    return m_dataSet && m_dataSet->active() ? m_dataSet->recordCount() : 0;
+}
+
+QString DataSetRecords::text(const QString &fieldName) const
+{
+    if (!m_dataSet || !m_dataSet->active() || m_dataSet->isEmpty())
+        return {};
+    try {
+        const Field *field = m_dataSet->findField(fieldName);
+        if (!field || field->isNull())
+            return {};
+        switch (field->kind()) {
+        case FieldKind::Graphic:
+            return {};
+        case FieldKind::Memo:
+            return field->asString();
+        default:
+            return field->displayText();
+        }
+    } catch (const EError &) {
+        return {};
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
+QImage DataSetRecords::picture(const QString &fieldName) const
+{
+    if (!m_dataSet || !m_dataSet->active() || m_dataSet->isEmpty())
+        return {};
+    try {
+        const Field *field = m_dataSet->findField(fieldName);
+        if (!field || field->kind() != FieldKind::Graphic || field->isNull())
+            return {};
+        return fieldpicture::decode(field->asBlob());
+    } catch (const EError &) {
+        return {};
+    } catch (const std::exception &) {
+        return {};
+    }
+}

@@ -1,0 +1,173 @@
+#include "reports/PageRenderer.h"
+
+#include "reports/TextMeasure.h"
+
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+Qt::Alignment horizontal(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Right:
+        return Qt::AlignRight;
+    case TextAlign::Center:
+        return Qt::AlignHCenter;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft;
+}
+
+QPageSize pageSizeOf(const PreparedReport &report)
+{
+    return QPageSize(QSizeF(report.paperWidth / 10.0, report.paperHeight / 10.0), QPageSize::Millimeter);
+}
+} // namespace
+
+namespace pagerender {
+
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom)
+{
+    if (pageIndex < 0 || pageIndex >= report.pageCount() || !painter.device())
+        return;
+    const QPaintDevice &device = *painter.device();
+    const qreal sx = device.logicalDpiX() / 254.0 * zoom;
+    const qreal sy = device.logicalDpiY() / 254.0 * zoom;
+    auto map = [sx, sy](const QRectF &r) { return QRectF(r.x() * sx, r.y() * sy, r.width() * sx, r.height() * sy); };
+
+    // A thin line: a tenth of a millimetre, never below one device pixel.
+    QPen thin(Qt::black, std::max<qreal>(1.0, sy));
+    thin.setJoinStyle(Qt::MiterJoin);
+
+    std::vector<QFont> fonts(report.fonts.size());
+    std::vector<bool> made(report.fonts.size(), false);
+
+    painter.save();
+    painter.fillRect(map(QRectF(0, 0, report.paperWidth, report.paperHeight)), Qt::white);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+
+    for (const DrawOp &op : report.pages[size_t(pageIndex)].ops) {
+        const QRectF rect = map(op.rect);
+        switch (op.kind) {
+        case DrawKind::Fill:
+            painter.fillRect(rect, QColor::fromRgba(op.color));
+            break;
+        case DrawKind::Shape:
+            painter.setPen(thin);
+            painter.setBrush(QColor::fromRgba(op.color));
+            painter.drawRect(rect);
+            break;
+        case DrawKind::Line: {
+            QPen pen = thin;
+            pen.setColor(QColor::fromRgba(op.color));
+            painter.setPen(pen);
+            painter.drawLine(rect.topLeft(), rect.bottomRight());
+            break;
+        }
+        case DrawKind::Picture:
+            if (op.resource >= 0 && size_t(op.resource) < report.pictures.size())
+                painter.drawImage(rect, report.pictures[size_t(op.resource)]);
+            break;
+        case DrawKind::Text: {
+            if (op.resource < 0 || size_t(op.resource) >= report.fonts.size())
+                break;
+            const size_t id = size_t(op.resource);
+            const PreparedFont &font = report.fonts[id];
+            if (!made[id]) {
+                fonts[id] = textmeasure::reportFont(font.family, font.pointSize * zoom, font.bold);
+                made[id] = true;
+            }
+            if (op.flags & drawflags::kOpaque)
+                painter.fillRect(rect, QColor::fromRgba(op.fill));
+            const QStringList lines = op.text.split(QLatin1Char('\n'));
+            const qreal lineHeight = font.lineHeight * sy;
+            const bool clip = op.flags & drawflags::kClip;
+            if (clip) {
+                painter.save();
+                painter.setClipRect(QRectF(rect.x(), rect.y(), rect.width(),
+                                           std::max(rect.height(), lineHeight * lines.size())));
+            }
+            painter.setFont(fonts[id]);
+            painter.setPen(QColor::fromRgba(op.color));
+            const Qt::Alignment align = horizontal(op.align()) | Qt::AlignTop;
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                const QRectF line(rect.x(), rect.y() + i * lineHeight, rect.width(), lineHeight);
+                painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
+            }
+            if (clip)
+                painter.restore();
+            break;
+        }
+        }
+    }
+    painter.restore();
+}
+
+QImage toImage(const PreparedReport &report, int pageIndex, int dpi)
+{
+    const QSize size(qCeil(report.paperWidth * dpi / 254.0), qCeil(report.paperHeight * dpi / 254.0));
+    QImage image(size, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dpi / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    paint(painter, report, pageIndex);
+    return image;
+}
+
+bool toPdf(const PreparedReport &report, const QString &fileName)
+{
+    QPdfWriter writer(fileName);
+    writer.setPageSize(pageSizeOf(report));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+    writer.setTitle(report.caption());
+    writer.setCreator(QStringLiteral("Sistem Nota"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return false;
+    for (int i = 0; i < report.pageCount(); ++i) {
+        if (i > 0)
+            writer.newPage();
+        paint(painter, report, i);
+    }
+    return painter.end();
+}
+
+bool print(QPrinter &printer, const PreparedReport &report)
+{
+    if (report.pageCount() == 0)
+        return true;
+    printer.setFullPage(true);
+    printer.setDocName(report.caption());
+    int from = 1;
+    int to = report.pageCount();
+    if (printer.printRange() == QPrinter::PageRange && printer.fromPage() > 0) {
+        from = std::max(1, printer.fromPage());
+        to = std::min(report.pageCount(), std::max(from, printer.toPage()));
+    }
+    if (from > to)
+        return true;
+    // Copies the printer cannot make itself are printed one after another.
+    const int copies = printer.supportsMultipleCopies() ? 1 : std::max(1, printer.copyCount());
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    bool firstSheet = true;
+    for (int copy = 0; copy < copies; ++copy) {
+        for (int page = from; page <= to; ++page) {
+            if (!firstSheet && !printer.newPage())
+                return false;
+            firstSheet = false;
+            paint(painter, report, page - 1);
+        }
+    }
+    return painter.end();
+}
+
+} // namespace pagerender

@@ -1,0 +1,22 @@
+#pragma once
+// What the report layout reads: the records of one dataset as text and
+// pictures. The driving source is stepped from its first record to the end;
+// any other source is read where its owner left it.
+#include <QImage>
+#include <QString>
+
+class RecordSource {
+public:
+    virtual ~RecordSource() = default;
+
+    virtual void first() = 0;
+    virtual void next() = 0;
+    virtual bool eof() const = 0;
+    virtual int recordCount() const = 0;
+
+    // The field's text as a report prints it (its display format where it has
+    // one); empty for a missing field, no current record or an unreadable value.
+    virtual QString text(const QString &field) const = 0;
+    // The picture of a graphic field; a null image when there is none.
+    virtual QImage picture(const QString &field) const = 0;
+};

@@ -1,0 +1,293 @@
+#include "reports/ReportFile.h"
+
+#include "core/Errors.h"
+
+#include <QBuffer>
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QtEndian>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+constexpr char kMagic[8] = {'N', 'O', 'T', 'A', 'R', 'P', 'T', '\x1A'};
+constexpr qsizetype kHeaderSize = 8 + 2 + 2 + 8;
+constexpr qsizetype kHashSize = 32;
+constexpr qint64 kLargestFile = qint64(1) << 30;
+// Smallest encoded sizes, to bound counts by the bytes that are left.
+constexpr qsizetype kMinFontBytes = 4 + 8 + 1 + 8;
+constexpr qsizetype kMinPictureBytes = 4;
+constexpr qsizetype kMinPageBytes = 4;
+constexpr qsizetype kMinOpBytes = 1 + 1 + 4 * 8 + 4 + 4 + 4 + 4;
+
+class Writer {
+public:
+    void u8(quint8 v) { m_bytes.append(char(v)); }
+    void u16(quint16 v) { raw(qToLittleEndian(v)); }
+    void u32(quint32 v) { raw(qToLittleEndian(v)); }
+    void i32(qint32 v) { raw(qToLittleEndian(v)); }
+    void u64(quint64 v) { raw(qToLittleEndian(v)); }
+    void f64(double v)
+    {
+        quint64 bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        u64(bits);
+    }
+    void bytes(const QByteArray &b)
+    {
+        u32(quint32(b.size()));
+        m_bytes.append(b);
+    }
+    void string(const QString &s) { bytes(s.toUtf8()); }
+    QByteArray &data() { return m_bytes; }
+
+private:
+    template <typename T>
+    void raw(T v) { m_bytes.append(reinterpret_cast<const char *>(&v), sizeof v); }
+    QByteArray m_bytes;
+};
+
+struct Damaged {};
+
+// Reads with bounds checks; any shortfall throws Damaged.
+class Reader {
+public:
+    explicit Reader(QByteArrayView bytes) : m_bytes(bytes) {}
+    qsizetype left() const { return m_bytes.size() - m_pos; }
+    quint8 u8() { return quint8(*take(1)); }
+    quint16 u16() { return qFromLittleEndian<quint16>(take(2)); }
+    quint32 u32() { return qFromLittleEndian<quint32>(take(4)); }
+    qint32 i32() { return qFromLittleEndian<qint32>(take(4)); }
+    quint64 u64() { return qFromLittleEndian<quint64>(take(8)); }
+    double f64()
+    {
+        const quint64 bits = u64();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        if (!std::isfinite(v))
+            throw Damaged{};
+        return v;
+    }
+    QByteArray bytes()
+    {
+        const quint32 n = u32();
+        if (n > quint64(left()))
+            throw Damaged{};
+        return QByteArray(reinterpret_cast<const char *>(take(n)), qsizetype(n));
+    }
+    QString string() { return QString::fromUtf8(bytes()); }
+    // A count of items each at least `minBytes` long.
+    quint32 count(qsizetype minBytes)
+    {
+        const quint32 n = u32();
+        if (quint64(n) * quint64(minBytes) > quint64(left()))
+            throw Damaged{};
+        return n;
+    }
+
+private:
+    const uchar *take(qsizetype n)
+    {
+        if (n > left())
+            throw Damaged{};
+        const auto *p = reinterpret_cast<const uchar *>(m_bytes.data()) + m_pos;
+        m_pos += n;
+        return p;
+    }
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
+};
+
+QByteArray pngOf(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+QByteArray payloadOf(const PreparedReport &report)
+{
+    Writer w;
+    w.string(report.title);
+    w.f64(report.paperWidth);
+    w.f64(report.paperHeight);
+    w.i32(report.printer.copies);
+    w.i32(report.printer.fromPage);
+    w.i32(report.printer.toPage);
+    w.u8(report.printer.duplex ? 1 : 0);
+    w.u8(quint8(report.printer.paperSource));
+    w.u8(report.complete ? 1 : 0);
+
+    w.u32(quint32(report.fonts.size()));
+    for (const PreparedFont &f : report.fonts) {
+        w.string(f.family);
+        w.f64(f.pointSize);
+        w.u8(f.bold ? 1 : 0);
+        w.f64(f.lineHeight);
+    }
+    w.u32(quint32(report.pictures.size()));
+    for (const QImage &picture : report.pictures)
+        w.bytes(pngOf(picture));
+    w.u32(quint32(report.pages.size()));
+    for (const PreparedPage &page : report.pages) {
+        w.u32(quint32(page.ops.size()));
+        for (const DrawOp &op : page.ops) {
+            w.u8(quint8(op.kind));
+            w.u8(op.flags);
+            w.f64(op.rect.x());
+            w.f64(op.rect.y());
+            w.f64(op.rect.width());
+            w.f64(op.rect.height());
+            w.u32(op.color);
+            w.u32(op.fill);
+            w.i32(op.resource);
+            w.string(op.text);
+        }
+    }
+    return std::move(w.data());
+}
+
+std::shared_ptr<PreparedReport> reportOf(QByteArrayView payload)
+{
+    Reader r(payload);
+    auto report = std::make_shared<PreparedReport>();
+    report->title = r.string();
+    report->paperWidth = r.f64();
+    report->paperHeight = r.f64();
+    if (report->paperWidth <= 0 || report->paperHeight <= 0 || report->paperWidth > 1e5 || report->paperHeight > 1e5)
+        throw Damaged{};
+    report->printer.copies = r.i32();
+    report->printer.fromPage = r.i32();
+    report->printer.toPage = r.i32();
+    report->printer.duplex = r.u8() != 0;
+    const quint8 source = r.u8();
+    if (source > quint8(PaperSource::FirstTray))
+        throw Damaged{};
+    report->printer.paperSource = PaperSource(source);
+    report->complete = r.u8() != 0;
+
+    const quint32 fonts = r.count(kMinFontBytes);
+    report->fonts.reserve(fonts);
+    for (quint32 i = 0; i < fonts; ++i) {
+        PreparedFont f;
+        f.family = r.string();
+        f.pointSize = r.f64();
+        f.bold = r.u8() != 0;
+        f.lineHeight = r.f64();
+        if (f.pointSize <= 0 || f.pointSize > 1000 || f.lineHeight < 0 || f.lineHeight > 1e5)
+            throw Damaged{};
+        report->fonts.push_back(f);
+    }
+    const quint32 pictures = r.count(kMinPictureBytes);
+    report->pictures.reserve(pictures);
+    for (quint32 i = 0; i < pictures; ++i) {
+        QImage picture = QImage::fromData(r.bytes(), "PNG");
+        if (picture.isNull())
+            throw Damaged{};
+        report->pictures.push_back(picture);
+    }
+    const quint32 pages = r.count(kMinPageBytes);
+    report->pages.reserve(pages);
+    for (quint32 p = 0; p < pages; ++p) {
+        PreparedPage page;
+        const quint32 ops = r.count(kMinOpBytes);
+        page.ops.reserve(ops);
+        for (quint32 i = 0; i < ops; ++i) {
+            DrawOp op;
+            const quint8 kind = r.u8();
+            if (kind > quint8(DrawKind::Picture))
+                throw Damaged{};
+            op.kind = DrawKind(kind);
+            op.flags = r.u8();
+            const double x = r.f64(), y = r.f64(), w = r.f64(), h = r.f64();
+            op.rect = QRectF(x, y, w, h);
+            op.color = r.u32();
+            op.fill = r.u32();
+            op.resource = r.i32();
+            op.text = r.string();
+            if ((op.flags & drawflags::kAlignMask) > quint8(TextAlign::Center))
+                throw Damaged{};
+            if (op.kind == DrawKind::Text && (op.resource < 0 || quint32(op.resource) >= fonts))
+                throw Damaged{};
+            if (op.kind == DrawKind::Picture && (op.resource < 0 || quint32(op.resource) >= pictures))
+                throw Damaged{};
+            page.ops.push_back(std::move(op));
+        }
+        report->pages.push_back(std::move(page));
+    }
+    if (r.left() != 0)
+        throw Damaged{};
+    return report;
+}
+
+QString displayName(const QString &fileName) { return QFileInfo(fileName).fileName(); }
+
+} // namespace
+
+namespace reportfile {
+
+QByteArray serialise(const PreparedReport &report)
+{
+    const QByteArray payload = payloadOf(report);
+    Writer w;
+    w.data().append(kMagic, sizeof kMagic);
+    w.u16(kVersion);
+    w.u16(0);
+    w.u64(quint64(payload.size()));
+    w.data().append(payload);
+    w.data().append(QCryptographicHash::hash(payload, QCryptographicHash::Sha256));
+    return std::move(w.data());
+}
+
+std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &name)
+{
+    if (bytes.size() < qsizetype(sizeof kMagic) || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0)
+        throw EError(QStringLiteral("'%1' is not a report file").arg(name));
+    const QString damaged = QStringLiteral("The report file '%1' is damaged or incomplete").arg(name);
+    if (bytes.size() < kHeaderSize)
+        throw EError(damaged);
+    Reader header(QByteArrayView(bytes).sliced(sizeof kMagic));
+    const quint16 version = header.u16();
+    header.u16();
+    const quint64 length = header.u64();
+    if (version > kVersion || version == 0)
+        throw EError(QStringLiteral("The report file '%1' was written by a newer version of the program").arg(name));
+    if (length != quint64(bytes.size() - kHeaderSize - kHashSize))
+        throw EError(damaged);
+    const QByteArrayView payload = QByteArrayView(bytes).sliced(kHeaderSize, qsizetype(length));
+    const QByteArrayView hash = QByteArrayView(bytes).sliced(kHeaderSize + qsizetype(length), kHashSize);
+    if (QCryptographicHash::hash(payload, QCryptographicHash::Sha256) != hash)
+        throw EError(damaged);
+    try {
+        return reportOf(payload);
+    } catch (const Damaged &) {
+        throw EError(damaged);
+    }
+}
+
+void save(const PreparedReport &report, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly) || file.write(serialise(report)) < 0 || !file.commit())
+        throw EError(QStringLiteral("Cannot write the report file '%1'").arg(displayName(fileName)));
+}
+
+std::shared_ptr<PreparedReport> load(const QString &fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EError(QStringLiteral("Cannot open the report file '%1'").arg(displayName(fileName)));
+    const QByteArray magic = file.peek(sizeof kMagic);
+    if (magic.size() < qsizetype(sizeof kMagic) || std::memcmp(magic.constData(), kMagic, sizeof kMagic) != 0)
+        throw EError(QStringLiteral("'%1' is not a report file").arg(displayName(fileName)));
+    if (file.size() > kLargestFile)
+        throw EError(QStringLiteral("The report file '%1' is damaged or incomplete").arg(displayName(fileName)));
+    return parse(file.readAll(), displayName(fileName));
+}
+
+} // namespace reportfile

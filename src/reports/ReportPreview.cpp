@@ -1,0 +1,506 @@
+#include "reports/ReportPreview.h"
+
+#include "controls/Guard.h"
+#include "controls/MessageBoxes.h"
+#include "core/Errors.h"
+#include "reports/PageRenderer.h"
+#include "reports/PageView.h"
+#include "reports/ReportFile.h"
+#include "reports/ReportProducer.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <deque>
+
+namespace {
+ReportPreview::FileChooser &fileChooser()
+{
+    static ReportPreview::FileChooser chooser;
+    return chooser;
+}
+
+std::deque<std::function<void(ReportPreview &)>> &queuedScripts()
+{
+    static std::deque<std::function<void(ReportPreview &)>> scripts;
+    return scripts;
+}
+
+// The printer chosen in the printer dialog holds for the following prints,
+// also from later preview windows.
+QString &chosenPrinterName()
+{
+    static QString name;
+    return name;
+}
+
+constexpr int kProgressStep = 5;
+} // namespace
+
+ReportPreview::ReportPreview(QWidget *parent) : TForm(parent), m_printer(QPrinter::HighResolution)
+{
+    setObjectName(QStringLiteral("ReportPreview"));
+    setBorder(BorderStyle::Sizeable, SystemMenu | Minimize | Maximize);
+    setClientSize(800, 600);
+    setPlacement(Placement::Designed, QPoint(0, 0));
+    setCaption(QStringLiteral("Print Preview"));
+    setFocusPolicy(Qt::StrongFocus);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    ToolBar = new QToolBar(this);
+    ToolBar->setIconSize(QSize(24, 24));
+    ToolBar->setFocusPolicy(Qt::NoFocus);
+    ZoomFit = addCommand(QStringLiteral("zoom-fit"), QStringLiteral("Zoom to fit"));
+    Zoom100 = addCommand(QStringLiteral("zoom-100"), QStringLiteral("100%"));
+    ZoomWidth = addCommand(QStringLiteral("zoom-width"), QStringLiteral("Zoom to width"));
+    auto *zooms = new QActionGroup(this);
+    zooms->setExclusive(true);
+    for (QAction *zoom : {ZoomFit, Zoom100, ZoomWidth}) {
+        zoom->setCheckable(true);
+        zooms->addAction(zoom);
+    }
+    ZoomWidth->setChecked(true);
+    ToolBar->addSeparator();
+    FirstPage = addCommand(QStringLiteral("first-page"), QStringLiteral("First page"));
+    PriorPage = addCommand(QStringLiteral("prior-page"), QStringLiteral("Previous page"));
+    NextPage = addCommand(QStringLiteral("next-page"), QStringLiteral("Next page"));
+    LastPage = addCommand(QStringLiteral("last-page"), QStringLiteral("Last page"));
+    ToolBar->addSeparator();
+    PrinterSetup = addCommand(QStringLiteral("printer-setup"), QStringLiteral("Printer setup"));
+    Print = addCommand(QStringLiteral("print"), QStringLiteral("Print"));
+    ToolBar->addSeparator();
+    SaveReport = addCommand(QStringLiteral("save-report"), QStringLiteral("Save Report"));
+    LoadReport = addCommand(QStringLiteral("load-report"), QStringLiteral("Load Report"));
+    ExportPdf = addCommand(QStringLiteral("export-pdf"), QStringLiteral("Export PDF"));
+    ToolBar->addSeparator();
+    CloseButton = new QToolButton(ToolBar);
+    CloseButton->setText(QStringLiteral("&Close"));
+    CloseButton->setIcon(QIcon(QStringLiteral(":/reports/close.svg")));
+    CloseButton->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    CloseButton->setToolTip(QStringLiteral("Close"));
+    CloseButton->setStatusTip(QStringLiteral("Close"));
+    CloseButton->setFocusPolicy(Qt::NoFocus);
+    ToolBar->addWidget(CloseButton);
+
+    View = new PageView;
+    PageArea = new QScrollArea(this);
+    PageArea->setWidget(View);
+    PageArea->setWidgetResizable(false);
+    PageArea->setFocusPolicy(Qt::NoFocus);
+    PageArea->setBackgroundRole(QPalette::Dark);
+    PageArea->installEventFilter(this);
+    PageArea->viewport()->installEventFilter(this);
+
+    StatusBar = new QStatusBar(this);
+    StatusBar->setSizeGripEnabled(false);
+    ProgressPanel = new QLabel(StatusBar);
+    PagePanel = new QLabel(StatusBar);
+    PagePanel->setMinimumWidth(140);
+    StatusBar->addWidget(ProgressPanel, 1);
+    StatusBar->addPermanentWidget(PagePanel);
+
+    layout->addWidget(ToolBar);
+    layout->addWidget(PageArea, 1);
+    layout->addWidget(StatusBar);
+
+    onEvent(ZoomFit, &QAction::triggered, this, &ReportPreview::ZoomFitClick);
+    onEvent(Zoom100, &QAction::triggered, this, &ReportPreview::Zoom100Click);
+    onEvent(ZoomWidth, &QAction::triggered, this, &ReportPreview::ZoomWidthClick);
+    onEvent(FirstPage, &QAction::triggered, this, &ReportPreview::FirstPageClick);
+    onEvent(PriorPage, &QAction::triggered, this, &ReportPreview::PriorPageClick);
+    onEvent(NextPage, &QAction::triggered, this, &ReportPreview::NextPageClick);
+    onEvent(LastPage, &QAction::triggered, this, &ReportPreview::LastPageClick);
+    onEvent(PrinterSetup, &QAction::triggered, this, &ReportPreview::PrinterSetupClick);
+    onEvent(Print, &QAction::triggered, this, &ReportPreview::PrintClick);
+    onEvent(SaveReport, &QAction::triggered, this, &ReportPreview::SaveReportClick);
+    onEvent(LoadReport, &QAction::triggered, this, &ReportPreview::LoadReportClick);
+    onEvent(ExportPdf, &QAction::triggered, this, &ReportPreview::ExportPdfClick);
+    onEvent(CloseButton, &QToolButton::clicked, this, &ReportPreview::CloseButtonClick);
+
+    if (!chosenPrinterName().isEmpty())
+        m_printer.setPrinterName(chosenPrinterName());
+    updateStatus();
+    updateCommands();
+}
+
+ReportPreview::~ReportPreview() { stopProduction(); }
+
+QAction *ReportPreview::addCommand(const QString &icon, const QString &hint)
+{
+    QAction *action = ToolBar->addAction(QIcon(QStringLiteral(":/reports/%1.svg").arg(icon)), hint);
+    action->setToolTip(hint);
+    action->setStatusTip(hint);
+    if (QWidget *button = ToolBar->widgetForAction(action))
+        button->setFocusPolicy(Qt::NoFocus);
+    return action;
+}
+
+void ReportPreview::showReport(const ReportDefinition &definition, LayoutOptions options)
+{
+    stopProduction();
+    m_producer = std::make_unique<ReportProducer>(definition, std::move(options));
+    m_report = m_producer->report();
+    m_shownProgress = 0;
+    ProgressPanel->clear();
+    setCaption(definition.caption());
+
+    const PrinterSettings &settings = definition.printer;
+    m_printer.setDocName(definition.caption());
+    m_printer.setPageSize(QPageSize(QPageSize::A4));
+    m_printer.setPageOrientation(QPageLayout::Portrait);
+    m_printer.setCopyCount(std::max(1, settings.copies));
+    m_printer.setDuplex(settings.duplex ? QPrinter::DuplexAuto : QPrinter::DuplexNone);
+    m_printer.setPaperSource(settings.paperSource == PaperSource::FirstTray ? QPrinter::Upper : QPrinter::Auto);
+    if (settings.fromPage > 0) {
+        m_printer.setPrintRange(QPrinter::PageRange);
+        m_printer.setFromTo(settings.fromPage, std::max(settings.fromPage, settings.toPage));
+    } else {
+        m_printer.setPrintRange(QPrinter::AllPages);
+    }
+
+    ReportProducer *producer = m_producer.get();
+    connect(producer, &ReportProducer::pagesAdded, this, [this](int pages) {
+        if (pages == 1)
+            goToPage(0);
+        updateStatus();
+    });
+    connect(producer, &ReportProducer::progressChanged, this, [this](int percent) { showProgress(percent); });
+    connect(producer, &ReportProducer::completed, this, [this] {
+        showProgress(100);
+        updateStatus();
+        updateCommands();
+    });
+    connect(producer, &ReportProducer::failedWith, this, [this](const QString &message) {
+        ProgressPanel->clear();
+        updateCommands();
+        msg::errorDialog(message);
+    });
+
+    View->setReport(m_report);
+    m_page = 0;
+    updateStatus();
+    updateCommands();
+    producer->start();
+}
+
+void ReportPreview::showPrepared(std::shared_ptr<PreparedReport> report)
+{
+    stopProduction();
+    m_producer.reset();
+    m_report = std::move(report);
+    m_report->complete = true;
+    m_shownProgress = 0;
+    ProgressPanel->clear();
+    setCaption(m_report->caption());
+    m_printer.setDocName(m_report->caption());
+    View->setReport(m_report);
+    goToPage(0);
+    layoutPage();
+    updateCommands();
+}
+
+void ReportPreview::finishProduction()
+{
+    if (m_producer)
+        m_producer->finishNow();
+}
+
+bool ReportPreview::complete() const { return m_report && m_report->complete; }
+
+int ReportPreview::pageCount() const { return m_report ? m_report->pageCount() : 0; }
+
+void ReportPreview::stopProduction()
+{
+    if (m_producer)
+        m_producer->stop();
+}
+
+void ReportPreview::goToPage(int pageIndex)
+{
+    m_page = std::clamp(pageIndex, 0, std::max(0, pageCount() - 1));
+    View->setPage(m_page);
+    PageArea->verticalScrollBar()->setValue(0);
+    updateStatus();
+}
+
+qreal ReportPreview::zoomFactor() const
+{
+    const QSizeF natural = View->naturalPageSize();
+    const QSize area = PageArea->maximumViewportSize();
+    const qreal margins = 2 * PageView::kDeskMargin;
+    qreal zoom = 1.0;
+    switch (m_zoom) {
+    case Zoom::Natural:
+        break;
+    case Zoom::Fit:
+        zoom = std::min((area.width() - margins) / natural.width(), (area.height() - margins) / natural.height());
+        break;
+    case Zoom::Width: {
+        const int scrollBar = PageArea->verticalScrollBar()->sizeHint().width();
+        zoom = (area.width() - scrollBar - margins) / natural.width();
+        break;
+    }
+    }
+    return std::max<qreal>(zoom, 0.05);
+}
+
+void ReportPreview::setZoom(Zoom zoom)
+{
+    m_zoom = zoom;
+    QAction *toggle = zoom == Zoom::Fit ? ZoomFit : zoom == Zoom::Natural ? Zoom100 : ZoomWidth;
+    toggle->setChecked(true);
+    layoutPage();
+}
+
+void ReportPreview::layoutPage()
+{
+    View->setZoom(zoomFactor());
+    View->fitTo(PageArea->maximumViewportSize());
+    if (View->width() > PageArea->maximumViewportSize().width() || View->height() > PageArea->maximumViewportSize().height())
+        View->fitTo(PageArea->viewport()->size());
+}
+
+void ReportPreview::updateStatus()
+{
+    const int count = pageCount();
+    PagePanel->setText(QStringLiteral("Page %1 of %2").arg(count > 0 ? m_page + 1 : 0).arg(count));
+}
+
+void ReportPreview::showProgress(int percent)
+{
+    // Shown in steps of at least five; empty at the start and at the end.
+    if (percent <= 0 || percent >= 100) {
+        ProgressPanel->clear();
+        m_shownProgress = percent >= 100 ? 100 : 0;
+        return;
+    }
+    if (percent - m_shownProgress >= kProgressStep) {
+        m_shownProgress = percent;
+        ProgressPanel->setText(QStringLiteral("%1%").arg(percent));
+    }
+}
+
+void ReportPreview::updateCommands()
+{
+    const bool done = complete();
+    PrinterSetup->setEnabled(done);
+    Print->setEnabled(done);
+    // Half a report is neither saved nor exported.
+    SaveReport->setEnabled(done);
+    ExportPdf->setEnabled(done);
+}
+
+void ReportPreview::ZoomFitClick() { setZoom(Zoom::Fit); }
+void ReportPreview::Zoom100Click() { setZoom(Zoom::Natural); }
+void ReportPreview::ZoomWidthClick() { setZoom(Zoom::Width); }
+void ReportPreview::FirstPageClick() { goToPage(0); }
+void ReportPreview::PriorPageClick() { goToPage(m_page - 1); }
+void ReportPreview::NextPageClick() { goToPage(m_page + 1); }
+void ReportPreview::LastPageClick() { goToPage(pageCount() - 1); }
+
+void ReportPreview::PrinterSetupClick()
+{
+    if (!complete())
+        return;
+    QPrintDialog dialog(&m_printer, this);
+    dialog.setWindowTitle(QStringLiteral("Printer setup"));
+    dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies
+                      | QAbstractPrintDialog::PrintShowPageSize);
+    dialog.setMinMax(1, std::max(1, pageCount()));
+    if (dialog.exec() == QDialog::Accepted)
+        chosenPrinterName() = m_printer.printerName();
+}
+
+void ReportPreview::PrintClick()
+{
+    if (!complete())
+        return;
+    if (!pagerender::print(m_printer, *m_report))
+        msg::exclamation(QStringLiteral("The report could not be printed."), QStringLiteral("Print"));
+}
+
+QString ReportPreview::chooseFile(FileAction action)
+{
+    if (fileChooser())
+        return fileChooser()(action);
+    QString name;
+    QString suffix;
+    switch (action) {
+    case FileAction::SaveReport:
+        name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"), QString(), reportfile::kFilter);
+        suffix = reportfile::kExtension;
+        break;
+    case FileAction::LoadReport:
+        return QFileDialog::getOpenFileName(this, QStringLiteral("Load Report"), QString(),
+                                            reportfile::kFilter + QStringLiteral(";;All files (*)"));
+    case FileAction::ExportPdf:
+        name = QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), caption() + QStringLiteral(".pdf"),
+                                            QStringLiteral("PDF files (*.pdf)"));
+        suffix = QStringLiteral("pdf");
+        break;
+    }
+    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
+        name += QLatin1Char('.') + suffix;
+    return name;
+}
+
+void ReportPreview::SaveReportClick()
+{
+    if (!complete())
+        return;
+    const QString file = chooseFile(FileAction::SaveReport);
+    if (file.isEmpty())
+        return;
+    try {
+        reportfile::save(*m_report, file);
+    } catch (const EError &e) {
+        msg::exclamation(msg::withFullStop(e.message()), QStringLiteral("Save Report"));
+    }
+}
+
+void ReportPreview::LoadReportClick()
+{
+    const QString file = chooseFile(FileAction::LoadReport);
+    if (file.isEmpty())
+        return;
+    std::shared_ptr<PreparedReport> loaded;
+    try {
+        loaded = reportfile::load(file);
+    } catch (const EError &e) {
+        msg::exclamation(msg::withFullStop(e.message()), QStringLiteral("Load Report"));
+        return;
+    }
+    showPrepared(std::move(loaded));
+}
+
+void ReportPreview::ExportPdfClick()
+{
+    if (!complete())
+        return;
+    if (pageCount() == 0) {
+        msg::exclamation(QStringLiteral("The report has no pages."), QStringLiteral("Export PDF"));
+        return;
+    }
+    const QString file = chooseFile(FileAction::ExportPdf);
+    if (file.isEmpty())
+        return;
+    if (!pagerender::toPdf(*m_report, file))
+        msg::exclamation(QStringLiteral("Cannot write the PDF file '%1'.").arg(QFileInfo(file).fileName()),
+                         QStringLiteral("Export PDF"));
+}
+
+void ReportPreview::CloseButtonClick() { Close(); }
+
+void ReportPreview::FormClose() { stopProduction(); }
+
+bool ReportPreview::handlePagingKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool ctrl = modifiers & Qt::ControlModifier;
+    switch (key) {
+    case Qt::Key_PageUp:
+        ctrl ? FirstPageClick() : PriorPageClick();
+        return true;
+    case Qt::Key_PageDown:
+        ctrl ? LastPageClick() : NextPageClick();
+        return true;
+    case Qt::Key_Home:
+        FirstPageClick();
+        return true;
+    case Qt::Key_End:
+        LastPageClick();
+        return true;
+    case Qt::Key_Escape:
+        Close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void ReportPreview::keyPressEvent(QKeyEvent *event)
+{
+    bool handled = false;
+    guard([&] { handled = handlePagingKey(event->key(), event->modifiers()); });
+    if (!handled)
+        TForm::keyPressEvent(event);
+}
+
+bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == PageArea && event->type() == QEvent::Resize)
+        layoutPage();
+    if (event->type() == QEvent::KeyPress) {
+        auto *key = static_cast<QKeyEvent *>(event);
+        bool handled = false;
+        guard([&] { handled = handlePagingKey(key->key(), key->modifiers()); });
+        if (handled)
+            return true;
+    }
+    return TForm::eventFilter(watched, event);
+}
+
+void ReportPreview::setFileChooser(FileChooser chooser) { fileChooser() = std::move(chooser); }
+
+void ReportPreview::queueScript(std::function<void(ReportPreview &)> script)
+{
+    queuedScripts().push_back(std::move(script));
+}
+
+std::function<void(ReportPreview &)> ReportPreview::takeQueuedScript()
+{
+    if (queuedScripts().empty())
+        return {};
+    auto script = std::move(queuedScripts().front());
+    queuedScripts().pop_front();
+    return script;
+}
+
+namespace reports {
+
+void preview(const ReportDefinition &definition)
+{
+    ReportPreview window;
+    window.showReport(definition);
+    window.setWindowState(Qt::WindowMaximized);
+    QEventLoop loop;
+    QObject::connect(&window, &TForm::closed, &loop, &QEventLoop::quit);
+    window.Show();
+    if (auto script = ReportPreview::takeQueuedScript()) {
+        QPointer<ReportPreview> self(&window);
+        QTimer::singleShot(0, &window, [self, script] {
+            if (!self)
+                return;
+            guard([&] { script(*self); });
+            if (self && self->isVisible())
+                self->Close();
+        });
+    }
+    if (window.isVisible())
+        loop.exec();
+}
+
+void previewModal(const ReportDefinition &definition)
+{
+    ReportPreview window;
+    window.showReport(definition);
+    window.setWindowState(Qt::WindowMaximized);
+    window.ShowModal();
+}
+
+} // namespace reports
