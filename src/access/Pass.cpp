@@ -1,13 +1,229 @@
 #include "access/Pass.h"
 
+#include "access/Login.h"
+#include "access/MainMenu.h"
+#include "access/TableScope.h"
+#include "access/Widgets.h"
+#include "controls/Guard.h"
+#include "controls/MessageBoxes.h"
+#include "core/PasswordHash.h"
+#include "data/Table.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+
 TFPass *FPass = nullptr;
+
+using namespace accessui;
+
+namespace {
+const QString kError = QStringLiteral("Kesalahan");
+
+QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                       const QRect &geometry)
+{
+    auto *b = new QPushButton(icon, caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+} // namespace
 
 TFPass::TFPass(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FPass"));
     setCaption(QStringLiteral("Ganti Password"));
     setBorder(BorderStyle::Single, SystemMenu);
-    setClientSize(393, 283);
+    setClientSize(393, kChangingHeight - kFrameHeight);
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Tahoma"), 8);
+
+    const int upperHeight = kConfirmingHeight - kFrameHeight;
+    Panel1 = new QFrame(this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, 393, upperHeight);
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Image1 = picture(Panel1, QStringLiteral("Image1"), QStringLiteral(":/access/key.svg"), QRect(14, 14, 49, 41));
+    Label1 = label(Panel1, QStringLiteral("Label1"), QStringLiteral("User Name :"), QRect(80, 14, 95, 21));
+    Label2 = label(Panel1, QStringLiteral("Label2"), QStringLiteral("Password :"), QRect(80, 42, 95, 21));
+    Edit1 = edit(Panel1, QStringLiteral("Edit1"), QRect(180, 14, 198, 21));
+    Edit2 = edit(Panel1, QStringLiteral("Edit2"), QRect(180, 42, 198, 21));
+    BitBtn1 = bitButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("Konfirmasi"),
+                        QApplication::style()->standardIcon(QStyle::SP_DialogOkButton), QRect(278, 75, 100, 27));
+    BitBtn1->setDefault(true);
+
+    Panel2 = new QFrame(this);
+    Panel2->setObjectName(QStringLiteral("Panel2"));
+    Panel2->setGeometry(0, upperHeight, 393, height() - upperHeight);
+    Panel2->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Label3 = label(Panel2, QStringLiteral("Label3"), QStringLiteral("User Name Baru :"), QRect(16, 14, 160, 21));
+    Label4 = label(Panel2, QStringLiteral("Label4"), QStringLiteral("Ulangi User Name Baru :"), QRect(16, 42, 160, 21));
+    Label5 = label(Panel2, QStringLiteral("Label5"), QStringLiteral("Password Baru :"), QRect(16, 70, 160, 21));
+    Label6 = label(Panel2, QStringLiteral("Label6"), QStringLiteral("Ulangi Password Baru :"), QRect(16, 98, 160, 21));
+    Edit3 = edit(Panel2, QStringLiteral("Edit3"), QRect(180, 14, 198, 21));
+    Edit4 = edit(Panel2, QStringLiteral("Edit4"), QRect(180, 42, 198, 21));
+    Edit5 = edit(Panel2, QStringLiteral("Edit5"), QRect(180, 70, 198, 21));
+    Edit6 = edit(Panel2, QStringLiteral("Edit6"), QRect(180, 98, 198, 21));
+    BitBtn2 = bitButton(Panel2, QStringLiteral("BitBtn2"), QStringLiteral("Ganti"),
+                        QIcon(pixmap(QStringLiteral(":/access/doublecheck.svg"), QSize(18, 18))),
+                        QRect(180, 134, 96, 27));
+    BitBtn3 = bitButton(Panel2, QStringLiteral("BitBtn3"), QStringLiteral("Batal"),
+                        QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton), QRect(282, 134, 96, 27));
+
+    for (QLineEdit *e : {Edit2, Edit5, Edit6}) {
+        e->setEchoMode(QLineEdit::Password);
+        e->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
+    }
+    Label1->setBuddy(Edit1);
+    Label2->setBuddy(Edit2);
+    Label3->setBuddy(Edit3);
+    Label4->setBuddy(Edit4);
+    Label5->setBuddy(Edit5);
+    Label6->setBuddy(Edit6);
+
+    QWidget *tabOrder[] = {Edit1, Edit2, BitBtn1, Edit3, Edit4, Edit5, Edit6, BitBtn2, BitBtn3};
+    for (size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+
+    onEvent(BitBtn1, &QPushButton::clicked, this, &TFPass::BitBtn1Click);
+    onEvent(BitBtn2, &QPushButton::clicked, this, &TFPass::BitBtn2Click);
+    onEvent(BitBtn3, &QPushButton::clicked, this, &TFPass::BitBtn3Click);
+
+    showLowerPanel(false);
+    setOuterHeight(kConfirmingHeight);
+}
+
+bool TFPass::confirming() const { return !Panel2->isEnabled(); }
+
+// The lower panel is out of reach (mouse and keyboard) unless revealed.
+void TFPass::showLowerPanel(bool shown)
+{
+    Panel2->setEnabled(shown);
+    Panel2->setVisible(shown);
+}
+
+void TFPass::FormShow()
+{
+    showLowerPanel(false);
+    setOuterHeight(kConfirmingHeight);
+    Edit1->clear();
+    Edit2->clear();
+    Edit1->setEnabled(true);
+    Edit2->setEnabled(true);
+    BitBtn1->setEnabled(true);
+    Edit1->setFocus();
+}
+
+void TFPass::FormClose()
+{
+    for (QLineEdit *e : {Edit3, Edit4, Edit5, Edit6})
+        e->clear();
+}
+
+// Confirmation: the logged-in account's own name and password only.
+void TFPass::BitBtn1Click()
+{
+    if (Edit1->text().isEmpty() && Edit2->text().isEmpty())
+        return;
+    Table &admins = *FLogin->Table1;
+    TableScope scope(admins);
+    admins.open();
+    admins.findKey(FMain->Label1->text());
+    const QString name = admins.fieldByName(QStringLiteral("NamaUser"))->asString();
+    const QString stored = admins.fieldByName(QStringLiteral("Pass"))->asString();
+    if (name == Edit1->text() && password::verify(stored, Edit2->text())) {
+        admins.close();
+        Edit1->setEnabled(false);
+        Edit2->setEnabled(false);
+        BitBtn1->setEnabled(false);
+        showLowerPanel(true);
+        setOuterHeight(kChangingHeight);
+        Edit3->setFocus();
+        return;
+    }
+    Edit1->clear();
+    Edit2->clear();
+    msg::exclamation(QStringLiteral("UserName atau Password Salah!"), kError);
+    Edit1->setFocus();
+    admins.close();
+}
+
+// Change: the checks in order, then the new name and the hash of the new password.
+void TFPass::BitBtn2Click()
+{
+    if (Edit3->text().isEmpty()) {
+        msg::exclamation(QStringLiteral("Kolom UserName Baru Masih Kosong!"), kError);
+        return;
+    }
+    if (Edit4->text().isEmpty()) {
+        msg::exclamation(QStringLiteral("Kolom Ulangi UserName Baru Masih Kosong!"), kError);
+        return;
+    }
+    if (Edit5->text().isEmpty()) {
+        msg::exclamation(QStringLiteral("Kolom Password Baru Masih Kosong!"), kError);
+        return;
+    }
+    if (Edit6->text().isEmpty()) {
+        msg::exclamation(QStringLiteral("Kolom Ulangi Password Baru Masih Kosong!"), kError);
+        return;
+    }
+    if (Edit3->text() != Edit4->text() || Edit5->text() != Edit6->text()) {
+        msg::exclamation(QStringLiteral("Pengisian Kolom Salah!"), kError);
+        for (QLineEdit *e : {Edit3, Edit4, Edit5, Edit6})
+            e->clear();
+        return;
+    }
+    {
+        Table &admins = *FLogin->Table1;
+        // A refused post drops the unstored record and closes the table.
+        TableScope scope(admins);
+        admins.open();
+        admins.findKey(Edit1->text());
+        admins.edit();
+        admins.fieldByName(QStringLiteral("NamaUser"))->setAsString(Edit4->text());
+        admins.fieldByName(QStringLiteral("Pass"))->setAsString(password::hash(Edit6->text()));
+        admins.post();
+        admins.close();
+    }
+    msg::information(QStringLiteral("Username Dan Password Diubah!"), QStringLiteral("Ganti Password"));
+    FMain->Label1->setText(Edit4->text());
+    Close();
+}
+
+void TFPass::BitBtn3Click() { Close(); }
+
+// "Konfirmasi" is the default button: Enter in a box presses it while it is
+// enabled; a focused button takes Enter itself. "Batal" is the cancel
+// button: Escape presses it while it is in reach.
+void TFPass::keyPressEvent(QKeyEvent *event)
+{
+    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
+        switch (event->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
+                focused->click();
+                return;
+            }
+            if (BitBtn1->isEnabled() && BitBtn1->isVisible()) {
+                BitBtn1->click();
+                return;
+            }
+            break;
+        case Qt::Key_Escape:
+            if (BitBtn3->isEnabled() && BitBtn3->isVisible()) {
+                BitBtn3->click();
+                return;
+            }
+            break;
+        default:
+            break;
+        }
+    }
+    TForm::keyPressEvent(event);
 }

@@ -1,0 +1,169 @@
+// Takes screenshots of the access windows for a person to look at: the
+// login window, the main window with a menu open, the change-password window
+// in both stages, the about, help and exit windows. Runs on a fresh
+// temporary database; meant for an X server such as Xvfb (see
+// tools/screenshot.sh). Usage: nota-screenshot <output folder>
+//
+// Without a window manager there is no frame, so each picture gets a plain
+// title bar drawn above the client area: the caption and the border icons
+// the window asks for.
+#include "access/About.h"
+#include "access/Exit.h"
+#include "access/Help1.h"
+#include "access/Login.h"
+#include "access/MainMenu.h"
+#include "access/Pass.h"
+#include "app/WindowSet.h"
+#include "controls/Application.h"
+#include "controls/Form.h"
+#include "controls/Startup.h"
+#include "data/Database.h"
+#include "data/Provision.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+
+void settle(int ms = 400)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+QImage titleBar(const TForm &form, int width)
+{
+    QImage bar(width, TForm::kFrameHeight - 4, QImage::Format_RGB32);
+    QPainter p(&bar);
+    QLinearGradient g(0, 0, width, 0);
+    g.setColorAt(0, QColor(0x0A, 0x24, 0x6A));
+    g.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
+    p.fillRect(bar.rect(), g);
+    QFont f(QStringLiteral("Tahoma"), 8);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(bar.rect().adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, form.caption());
+    int x = width - 20;
+    auto box = [&](const QString &glyph, bool on) {
+        const QRect r(x, 5, 16, 15);
+        p.fillRect(r, QColor(0xD4, 0xD0, 0xC8));
+        p.setPen(on ? Qt::black : QColor(0x80, 0x80, 0x80));
+        p.drawText(r, Qt::AlignCenter, glyph);
+        x -= 18;
+    };
+    if (form.borderIcons() & TForm::SystemMenu) {
+        box(QStringLiteral("x"), true);
+        if (form.borderIcons() & (TForm::Minimize | TForm::Maximize)) {
+            box(QStringLiteral("[]"), form.borderIcons() & TForm::Maximize);
+            box(QStringLiteral("_"), form.borderIcons() & TForm::Minimize);
+        }
+    }
+    return bar;
+}
+
+// The window's client area (and any open popup over it) from the screen,
+// with a drawn title bar for framed windows.
+void shoot(TForm &form, const QString &file, QWidget *popup = nullptr)
+{
+    settle();
+    QRect area = form.geometry();
+    if (popup && popup->isVisible())
+        area = area.united(popup->geometry());
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QImage client = screen.copy(area).toImage();
+    const bool framed = form.borderStyle() != TForm::BorderStyle::None;
+    const int top = framed ? TForm::kFrameHeight - 4 : 0;
+    QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    if (framed)
+        p.drawImage(0, 0, titleBar(form, form.width()));
+    p.drawImage(0, top, client);
+    p.end();
+    out.save(file);
+    QTextStream(stdout) << file << " " << form.objectName() << " client " << form.width() << "x" << form.height()
+                        << " outer height " << form.outerHeight() << "\n";
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    NotaApplication app(argc, argv);
+    startup::initialise();
+    app.setTerminateHandler([] {});
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: nota-screenshot <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    QTemporaryDir temp;
+    const QString db = temp.filePath(QStringLiteral("kv.sqlite"));
+    provision::createDatabase(db, QStringLiteral("admin"), QStringLiteral("rahasia"));
+    database::setAliasPath(QStringLiteral("KV"), db);
+    TFexit::setWaitForTesting(0);
+
+    windowset::create();
+
+    FLogin->Show();
+    FLogin->Edit1->setText(QStringLiteral("admin"));
+    FLogin->Edit2->setText(QStringLiteral("rahasia"));
+    shoot(*FLogin, out.filePath(QStringLiteral("login.png")));
+
+    FLogin->SpeedButton1->click();
+    FMain->MainMenu1->setActiveAction(FMain->Sistem1->menuAction());
+    settle(200);
+    FMain->Sistem1->setActiveAction(FMain->NotaBaru1);
+    shoot(*FMain, out.filePath(QStringLiteral("main-menu.png")), FMain->Sistem1);
+    FMain->Sistem1->hide();
+    FMain->User1->popup(FMain->mapToGlobal(QPoint(300, 20)));
+    settle(200);
+    FMain->User1->setActiveAction(FMain->Status1);
+    shoot(*FMain, out.filePath(QStringLiteral("main-menu-admin.png")), FMain->User1);
+    FMain->User1->hide();
+    settle(100);
+
+    FPass->Show();
+    shoot(*FPass, out.filePath(QStringLiteral("pass-confirming.png")));
+    FPass->Edit1->setText(QStringLiteral("admin"));
+    FPass->Edit2->setText(QStringLiteral("rahasia"));
+    FPass->BitBtn1->click();
+    FPass->Edit3->setText(QStringLiteral("kasir"));
+    FPass->Edit5->setText(QStringLiteral("baru"));
+    shoot(*FPass, out.filePath(QStringLiteral("pass-changing.png")));
+    FPass->Close();
+
+    FHelp1->Show();
+    shoot(*FHelp1, out.filePath(QStringLiteral("help.png")));
+    FHelp1->Close();
+
+    Fabout->Show();
+    settle(600);
+    shoot(*Fabout, out.filePath(QStringLiteral("about.png")));
+    Fabout->Close();
+
+    FMain->Hide();
+    Fexit->Show();
+    shoot(*Fexit, out.filePath(QStringLiteral("exit.png")));
+
+    windowset::destroy();
+    return 0;
+}
