@@ -69,14 +69,35 @@ public:
     bool filtered() const;
     void setFiltered(bool on);
 
+    // Moves to the first record, in the current order, whose field equals the
+    // text exactly (a pending edit is posted or dropped first, as for a move);
+    // false with the position unchanged when none. What a lookup list uses.
+    bool locate(const QString &fieldName, const QString &text);
+
+    // Rows by position, for grids and lookup lists. They read on demand, a
+    // window of rows at a time, and never move the cursor. Row numbers are
+    // 0-based and count the record being inserted where insert() or append()
+    // put it; the current row shows the record buffer (edits in progress).
+    int rowCount() const;        // recordCount(), plus one while inserting
+    int currentRow() const;      // row of the current (or inserted) record; -1 when none
+    QVariant valueAt(int row, int fieldIndex) const;       // as Field::value()
+    QString textAt(int row, int fieldIndex) const;         // as Field::asString()
+    QString displayTextAt(int row, int fieldIndex) const;  // as Field::displayText()
+    // No visible record before / after the current one (true when empty):
+    // what the navigator bar's first/prior and next/last buttons follow.
+    bool isFirstRecord() const;
+    bool isLastRecord() const;
+
 signals:
     void stateChanged();           // state moved (open, close, edit, post, cancel...)
     void recordChanged();          // the cursor moved to another record / rows re-read
     void fieldChanged(Field *f);   // a field of the current record was written
     void rowsChanged();            // rows inserted, deleted or re-read
 
+public:
+    class Impl;  // the engine's inner state (data/DataSetImpl.h)
+
 protected:
-    class Impl;
     std::unique_ptr<Impl> d;
     friend class Field;
 

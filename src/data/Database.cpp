@@ -41,4 +41,6 @@ QString aliasPath(const QString &alias)
 }
 
 void setAliasPath(const QString &alias, const QString &path) { overrides().insert(alias.toUpper(), path); }
+
+void clearAliasPath(const QString &alias) { overrides().remove(alias.toUpper()); }
 } // namespace database

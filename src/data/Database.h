@@ -8,5 +8,6 @@
 namespace database {
 QString aliasPath(const QString &alias);  // the file the alias names
 void setAliasPath(const QString &alias, const QString &path);  // for this run (tests, tools)
+void clearAliasPath(const QString &alias);  // back to the configuration
 QString defaultPath();
 } // namespace database

@@ -15,6 +15,7 @@ struct FieldDef {
     int size = 0;          // characters for text fields, 0 otherwise
     QString displayLabel;  // grid title; the name when empty
     QString displayFormat; // "Rp. #,#", "dd mmm yyyy" or empty
+    bool visible = true;   // shown as a grid column
 };
 
 class Field {
@@ -28,13 +29,17 @@ public:
     const QString &displayFormat() const { return m_def.displayFormat; }
     void setDisplayLabel(const QString &label) { m_def.displayLabel = label; }
     void setDisplayFormat(const QString &format) { m_def.displayFormat = format; }
+    bool visible() const { return m_def.visible; }
+    void setVisible(bool on) { m_def.visible = on; }
     const FieldDef &def() const { return m_def; }
     int index() const { return m_index; }
     DataSet *dataSet() const { return m_owner; }
 
     bool isNull() const;
     QVariant value() const;           // raw stored value of the current record
-    void setValue(const QVariant &v); // raw; puts the dataset into edit state as a user edit would not
+    // Every setter puts a browsing dataset into edit state first (as typing in
+    // a bound control does) and raises on a closed one.
+    void setValue(const QVariant &v); // converted to the field's stored form
 
     // Text: numbers in plain number text, dates in the short date form, empty
     // for no value or no record. Writing converts (EConvertError on bad text,
@@ -47,7 +52,12 @@ public:
     qint64 asInteger() const;
     void setAsInteger(qint64 v);
     QByteArray asBlob() const;        // raw bytes of a graphic or memo field
+    // A graphic field takes any picture file's bytes; when the record is posted
+    // a bitmap is stored (with its 8-byte header) and anything else as no value.
     void setAsBlob(const QByteArray &bytes);
+    // The picture of a graphic field as a bitmap file (header removed), empty
+    // when there is none.
+    QByteArray pictureBytes() const;
     void clear();
 
     // What a grid or a data-bound text shows: the display format when there is

@@ -1,0 +1,160 @@
+#include "data/FieldText.h"
+
+#include "core/DateText.h"
+#include "core/Errors.h"
+#include "core/NumberText.h"
+#include "core/TextCut.h"
+
+#include <cmath>
+
+namespace fieldtext {
+namespace {
+const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
+
+bool isMoneyFormat(const QString &format) { return format.startsWith(QLatin1String("Rp")); }
+} // namespace
+
+bool hasValue(const QVariant &stored)
+{
+    if (!stored.isValid() || stored.isNull())
+        return false;
+    switch (stored.typeId()) {
+    case QMetaType::QString: return !stored.toString().isEmpty();
+    case QMetaType::QByteArray: return !stored.toByteArray().isEmpty();
+    default: return true;
+    }
+}
+
+QDate asDate(const QVariant &stored)
+{
+    if (!hasValue(stored))
+        return {};
+    if (stored.typeId() == QMetaType::QDate)
+        return stored.toDate();
+    return QDate::fromString(stored.toString().left(10), kIsoDate);
+}
+
+QString asString(const FieldDef &def, const QVariant &stored)
+{
+    if (!hasValue(stored))
+        return QString();
+    switch (def.kind) {
+    case FieldKind::Float: return numtext::floatToStr(stored.toDouble());
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: return QString::number(stored.toLongLong());
+    case FieldKind::Date: {
+        const QDate d = asDate(stored);
+        return d.isValid() ? datetext::shortDate(d) : stored.toString();
+    }
+    case FieldKind::Graphic: return QString();
+    case FieldKind::Text:
+    case FieldKind::Memo: break;
+    }
+    return stored.toString();
+}
+
+QString displayText(const FieldDef &def, const QVariant &stored, bool present)
+{
+    switch (def.kind) {
+    case FieldKind::Memo: return present ? QStringLiteral("(MEMO)") : QStringLiteral("(Memo)");
+    case FieldKind::Graphic: return present ? QStringLiteral("(GRAPHIC)") : QStringLiteral("(Graphic)");
+    case FieldKind::Float:
+        if (hasValue(stored) && isMoneyFormat(def.displayFormat))
+            return numtext::formatMoney(stored.toDouble());
+        break;
+    case FieldKind::Date:
+        if (hasValue(stored) && !def.displayFormat.isEmpty()) {
+            const QDate d = asDate(stored);
+            if (d.isValid())
+                return datetext::formatDate(def.displayFormat, d);
+        }
+        break;
+    default: break;
+    }
+    return asString(def, stored);
+}
+
+QVariant fromString(const FieldDef &def, const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant();
+    switch (def.kind) {
+    case FieldKind::Text: return def.size > 0 ? textcut::cutToWidth(text, def.size) : text;
+    case FieldKind::Memo: return text;
+    case FieldKind::Float: {
+        long double v = 0;
+        if (!numtext::tryStrToFloat(text, v))
+            throw EConvertError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(text, def.name));
+        return double(v);
+    }
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: {
+        qint64 v = 0;
+        if (!numtext::tryStrToInt(text, v))
+            throw EConvertError(QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(text, def.name));
+        return v;
+    }
+    case FieldKind::Date: return datetext::strToDate(text).toString(kIsoDate);
+    case FieldKind::Graphic: return text.toLatin1();
+    }
+    return text;
+}
+
+QVariant normalise(const FieldDef &def, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull())
+        return QVariant();
+    switch (def.kind) {
+    case FieldKind::Text:
+    case FieldKind::Memo:
+        if (value.typeId() == QMetaType::Double)
+            return fromString(def, numtext::floatToStr(value.toDouble()));
+        return fromString(def, value.toString());
+    case FieldKind::Float:
+        if (value.typeId() == QMetaType::QString)
+            return fromString(def, value.toString());
+        return value.toDouble();
+    case FieldKind::Integer:
+    case FieldKind::AutoInc:
+        if (value.typeId() == QMetaType::QString)
+            return fromString(def, value.toString());
+        if (value.typeId() == QMetaType::Double)
+            return qint64(std::llround(value.toDouble()));
+        return value.toLongLong();
+    case FieldKind::Date:
+        if (value.typeId() == QMetaType::QDate || value.typeId() == QMetaType::QDateTime)
+            return value.toDate().isValid() ? QVariant(value.toDate().toString(kIsoDate)) : QVariant();
+        return fromString(def, value.toString());
+    case FieldKind::Graphic: {
+        const QByteArray bytes = value.toByteArray();
+        return bytes.isEmpty() ? QVariant() : QVariant(bytes);
+    }
+    }
+    return value;
+}
+
+long double asFloat(const FieldDef &def, const QVariant &stored)
+{
+    if (!hasValue(stored))
+        return 0;
+    switch (def.kind) {
+    case FieldKind::Float: return stored.toDouble();
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: return stored.toLongLong();
+    case FieldKind::Date: return QDate(1899, 12, 30).daysTo(asDate(stored));  // day number of the desktop's date type
+    default: return numtext::strToFloat(stored.toString());
+    }
+}
+
+qint64 asInteger(const FieldDef &def, const QVariant &stored)
+{
+    if (!hasValue(stored))
+        return 0;
+    switch (def.kind) {
+    case FieldKind::Float: return qint64(std::llround(stored.toDouble()));
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: return stored.toLongLong();
+    default: return numtext::strToInt(stored.toString());
+    }
+}
+} // namespace fieldtext

@@ -1,0 +1,22 @@
+#pragma once
+// Conversions between a field's stored value and the texts the windows read
+// and write. Stored forms: text and memo as QString, numbers as double, whole
+// numbers as qint64, dates as ISO "yyyy-MM-dd" text, pictures as bytes; no
+// value as a null QVariant (empty text is never stored).
+#include "data/Field.h"
+
+#include <QVariant>
+
+namespace fieldtext {
+bool hasValue(const QVariant &stored);
+QString asString(const FieldDef &def, const QVariant &stored);
+// The grid form; `present` tells whether a memo or picture has a value.
+QString displayText(const FieldDef &def, const QVariant &stored, bool present);
+// Text to stored form: cut to the width, empty to null; raises EConvertError.
+QVariant fromString(const FieldDef &def, const QString &text);
+// Any value a caller hands in to the stored form of the field's kind.
+QVariant normalise(const FieldDef &def, const QVariant &value);
+long double asFloat(const FieldDef &def, const QVariant &stored);
+qint64 asInteger(const FieldDef &def, const QVariant &stored);
+QDate asDate(const QVariant &stored);
+} // namespace fieldtext

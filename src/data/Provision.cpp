@@ -1,0 +1,67 @@
+#include "data/Provision.h"
+
+#include "core/Errors.h"
+#include "core/PasswordHash.h"
+#include "data/Connection.h"
+#include "data/Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+
+#include <sqlite3.h>
+
+namespace provision {
+namespace {
+// A fresh file is created through the C API: the engine's own connections
+// never create files.
+void createEmptyFile(const QString &file)
+{
+    sqlite3 *db = nullptr;
+    const QByteArray path = QFile::encodeName(file);
+    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
+    QString error;
+    if (rc != SQLITE_OK)
+        error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    else if (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        error = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_close(db);
+    if (!error.isEmpty())
+        throw EDatabaseError(QStringLiteral("Cannot create database '%1': %2").arg(file, error));
+}
+} // namespace
+
+void createDatabase(const QString &file, const QString &adminName, const QString &adminPassword)
+{
+    const QFileInfo info(file);
+    if (info.exists())
+        throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
+    if (adminName.isEmpty())
+        throw EDatabaseError(QStringLiteral("The first account needs a user name"));
+    if (!QDir().mkpath(info.absolutePath()))
+        throw EDatabaseError(QStringLiteral("Cannot create the folder '%1'").arg(info.absolutePath()));
+    createEmptyFile(info.absoluteFilePath());
+    try {
+        QSqlDatabase db = connection::forFile(info.absoluteFilePath());
+        connection::Transaction tx(db);
+        for (const QString &statement : schema::createStatements())
+            connection::exec(db, statement);
+        QSqlQuery add(db);
+        add.prepare(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"));
+        add.addBindValue(adminName.left(30));
+        add.addBindValue(password::hash(adminPassword));
+        if (!add.exec())
+            connection::fail(QStringLiteral("Cannot add the first account"), add.lastError());
+        add.finish();
+        tx.commit();
+    } catch (...) {
+        connection::closeFile(info.absoluteFilePath());
+        QFile::remove(info.absoluteFilePath());
+        QFile::remove(info.absoluteFilePath() + QStringLiteral("-wal"));
+        QFile::remove(info.absoluteFilePath() + QStringLiteral("-shm"));
+        throw;
+    }
+}
+} // namespace provision

@@ -1,0 +1,67 @@
+#pragma once
+// Reads the rows of one dataset straight from SQLite, a few at a time, in the
+// dataset's order (one column, then rowid). Nothing reads the whole table:
+// windows of rows are found by their neighbours' keys (keyset paging) so that
+// moving, seeking and reading a screen cost the same on any table size.
+// Pictures are not read with the rows; only whether one is present.
+#include "data/Field.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+#include <vector>
+
+struct Row {
+    qint64 rowid = 0;
+    QVariant orderKey;     // the order column's value (null in rowid order)
+    QVariant tieKey;       // what orders rows of equal orderKey: a unique key or the rowid
+    QVariantList values;   // one per field
+    quint64 lazy = 0;      // bit i: values[i] only tells whether a picture is present
+};
+
+struct RowSpec {
+    QString relation;           // quoted table name, maybe schema-qualified
+    QStringList columns;        // one per field, schema spelling
+    QList<FieldKind> kinds;     // one per field
+    QString orderColumn;        // empty: rowid (insertion) order
+    QString tieColumn;          // orders rows of equal order value: a unique, required key; empty: rowid
+    QStringList conditions;     // SQL fragments with "?" placeholders, ANDed
+    QVariantList binds;         // values for the conditions' placeholders
+};
+
+class RowReader {
+public:
+    RowReader(QSqlDatabase db, RowSpec spec);
+
+    const RowSpec &spec() const { return m_spec; }
+
+    std::vector<Row> after(const Row *anchor, int limit);   // ascending; from the start without anchor
+    std::vector<Row> before(const Row *anchor, int limit);  // nearest first; from the end without anchor
+    std::vector<Row> at(int offset, int limit);             // by position
+    std::optional<Row> byRowid(qint64 rowid);               // only when visible
+    // The first visible row, in order, whose column equals the value (a null
+    // value matches rows without a value).
+    std::optional<Row> firstWhere(const QString &column, const QVariant &value);
+    int count();
+    int position(const Row &row);  // number of visible rows before it
+    QVariant loadValue(qint64 rowid, int field);
+
+private:
+    QSqlQuery &statement(const QString &sql);
+    std::vector<Row> fetch(const QString &condition, const QVariantList &binds, const QString &order, int limit,
+                           int offset = 0);
+    QString where(const QString &extra) const;
+    QString orderAsc() const;
+    QString orderDesc() const;
+    qint64 scalar(const QString &sql, const QVariantList &binds);
+
+    QSqlDatabase m_db;
+    RowSpec m_spec;
+    QString m_selectList;
+    QString m_orderQuoted;
+    QString m_tie;  // SQL of the tie-breaker: a quoted key column or rowid
+    QHash<QString, QSqlQuery> m_statements;
+};

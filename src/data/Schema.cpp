@@ -1,0 +1,195 @@
+#include "data/Schema.h"
+
+#include "core/DateText.h"
+
+namespace {
+ColumnDef text(const char *name, int size, const char *title = "", bool required = false)
+{
+    return ColumnDef{FieldDef{QString::fromLatin1(name), FieldKind::Text, size, QString::fromLatin1(title), {}}, required};
+}
+
+ColumnDef number(const char *name, const char *title = "", const char *format = "")
+{
+    return ColumnDef{FieldDef{QString::fromLatin1(name), FieldKind::Float, 0, QString::fromLatin1(title),
+                              QString::fromLatin1(format)},
+                     false};
+}
+
+ColumnDef of(const char *name, FieldKind kind, const char *title = "", const QString &format = {})
+{
+    return ColumnDef{FieldDef{QString::fromLatin1(name), kind, 0, QString::fromLatin1(title), format}, false};
+}
+
+const char *kMoney = "Rp. #,#";
+
+QList<TableDef> buildTables()
+{
+    QList<TableDef> t;
+    t.append(TableDef{QStringLiteral("Barang"),
+                      {text("Kode_Kervano", 20, "Kode Kervano", true), text("Kode_Barang", 25, "Kode Barang"),
+                       text("Nama_Barang", 30, "Nama Barang"), text("Part", 30), text("Group_Barang", 30, "Group Barang"),
+                       number("Harga"), of("Gambar", FieldKind::Graphic)},
+                      QStringLiteral("Kode_Kervano"),
+                      {{QStringLiteral("Kode_Kervano"), true}, {QStringLiteral("Kode_Barang"), false, true}}});
+    t.append(TableDef{QStringLiteral("Pelanggan"),
+                      {of("ID_Pelanggan", FieldKind::AutoInc, "ID Pelanggan"), text("Nama", 75),
+                       of("Alamat", FieldKind::Memo), text("Kota", 20), text("KodePos", 10, "Kode Pos"),
+                       text("No_Telp1", 20, "No. Telp1"), text("No_Telp2", 20, "No. Telp2"), text("FAX", 20),
+                       text("Email", 50)},
+                      QStringLiteral("ID_Pelanggan"),
+                      {{QStringLiteral("Nama"), false}}});
+    t.append(TableDef{QStringLiteral("NotaUtama"),
+                      {text("No_Nota", 20, "", true), of("Tanggal", FieldKind::Date, "", datetext::kDisplayDate),
+                       text("Kepada", 25), text("Alamat", 50), number("Jumlah_Total", "", kMoney)},
+                      QStringLiteral("No_Nota"),
+                      {{QStringLiteral("No_Nota"), true}}});
+    t.append(TableDef{QStringLiteral("Nota"),
+                      {text("ID_Nota", 20), text("Kode_KV", 20, "Kode Kervano"), text("Kode_Brg", 30, "Kode Barang"),
+                       text("Nama_Brg", 30, "Nama Barang"), number("Harga", "", kMoney), number("Banyak"),
+                       number("Diskon"), number("Jumlah", "", kMoney)},
+                      QString(),
+                      {{QStringLiteral("ID_Nota"), false}}});
+    t.append(TableDef{QStringLiteral("Adm"),
+                      {text("NamaUser", 30, "", true), text("Pass", 128), of("Nomer", FieldKind::Integer)},
+                      QStringLiteral("NamaUser"),
+                      {{QStringLiteral("NamaUser"), true}}});
+    t.append(TableDef{QStringLiteral("Group"),
+                      {of("No", FieldKind::AutoInc), text("Group", 30)},
+                      QStringLiteral("No"),
+                      {}});
+    t.append(TableDef{QStringLiteral("Part"),
+                      {text("Part", 30, "", true)},
+                      QStringLiteral("Part"),
+                      {{QStringLiteral("Part"), true}}});
+    return t;
+}
+
+QString sqlType(FieldKind kind)
+{
+    switch (kind) {
+    case FieldKind::Float: return QStringLiteral("REAL");
+    case FieldKind::Integer: return QStringLiteral("INTEGER");
+    case FieldKind::AutoInc: return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
+    case FieldKind::Graphic: return QStringLiteral("BLOB");
+    case FieldKind::Text:
+    case FieldKind::Date:  // ISO yyyy-mm-dd, which sorts in date order
+    case FieldKind::Memo: break;
+    }
+    return QStringLiteral("TEXT");
+}
+
+QString createTable(const TableDef &table, const QString &qualifiedName, bool plainAutoInc)
+{
+    QStringList columns;
+    for (const ColumnDef &c : table.columns) {
+        QString type = sqlType(c.field.kind);
+        if (plainAutoInc && c.field.kind == FieldKind::AutoInc)
+            type = QStringLiteral("INTEGER");
+        QString def = schema::quote(c.field.name) + QLatin1Char(' ') + type;
+        if (c.required)
+            def += QStringLiteral(" NOT NULL");
+        columns << def;
+    }
+    return QStringLiteral("CREATE TABLE %1 (%2)").arg(qualifiedName, columns.join(QStringLiteral(", ")));
+}
+
+QStringList createIndexes(const TableDef &table, const QString &on, const QString &schemaPrefix,
+                          const QString &namePrefix)
+{
+    QStringList out;
+    for (const IndexDef &i : table.indexes) {
+        out << QStringLiteral("CREATE %1INDEX %2%3 ON %4 (%5)")
+                   .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(), schemaPrefix,
+                        schema::quote(namePrefix + table.name + QLatin1Char('_') + i.column), on,
+                        schema::quote(i.column)
+                            + (i.withKey ? QStringLiteral(", ") + schema::quote(table.keyColumn) : QString()));
+    }
+    return out;
+}
+} // namespace
+
+int TableDef::columnIndex(const QString &name) const
+{
+    for (int i = 0; i < columns.size(); ++i)
+        if (columns[i].field.name.compare(name, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+const ColumnDef *TableDef::column(const QString &name) const
+{
+    const int i = columnIndex(name);
+    return i < 0 ? nullptr : &columns[i];
+}
+
+bool TableDef::isUnique(const QString &name) const
+{
+    const ColumnDef *c = column(name);
+    if (c && c->field.kind == FieldKind::AutoInc)
+        return true;
+    for (const IndexDef &i : indexes)
+        if (i.unique && i.column.compare(name, Qt::CaseInsensitive) == 0)
+            return true;
+    return false;
+}
+
+QStringList TableDef::columnNames() const
+{
+    QStringList out;
+    for (const ColumnDef &c : columns)
+        out << c.field.name;
+    return out;
+}
+
+namespace schema {
+const QList<TableDef> &tables()
+{
+    static const QList<TableDef> all = buildTables();
+    return all;
+}
+
+QString stripExtension(const QString &name)
+{
+    const QString trimmed = name.trimmed();
+    const int dot = trimmed.lastIndexOf(QLatin1Char('.'));
+    return dot > 0 ? trimmed.left(dot) : trimmed;
+}
+
+const TableDef *findTable(const QString &name)
+{
+    const QString bare = stripExtension(name);
+    for (const TableDef &t : tables())
+        if (t.name.compare(bare, Qt::CaseInsensitive) == 0)
+            return &t;
+    return nullptr;
+}
+
+QString quote(const QString &identifier)
+{
+    QString inner = identifier;
+    inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + inner + QLatin1Char('"');
+}
+
+QStringList createStatements()
+{
+    QStringList out;
+    for (const TableDef &t : tables()) {
+        out << createTable(t, quote(t.name), false);
+        out << createIndexes(t, quote(t.name), QString(), QString());
+    }
+    return out;
+}
+
+QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix)
+{
+    // Indexes of a temp table live in the temp schema and name the table bare.
+    const int dot = qualifiedName.indexOf(QLatin1Char('.'));
+    const QString schemaPart = dot > 0 ? qualifiedName.left(dot + 1) : QString();
+    const QString bareTable = dot > 0 ? qualifiedName.mid(dot + 1) : qualifiedName;
+    QStringList out;
+    out << createTable(table, qualifiedName, true);
+    out << createIndexes(table, bareTable, schemaPart, indexPrefix);
+    return out;
+}
+} // namespace schema

@@ -1,0 +1,48 @@
+#pragma once
+// The seven tables of the database under the alias KV: fields with their
+// kinds, widths, titles and display formats, keys and indexes. Names are
+// looked up without regard to letter case; a table name may carry a file
+// extension ("NotaUtama.DB"), which is ignored.
+#include "data/Field.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+struct ColumnDef {
+    FieldDef field;
+    bool required = false;  // an empty value is refused on post
+};
+
+struct IndexDef {
+    QString column;
+    bool unique = false;
+    bool withKey = false;  // the table's key follows, ordering equal values
+};
+
+struct TableDef {
+    QString name;                 // as the schema spells it
+    QList<ColumnDef> columns;
+    QString keyColumn;            // default order and key seek; empty: insertion order
+    QList<IndexDef> indexes;
+
+    int columnIndex(const QString &name) const;  // case-insensitive, -1 when absent
+    const ColumnDef *column(const QString &name) const;
+    bool isUnique(const QString &column) const;
+    QStringList columnNames() const;
+};
+
+namespace schema {
+const QList<TableDef> &tables();
+// The table named `name` (extension ignored, any letter case), nullptr when none.
+const TableDef *findTable(const QString &name);
+// "Barang.DB" -> "Barang": the name without a file extension.
+QString stripExtension(const QString &name);
+// SQL text of one identifier: always double-quoted, inner quotes doubled.
+QString quote(const QString &identifier);
+// Statements creating every table and index.
+QStringList createStatements();
+// Statements creating one table (and its indexes) under another name, used
+// for a private copy of a table's rows. Auto-numbers become plain integers.
+QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);
+} // namespace schema
