@@ -47,7 +47,6 @@ QString &chosenPrinterName()
     return name;
 }
 
-constexpr int kProgressStep = 5;
 } // namespace
 
 ReportPreview::ReportPreview(QWidget *parent) : TForm(parent), m_printer(QPrinter::HighResolution)
@@ -156,7 +155,7 @@ void ReportPreview::showReport(const ReportDefinition &definition, LayoutOptions
     stopProduction();
     m_producer = std::make_unique<ReportProducer>(definition, std::move(options));
     m_report = m_producer->report();
-    m_shownProgress = 0;
+    m_progress.reset();
     ProgressPanel->clear();
     setCaption(definition.caption());
 
@@ -205,7 +204,7 @@ void ReportPreview::showPrepared(std::shared_ptr<PreparedReport> report)
     m_producer.reset();
     m_report = std::move(report);
     m_report->complete = true;
-    m_shownProgress = 0;
+    m_progress.reset();
     ProgressPanel->clear();
     setCaption(m_report->caption());
     m_printer.setDocName(m_report->caption());
@@ -284,16 +283,8 @@ void ReportPreview::updateStatus()
 
 void ReportPreview::showProgress(int percent)
 {
-    // Shown in steps of at least five; empty at the start and at the end.
-    if (percent <= 0 || percent >= 100) {
-        ProgressPanel->clear();
-        m_shownProgress = percent >= 100 ? 100 : 0;
-        return;
-    }
-    if (percent - m_shownProgress >= kProgressStep) {
-        m_shownProgress = percent;
-        ProgressPanel->setText(QStringLiteral("%1%").arg(percent));
-    }
+    if (m_progress.update(percent))
+        ProgressPanel->setText(m_progress.text());
 }
 
 void ReportPreview::updateCommands()

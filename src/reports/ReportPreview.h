@@ -4,6 +4,7 @@
 // report files and exports PDF. Every report the system prints goes through it.
 #include "controls/Form.h"
 #include "reports/PreparedReport.h"
+#include "reports/ProgressSteps.h"
 #include "reports/ReportLayout.h"
 
 #include <QPrinter>
@@ -114,7 +115,7 @@ private:
     QPrinter m_printer;
     int m_page = 0;
     Zoom m_zoom = Zoom::Width;
-    int m_shownProgress = 0;
+    ProgressSteps m_progress;
 };
 
 namespace reports {
