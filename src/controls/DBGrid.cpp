@@ -1,0 +1,306 @@
+#include "controls/DBGrid.h"
+
+#include "controls/DBGridModel.h"
+#include "controls/DataLink.h"
+#include "controls/Guard.h"
+#include "controls/MessageBoxes.h"
+#include "data/DataSet.h"
+#include "data/Field.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QStyledItemDelegate>
+
+// The in-place editor: a line edit whose typing goes into the record at once.
+class DBGridDelegate : public QStyledItemDelegate {
+public:
+    explicit DBGridDelegate(DBGrid *grid) : QStyledItemDelegate(grid), m_grid(grid) {}
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
+    {
+        auto *edit = new QLineEdit(parent);
+        edit->setFrame(false);
+        const Field *f = m_grid->m_model->fieldAt(index.column());
+        if (f && f->kind() == FieldKind::Text && f->size() > 0)
+            edit->setMaxLength(f->size());
+        const QPersistentModelIndex at(index);
+        DBGrid *grid = m_grid;
+        QObject::connect(edit, &QLineEdit::textEdited, grid,
+                         [grid, at](const QString &text) { grid->cellEdited(at, text); });
+        grid->m_openEditor = edit;
+        grid->m_editorIndex = index;
+        grid->m_editorPending = false;
+        return edit;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *edit = static_cast<QLineEdit *>(editor);
+        if (edit->isModified())  // the user's own text stays while typed
+            return;
+        const QString value = index.data(Qt::EditRole).toString();
+        if (edit->text() != value)
+            edit->setText(value);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        auto *edit = static_cast<QLineEdit *>(editor);
+        if (edit->isModified())  // opened and left without typing writes nothing
+            model->setData(index, edit->text(), Qt::EditRole);
+    }
+
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress) {
+            auto *key = static_cast<QKeyEvent *>(event);
+            if (key->key() == Qt::Key_Delete && (key->modifiers() & Qt::ControlModifier)) {
+                guard([this] { m_grid->deleteRow(); });
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    DBGrid *m_grid;
+};
+
+DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new DBGridModel(this))
+{
+    setModel(m_model);
+    setItemDelegate(new DBGridDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setWordWrap(false);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+    verticalHeader()->setSectionsClickable(false);
+    verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+
+    // The selected row stays shown when the grid has no focus.
+    QPalette p = palette();
+    p.setColor(QPalette::Inactive, QPalette::Highlight, p.color(QPalette::Active, QPalette::Highlight));
+    p.setColor(QPalette::Inactive, QPalette::HighlightedText, p.color(QPalette::Active, QPalette::HighlightedText));
+    setPalette(p);
+
+    connect(m_model, &DBGridModel::currentRowChanged, this, &DBGrid::followDataSet);
+    connect(m_model, &DBGridModel::writeFailed, this, [this] { m_writeFailed = true; });
+    connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::setColumnWidths);
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (index.isValid())
+            emit cellClick(index.column());
+    });
+    m_model->link()->setUpdateData([this] { flushEditor(); });
+    applyEditTriggers();
+}
+
+DBGrid::~DBGrid() = default;
+
+DataSource *DBGrid::dataSource() const { return m_model->link()->dataSource(); }
+void DBGrid::setDataSource(DataSource *source) { m_model->setDataSource(source); }
+
+void DBGrid::setReadOnly(bool on)
+{
+    m_readOnly = on;
+    m_model->setReadOnly(on);
+    applyEditTriggers();
+}
+
+void DBGrid::setRowSelect(bool on)
+{
+    m_rowSelect = on;
+    setSelectionBehavior(on ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+    followDataSet(m_model->currentRow());
+}
+
+void DBGrid::setFieldNames(const QStringList &names) { m_model->setFieldNames(names); }
+void DBGrid::setColumnVisible(const QString &fieldName, bool visible) { m_model->setColumnVisible(fieldName, visible); }
+void DBGrid::setColumnTitle(const QString &fieldName, const QString &title) { m_model->setColumnTitle(fieldName, title); }
+
+QString DBGrid::cellText(int row, int column) const { return m_model->index(row, column).data().toString(); }
+
+QString DBGrid::columnTitle(int column) const { return m_model->headerData(column, Qt::Horizontal).toString(); }
+
+void DBGrid::applyEditTriggers()
+{
+    setEditTriggers(m_readOnly ? QAbstractItemView::NoEditTriggers
+                               : QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked
+                                     | QAbstractItemView::EditKeyPressed | QAbstractItemView::SelectedClicked);
+}
+
+bool DBGrid::editable() const { return !m_readOnly && m_model->link()->canModify(); }
+
+void DBGrid::setColumnWidths()
+{
+    // Widths follow the fields, set once for each set of columns so that what
+    // the user resized stays.
+    QStringList signature;
+    for (int c = 0; c < m_model->columnCount(); ++c)
+        signature << m_model->fieldAt(c)->name();
+    if (signature == m_widthSignature)
+        return;
+    m_widthSignature = signature;
+    const int charWidth = fontMetrics().averageCharWidth();
+    for (int c = 0; c < m_model->columnCount(); ++c) {
+        const Field *f = m_model->fieldAt(c);
+        int chars = 10;
+        switch (f->kind()) {
+        case FieldKind::Text:
+            chars = qBound(4, f->size(), 30);
+            break;
+        case FieldKind::Float:
+            chars = 14;
+            break;
+        case FieldKind::Date:
+            chars = 12;
+            break;
+        default:
+            break;
+        }
+        chars = qMax(chars, int(columnTitle(c).size()));
+        setColumnWidth(c, chars * charWidth + 10);
+    }
+}
+
+void DBGrid::followDataSet(int row)
+{
+    m_syncing = true;
+    if (row < 0) {
+        selectionModel()->clearCurrentIndex();
+        clearSelection();
+    } else if (m_model->columnCount() > 0) {
+        m_model->fetchTo(row);
+        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        const QModelIndex target = m_model->index(row, qMin(column, m_model->columnCount() - 1));
+        if (currentIndex() != target || !selectionModel()->isSelected(target)) {
+            QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect;
+            if (m_rowSelect)
+                how |= QItemSelectionModel::Rows;
+            selectionModel()->setCurrentIndex(target, how);
+        }
+        scrollTo(target);
+    }
+    m_syncing = false;
+}
+
+void DBGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    m_writeFailed = false;
+    QTableView::currentChanged(current, previous);  // commits an open editor
+    if (m_syncing || !current.isValid() || current.row() == m_model->currentRow())
+        return;
+    if (!m_writeFailed) {
+        guard([&] {
+            DataSet *ds = m_model->dataSet();
+            if (!ds)
+                return;
+            DataLink::updateRecord(ds);
+            // Rows after a record being inserted are stored rows one further on.
+            int recNo = current.row() + 1;
+            if (ds->state() == DataSetState::Insert && current.row() > ds->currentRow())
+                --recNo;
+            ds->setRecNo(recNo);  // posts a changed record first
+        });
+    }
+    // A refused post or move leaves the dataset where it was; so does the grid.
+    if (m_model->currentRow() != current.row())
+        followDataSet(m_model->currentRow());
+}
+
+void DBGrid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    if (editor == m_openEditor) {
+        m_openEditor = nullptr;
+        m_editorPending = false;
+    }
+    QTableView::closeEditor(editor, hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache && editable())
+        guard([this] { cancelRow(); });
+}
+
+void DBGrid::cellEdited(const QModelIndex &index, const QString &text)
+{
+    if (!index.isValid() || index.row() != m_model->currentRow())
+        return;
+    guard([&] { m_editorPending = !m_model->writeCurrent(index.column(), text, false); });
+}
+
+void DBGrid::flushEditor()
+{
+    if (!m_openEditor || !m_editorPending)
+        return;
+    m_model->writeCurrent(m_editorIndex.column(), m_openEditor->text(), true);
+    m_editorPending = false;
+}
+
+void DBGrid::keyPressEvent(QKeyEvent *event)
+{
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    if (editable()) {
+        if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+            guard([this] { insertRow(); });
+            return;
+        }
+        if (event->key() == Qt::Key_Down && event->modifiers() == Qt::NoModifier
+            && m_model->currentRow() == m_model->rowCount() - 1 && !m_model->canFetchMore(QModelIndex())) {
+            guard([this] { appendPastEnd(); });
+            return;
+        }
+        if (event->key() == Qt::Key_Delete && ctrl) {
+            guard([this] { deleteRow(); });
+            return;
+        }
+        if (event->key() == Qt::Key_Escape && m_model->link()->editing()) {
+            guard([this] { cancelRow(); });
+            return;
+        }
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void DBGrid::insertRow()
+{
+    DataSet *ds = m_model->dataSet();
+    if (!ds)
+        return;
+    DataLink::updateRecord(ds);
+    ds->insert();
+}
+
+void DBGrid::appendPastEnd()
+{
+    DataSet *ds = m_model->dataSet();
+    if (!ds || (ds->state() == DataSetState::Insert && !ds->modified()))
+        return;  // the new empty row is already there
+    DataLink::updateRecord(ds);
+    ds->next();  // posts a changed record, drops an unchanged edit
+    if (ds->isLastRecord())
+        ds->append();
+}
+
+void DBGrid::cancelRow()
+{
+    DataSet *ds = m_model->dataSet();
+    if (ds && (ds->state() == DataSetState::Edit || ds->state() == DataSetState::Insert))
+        ds->cancel();
+}
+
+void DBGrid::deleteRow()
+{
+    DataSet *ds = m_model->dataSet();
+    if (!ds || !editable() || (ds->state() != DataSetState::Insert && ds->isEmpty()))
+        return;
+    if (!msg::confirmDelete())
+        return;
+    if (ds->state() == DataSetState::Insert)
+        ds->cancel();  // the new row was never stored
+    else
+        ds->deleteRecord();
+}

@@ -1,0 +1,127 @@
+#include "controls/DBImage.h"
+
+#include "controls/DataLink.h"
+#include "core/Errors.h"
+#include "data/DataSet.h"
+#include "data/Field.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+
+namespace {
+QString invalidText(const QString &suffix)
+{
+    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("dib"))
+        return QStringLiteral("Bitmap image is not valid");
+    if (suffix == QLatin1String("ico"))
+        return QStringLiteral("Icon image is not valid");
+    if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
+        return QStringLiteral("Metafile pictures cannot be shown");
+    return QStringLiteral("JPEG image is not valid");
+}
+} // namespace
+
+DBImage::DBImage(QWidget *parent) : QFrame(parent), m_link(new DataLink(this))
+{
+    setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(m_link, &DataLink::dataChanged, this, &DBImage::showField);
+    connect(m_link, &DataLink::stateChanged, this, &DBImage::onStateChanged);
+    connect(m_link, &DataLink::recordChanged, this, [this] {
+        m_loaded = false;
+        showField();
+    });
+}
+
+DBImage::~DBImage() = default;
+
+DataSource *DBImage::dataSource() const { return m_link->dataSource(); }
+void DBImage::setDataSource(DataSource *source) { m_link->setDataSource(source); }
+QString DBImage::dataField() const { return m_link->fieldName(); }
+void DBImage::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
+Field *DBImage::field() const { return m_link->field(); }
+
+void DBImage::setStretch(bool on)
+{
+    m_stretch = on;
+    update();
+}
+
+QStringList DBImage::pictureExtensions()
+{
+    return {QStringLiteral("bmp"), QStringLiteral("dib"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
+            QStringLiteral("jpe"), QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf")};
+}
+
+void DBImage::loadFromFile(const QString &path)
+{
+    const QFileInfo info(path);
+    const QString suffix = info.suffix().toLower();
+    if (!pictureExtensions().contains(suffix))
+        throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(info.suffix()));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw EInvalidGraphic(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    const QByteArray bytes = file.readAll();
+    const QImage image = QImage::fromData(bytes);
+    if (image.isNull())
+        throw EInvalidGraphic(invalidText(suffix));
+
+    Field *f = m_link->field();
+    if (!f)
+        return;
+    m_writing = true;
+    try {
+        m_link->beginEdit();
+        f->setAsBlob(bytes);
+    } catch (...) {
+        m_writing = false;
+        throw;
+    }
+    m_writing = false;
+    m_picture = image;
+    m_loaded = true;
+    update();
+}
+
+void DBImage::onStateChanged()
+{
+    // Posted or dropped: show what the field holds now.
+    if (!m_link->editing() && m_loaded) {
+        m_loaded = false;
+        showField();
+    }
+}
+
+void DBImage::showField()
+{
+    if (m_writing || m_loaded)
+        return;
+    Field *f = m_link->field();
+    m_picture = f && !f->isNull() ? QImage::fromData(f->pictureBytes()) : QImage();
+    update();
+}
+
+QRect DBImage::pictureRect() const
+{
+    const QRect box = contentsRect();
+    if (m_picture.isNull())
+        return {};
+    if (m_stretch)
+        return box;
+    const QSize size = m_picture.size();
+    return {box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2,
+            size.width(), size.height()};
+}
+
+void DBImage::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    if (m_picture.isNull())
+        return;
+    QPainter painter(this);
+    painter.setClipRect(contentsRect());
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_stretch);
+    painter.drawImage(pictureRect(), m_picture);
+}

@@ -1,0 +1,57 @@
+#pragma once
+// A picture box bound to a picture field of a data source's current record.
+// Stretched, the picture fills the whole box without keeping its proportions;
+// unstretched, it shows at its natural size, centred (and clipped).
+//
+// loadFromFile() reads a picture file into the box and the record buffer
+// (the record goes into edit state). The box shows what was loaded until the
+// record is posted or dropped; what the field then holds is shown again. The
+// field keeps only bitmaps: another kind of picture (a JPEG, an icon) is
+// stored as an empty picture by the engine when the record is posted.
+#include <QFrame>
+#include <QImage>
+
+class DataLink;
+class DataSource;
+class Field;
+
+class DBImage : public QFrame {
+    Q_OBJECT
+public:
+    explicit DBImage(QWidget *parent = nullptr);
+    ~DBImage() override;
+
+    DataSource *dataSource() const;
+    void setDataSource(DataSource *source);
+    QString dataField() const;
+    void setDataField(const QString &fieldName);
+    Field *field() const;
+
+    bool stretch() const { return m_stretch; }
+    void setStretch(bool on);
+
+    // The picture shown now (null when none).
+    const QImage &picture() const { return m_picture; }
+    // Where the picture is drawn inside the box.
+    QRect pictureRect() const;
+
+    // Raises EInvalidGraphic for a file that cannot be read as a picture:
+    // "Unknown picture file extension (.%s)" for a kind the box does not know.
+    void loadFromFile(const QString &path);
+
+    // File name suffixes loadFromFile() accepts, lower case.
+    static QStringList pictureExtensions();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void showField();
+    void onStateChanged();
+
+    DataLink *m_link;
+    QImage m_picture;
+    bool m_stretch = false;
+    bool m_loaded = false;   // showing a loaded picture until post or cancel
+    bool m_writing = false;
+};

@@ -1,0 +1,61 @@
+#include "controls/DBMemo.h"
+
+#include "controls/DataLink.h"
+#include "controls/Guard.h"
+#include "data/DataSet.h"
+#include "data/Field.h"
+
+DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent), m_link(new DataLink(this))
+{
+    connect(m_link, &DataLink::dataChanged, this, &DBMemo::showField);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_showing)
+            guard([this] { userEdited(); });
+    });
+    showField();
+}
+
+DBMemo::~DBMemo() = default;
+
+DataSource *DBMemo::dataSource() const { return m_link->dataSource(); }
+void DBMemo::setDataSource(DataSource *source) { m_link->setDataSource(source); }
+QString DBMemo::dataField() const { return m_link->fieldName(); }
+void DBMemo::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
+Field *DBMemo::field() const { return m_link->field(); }
+
+void DBMemo::setReadOnly(bool on)
+{
+    m_readOnly = on;
+    showField();
+}
+
+void DBMemo::showField()
+{
+    if (m_writing)
+        return;
+    Field *f = m_link->field();
+    QPlainTextEdit::setReadOnly(m_readOnly || !f || !m_link->canModify());
+    const QString shown = f ? f->asString() : QString();
+    if (toPlainText() != shown) {
+        m_showing = true;
+        setPlainText(shown);
+        m_showing = false;
+    }
+}
+
+void DBMemo::userEdited()
+{
+    Field *f = m_link->field();
+    if (!f)
+        return;
+    m_writing = true;
+    try {
+        m_link->beginEdit();
+        f->setAsString(toPlainText());
+    } catch (...) {
+        m_writing = false;
+        showField();
+        throw;
+    }
+    m_writing = false;
+}

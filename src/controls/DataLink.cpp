@@ -1,0 +1,122 @@
+#include "controls/DataLink.h"
+
+#include "data/DataSet.h"
+#include "data/DataSource.h"
+
+namespace {
+QList<DataLink *> &liveLinks()
+{
+    static QList<DataLink *> links;
+    return links;
+}
+} // namespace
+
+DataLink::DataLink(QObject *parent) : QObject(parent) { liveLinks().append(this); }
+
+DataLink::~DataLink() { liveLinks().removeOne(this); }
+
+DataSource *DataLink::dataSource() const { return m_source; }
+
+void DataLink::setDataSource(DataSource *source)
+{
+    if (m_source == source)
+        return;
+    for (const auto &c : std::as_const(m_connections))
+        disconnect(c);
+    m_connections.clear();
+    m_source = source;
+    if (source) {
+        m_connections << connect(source, &DataSource::dataSetChanged, this, &DataLink::rebind)
+                      << connect(source, &DataSource::stateChanged, this, &DataLink::onStateChanged)
+                      << connect(source, &DataSource::recordChanged, this, [this] {
+                             emit recordChanged();
+                             emit dataChanged();
+                         })
+                      << connect(source, &DataSource::fieldChanged, this, &DataLink::onFieldChanged)
+                      << connect(source, &DataSource::rowsChanged, this, [this] {
+                             emit rowsChanged();
+                             emit dataChanged();
+                         })
+                      << connect(source, &QObject::destroyed, this, &DataLink::rebind, Qt::QueuedConnection);
+    }
+    rebind();
+}
+
+void DataLink::setFieldName(const QString &name)
+{
+    if (m_fieldName == name)
+        return;
+    m_fieldName = name;
+    emit dataChanged();
+}
+
+DataSet *DataLink::dataSet() const { return m_source ? m_source->dataSet() : nullptr; }
+
+bool DataLink::active() const
+{
+    const DataSet *ds = dataSet();
+    return ds && ds->active();
+}
+
+bool DataLink::editing() const
+{
+    const DataSet *ds = dataSet();
+    return ds && (ds->state() == DataSetState::Edit || ds->state() == DataSetState::Insert);
+}
+
+bool DataLink::canModify() const
+{
+    const DataSet *ds = dataSet();
+    return ds && ds->active() && ds->canModify();
+}
+
+Field *DataLink::field() const
+{
+    const DataSet *ds = dataSet();
+    if (!ds || !ds->active() || m_fieldName.isEmpty())
+        return nullptr;
+    return ds->findField(m_fieldName);
+}
+
+void DataLink::beginEdit()
+{
+    DataSet *ds = dataSet();
+    if (ds && ds->state() == DataSetState::Browse)
+        ds->edit();
+}
+
+void DataLink::updateRecord(DataSet *dataSet)
+{
+    if (!dataSet)
+        return;
+    const QList<DataLink *> links = liveLinks();
+    for (DataLink *link : links) {
+        if (link->dataSet() == dataSet && link->m_updateData)
+            link->m_updateData();
+    }
+}
+
+void DataLink::rebind()
+{
+    m_wasActive = active();
+    emit activeChanged();
+    emit dataChanged();
+}
+
+void DataLink::onStateChanged()
+{
+    const bool nowActive = active();
+    if (nowActive != m_wasActive) {
+        m_wasActive = nowActive;
+        emit activeChanged();
+    }
+    emit stateChanged();
+    emit dataChanged();
+}
+
+void DataLink::onFieldChanged(Field *changed)
+{
+    emit fieldChanged(changed);
+    if (!changed || changed == field())
+        emit dataChanged();
+}
