@@ -1,8 +1,7 @@
 #include "reports/DataSetRecords.h"
 
-#include "core/Errors.h"
 #include "data/DataSet.h"
-#include "reports/FieldPicture.h"
+#include "data/PictureBlob.h"
 
 DataSetRecords::DataSetRecords(DataSet *dataSet) : m_dataSet(dataSet) {}
 
@@ -44,8 +43,6 @@ QString DataSetRecords::text(const QString &fieldName) const
         default:
             return field->displayText();
         }
-    } catch (const EError &) {
-        return {};
     } catch (const std::exception &) {
         return {};
     }
@@ -59,9 +56,8 @@ QImage DataSetRecords::picture(const QString &fieldName) const
         const Field *field = m_dataSet->findField(fieldName);
         if (!field || field->kind() != FieldKind::Graphic || field->isNull())
             return {};
-        return fieldpicture::decode(field->asBlob());
-    } catch (const EError &) {
-        return {};
+        const QByteArray bytes = pictureblob::unwrap(field->asBlob());
+        return bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
     } catch (const std::exception &) {
         return {};
     }
