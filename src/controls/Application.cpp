@@ -5,6 +5,8 @@
 
 #include <QCursor>
 #include <QEvent>
+#include <QMenu>
+#include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
 
@@ -63,8 +65,17 @@ void NotaApplication::updateHintFromMouse()
 {
     m_hintPending = false;
     QWidget *under = QApplication::widgetAt(QCursor::pos());
-    // A menu that is open keeps the hint of its highlighted item.
+    // A menu that is open keeps the hint of its highlighted item, and so does
+    // a menu bar with a highlighted item (under the mouse, or its menu open).
     if (under && under->inherits("QMenu"))
+        return;
+    if (auto *bar = qobject_cast<QMenuBar *>(under)) {
+        if (QAction *item = bar->activeAction()) {
+            setHint(item->statusTip());
+            return;
+        }
+    }
+    if (qobject_cast<QMenu *>(QApplication::activePopupWidget()))
         return;
     setHint(hintOf(under));
 }

@@ -1,0 +1,373 @@
+// Main window: questions, log-out, status box, hint line, date label, menu
+// bar and the navigation to the other windows.
+#include "AccessFixture.h"
+#include "TestMain.h"
+#include "TestSupport.h"
+#include "access/About.h"
+#include "access/Exit.h"
+#include "access/Login.h"
+#include "access/MainMenu.h"
+#include "access/Pass.h"
+#include "core/DateText.h"
+#include "data/Table.h"
+#include "invoice/LihatN.h"
+#include "invoice/Nota1.h"
+#include "masterdata/DaftarBrg.h"
+#include "masterdata/Pelanggan.h"
+#include "masterdata/TLGroup.h"
+#include "masterdata/TLPart.h"
+#include "search/CBarang.h"
+#include "search/Cpelanggan.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+// Moves the mouse to `local` in `widget` (its centre by default).
+void pointAt(QWidget *widget, QPoint local = QPoint(-1, -1))
+{
+    if (local == QPoint(-1, -1))
+        local = widget->rect().center();
+    const QPoint global = widget->mapToGlobal(local);
+    QCursor::setPos(global);
+    QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+    QTest::qWait(5);
+}
+} // namespace
+
+class TestMainMenu : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { fx.stop(); }
+
+    void menuBarDesign();
+    void clientAreaBelowMenuBar();
+    void questionsWithCancelChangeNothing_data();
+    void questionsWithCancelChangeNothing();
+    void exitQuestionOkEndsThroughSplash_data();
+    void exitQuestionOkEndsThroughSplash();
+    void closeBoxAsksNothing();
+    void logoutAndBack();
+    void statusBoxAfterFirstLogin();
+    void statusBoxAfterRenameShowsFirstRecord();
+    void hintLineFollowsMouse();
+    void hintLineShowsHighlightedMenuItem();
+    void hintLineShowsMenuBarItemUnderMouse();
+    void dateLabelRefreshedAtEveryShowing();
+    void workWindowsReplaceMainWindow_data();
+    void workWindowsReplaceMainWindow();
+    void modalWindowsOverMainWindow_data();
+    void modalWindowsOverMainWindow();
+    void changePasswordOpensBeside();
+
+private:
+    AccessFixture fx;
+};
+
+void TestMainMenu::init()
+{
+    fx.start();
+    AccessFixture::typeLogin(AccessFixture::kAdmin, AccessFixture::kPassword);
+    QVERIFY(FMain->isVisible());
+}
+
+void TestMainMenu::menuBarDesign()
+{
+    QStringList bar;
+    for (QAction *a : FMain->MainMenu1->actions())
+        bar << a->text();
+    QCOMPARE(bar, (QStringList{"    Nota", "Barang", "Pelanggan", "Pencarian", "Report", "||", "Admin", "About"}));
+    QVERIFY(!FMain->N3->isEnabled());
+    QVERIFY(!FMain->N3->menu());
+    QVERIFY(!FMain->ambahGroupBarang1->isEnabled());
+    QVERIFY(!FMain->ambah1->isEnabled());
+    QVERIFY(FMain->N1->isSeparator() && FMain->N2->isSeparator() && FMain->N4->isSeparator());
+    QCOMPARE(FMain->Exit1->shortcut(), QKeySequence(QStringLiteral("Ctrl+X")));
+    for (QAction *a : {FMain->NotaBaru1, FMain->LihatNota1, FMain->LogOut1, FMain->Exit1, FMain->DaftarBarang1,
+                       FMain->DaftarPelanggan1, FMain->PencarianDaftarBarang1, FMain->PencarianDaftarPelanggan1,
+                       FMain->GantiPassword1, FMain->Status1, FMain->entangSistemNotaKervano1})
+        QVERIFY2(!a->icon().isNull(), qPrintable(a->objectName()));
+    QCOMPARE(FMain->DaftarBarang1->statusTip(), QStringLiteral("Kllik untuk Lihat, Edit, Tambah/Hapus Daftar Barang "));
+    QCOMPARE(FMain->Report1->menuAction()->statusTip(), QStringLiteral("Menu Report atau Laporan"));
+    // Buttons: hints only in the hint line, hand cursor, accelerators.
+    QCOMPARE(FMain->SpeedButton6->text(), QStringLiteral("Tambah Daftar List &Group"));
+    QCOMPARE(FMain->SpeedButton11->statusTip(), QStringLiteral("Tombol untuk melihat Laporan Daftar barang"));
+    for (QToolButton *b : FMain->findChildren<QToolButton *>(QRegularExpression(QStringLiteral("^SpeedButton")))) {
+        QVERIFY(b->toolTip().isEmpty());
+        QCOMPARE(b->cursor().shape(), Qt::PointingHandCursor);
+    }
+    QCOMPARE(FMain->StatusPanel1->text(), QStringLiteral("  Status Aktif"));
+    QCOMPARE(FMain->StatusPanel1->width(), 215);
+    QCOMPARE(FMain->StatusPanel2->width(), 500);
+}
+
+void TestMainMenu::clientAreaBelowMenuBar()
+{
+    QCOMPARE(FMain->Client->size(), QSize(592, 413));
+    QCOMPARE(FMain->Client->y(), FMain->MainMenu1->height());
+    QCOMPARE(FMain->height(), 413 + FMain->MainMenu1->height());
+}
+
+void TestMainMenu::questionsWithCancelChangeNothing_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("Exit button") << "SpeedButton1" << "Admin : admin, Anda ingin keluar Sistem?";
+    QTest::newRow("Exit menu item") << "Exit1" << "Admin : admin, Anda ingin keluar Sistem?";
+    QTest::newRow("Ctrl+X") << "ctrl+x" << "Admin : admin, Anda ingin keluar Sistem?";
+    QTest::newRow("Log Out button") << "SpeedButton14" << "Admin : admin, Anda ingin Log Out?";
+    QTest::newRow("LogOut menu item") << "LogOut1" << "Admin : admin, Anda ingin Log Out?";
+}
+
+void TestMainMenu::questionsWithCancelChangeNothing()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, question);
+    ScriptedMessages boxes;
+    boxes.answer(MsgAnswer::Cancel);
+    if (how == QLatin1String("ctrl+x")) {
+        FMain->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(FMain));
+        QTest::keyClick(FMain, Qt::Key_X, Qt::ControlModifier);
+    } else if (auto *button = FMain->findChild<QToolButton *>(how)) {
+        button->click();
+    } else {
+        FMain->findChild<QAction *>(how)->trigger();
+    }
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text, question);
+    QCOMPARE(boxes.last().caption, QStringLiteral("Kervano Nota System"));
+    QCOMPARE(boxes.last().kind, MsgKind::Question);
+    QTest::qWait(5);
+    QVERIFY(FMain->isVisible());
+    QVERIFY(!FLogin->isVisible());
+    QVERIFY(!Fexit->isVisible());
+    QVERIFY(!nApp->terminated());
+    QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
+}
+
+void TestMainMenu::exitQuestionOkEndsThroughSplash_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::newRow("Exit button") << "SpeedButton1";
+    QTest::newRow("Exit menu item") << "Exit1";
+}
+
+void TestMainMenu::exitQuestionOkEndsThroughSplash()
+{
+    QFETCH(QString, how);
+    ScriptedMessages boxes;
+    if (auto *button = FMain->findChild<QToolButton *>(how))
+        button->click();
+    else
+        FMain->findChild<QAction *>(how)->trigger();
+    QCOMPARE(boxes.count(), 1);
+    QVERIFY(!FMain->isVisible());
+    QVERIFY(Fexit->isVisible());
+    QTRY_VERIFY(nApp->terminated());
+}
+
+void TestMainMenu::closeBoxAsksNothing()
+{
+    ScriptedMessages boxes;
+    FMain->Close();
+    QCOMPARE(boxes.count(), 0);
+    QVERIFY(!FMain->isVisible());
+    QVERIFY(Fexit->isVisible());
+    QTRY_VERIFY(nApp->terminated());
+}
+
+void TestMainMenu::logoutAndBack()
+{
+    ScriptedMessages boxes;
+    FMain->SpeedButton14->click();
+    QVERIFY(!FMain->isVisible());
+    QVERIFY(FLogin->isVisible());
+    QVERIFY(FLogin->Edit1->text().isEmpty());
+    QVERIFY(FLogin->Edit2->text().isEmpty());
+    QCOMPARE(FLogin->focusWidget(), FLogin->Edit1);
+    // Nothing else is reset: the label keeps the last name until the next login.
+    QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
+    AccessFixture::typeLogin(AccessFixture::kAdmin, AccessFixture::kPassword);
+    QVERIFY(FMain->isVisible());
+    QCOMPARE(fx.nomer().toInt(), 2);
+}
+
+void TestMainMenu::statusBoxAfterFirstLogin()
+{
+    ScriptedMessages boxes;
+    FMain->Status1->trigger();
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text, QStringLiteral("<-- Aplikasi Kervano Sistem Nota -->\n\n\nAdmin : admin\n\n"
+                                               "Status Login : 1 Kali\nStatus Aktif  : Aktif"));
+    QCOMPARE(boxes.last().caption, QStringLiteral("Status"));
+    QCOMPARE(boxes.last().kind, MsgKind::Information);
+    QVERIFY(!FLogin->Table1->active());
+}
+
+// A name no longer in Adm: the table stays on its first record in NamaUser order.
+void TestMainMenu::statusBoxAfterRenameShowsFirstRecord()
+{
+    AccessFixture::addAccount(QStringLiteral("aaa"), QStringLiteral("x1"), 41);
+    FMain->Label1->setText(QStringLiteral("hilang"));
+    ScriptedMessages boxes;
+    FMain->Status1->trigger();
+    QVERIFY(boxes.last().text.contains(QStringLiteral("\nAdmin : hilang\n")));
+    QVERIFY(boxes.last().text.contains(QStringLiteral("\nStatus Login : 41 Kali\n")));
+}
+
+void TestMainMenu::hintLineFollowsMouse()
+{
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    pointAt(FMain->SpeedButton3);
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Tombol untuk membuat Nota baru"));
+    // Inside the box, beside its buttons.
+    pointAt(FMain->GroupBox1, QPoint(3, FMain->GroupBox1->height() - 4));
+    QCOMPARE(QApplication::widgetAt(QCursor::pos()), FMain->GroupBox1);
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  "));
+    pointAt(FMain->SpeedButton1);
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Tombol untuk Pengguna Admin Keluar Sistem Aplikasi"));
+    pointAt(FMain->Panel1);
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  "));
+}
+
+void TestMainMenu::hintLineShowsHighlightedMenuItem()
+{
+    FMain->Status1->hover();
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Klik untuk melihat Status User Admin"));
+    // Highlighting an item of an open menu, as the keyboard or mouse does.
+    FMain->MainMenu1->setActiveAction(FMain->Sistem1->menuAction());
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Menu Nota"));
+    QTRY_VERIFY(FMain->Sistem1->isVisible());
+    FMain->Sistem1->setActiveAction(FMain->LihatNota1);
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Lihat Nota yang telah dibuat"));
+    FMain->Sistem1->hide();
+}
+
+// The mouse resting on a menu bar item highlights it; its hint stays while
+// the mouse is there.
+void TestMainMenu::hintLineShowsMenuBarItemUnderMouse()
+{
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    pointAt(FMain->SpeedButton3);
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Tombol untuk membuat Nota baru"));
+    const QRect admin = FMain->MainMenu1->actionGeometry(FMain->User1->menuAction());
+    pointAt(FMain->MainMenu1, admin.center());
+    QTest::qWait(20);
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Menu Admin"));
+    pointAt(FMain->MainMenu1, admin.center() + QPoint(1, 0));
+    QTest::qWait(20);
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Menu Admin"));
+}
+
+void TestMainMenu::dateLabelRefreshedAtEveryShowing()
+{
+    PinnedLocale indonesianDates(indonesian());
+    const QDate today = QDate::currentDate();
+    const QString expected = QStringLiteral("Hari ini >> ") + indonesian().dayName(today.dayOfWeek()) +
+                             QStringLiteral(", ") + QString::number(today.day()) + QLatin1Char(' ') +
+                             indonesian().monthName(today.month()) + QLatin1Char(' ') +
+                             QString::number(today.year()) + QLatin1Char(' ');
+    FMain->Label5->setText(QStringLiteral("kemarin"));
+    FMain->SpeedButton3->click();
+    QVERIFY(!FMain->isVisible());
+    FNota1->Close();
+    QVERIFY(FMain->isVisible());
+    QCOMPARE(FMain->Label5->text(), expected);
+}
+
+void TestMainMenu::workWindowsReplaceMainWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("Nota Baru") << "SpeedButton3" << "FNota1";
+    QTest::newRow("Nota Baru menu") << "NotaBaru1" << "FNota1";
+    QTest::newRow("Lihat Nota") << "SpeedButton5" << "FlihatN";
+    QTest::newRow("Lihat Nota menu") << "LihatNota1" << "FlihatN";
+    QTest::newRow("Daftar Barang") << "SpeedButton2" << "FDaftarBrg";
+    QTest::newRow("Daftar Barang menu") << "DaftarBarang1" << "FDaftarBrg";
+    QTest::newRow("List Group") << "SpeedButton6" << "Form1";
+    QTest::newRow("List Part") << "SpeedButton7" << "Form2";
+    QTest::newRow("Daftar Pelanggan") << "SpeedButton4" << "FPelanggan";
+    QTest::newRow("Daftar Pelanggan menu") << "DaftarPelanggan1" << "FPelanggan";
+}
+
+void TestMainMenu::workWindowsReplaceMainWindow()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, window);
+    ScriptedMessages boxes;
+    if (auto *button = FMain->findChild<QToolButton *>(how))
+        button->click();
+    else
+        FMain->findChild<QAction *>(how)->trigger();
+    TForm *work = nullptr;
+    for (TForm *f : {static_cast<TForm *>(FNota1), static_cast<TForm *>(FlihatN), static_cast<TForm *>(FDaftarBrg),
+                     static_cast<TForm *>(Form1), static_cast<TForm *>(Form2), static_cast<TForm *>(FPelanggan)})
+        if (f->objectName() == window)
+            work = f;
+    QVERIFY(work);
+    QVERIFY(!FMain->isVisible());
+    QVERIFY(work->isVisible());
+    QVERIFY(!work->isShowingModal());
+    work->Close();
+    QVERIFY(FMain->isVisible());
+}
+
+void TestMainMenu::modalWindowsOverMainWindow_data()
+{
+    QTest::addColumn<QString>("how");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("goods search") << "SpeedButton8" << "FCBarang";
+    QTest::newRow("goods search menu") << "PencarianDaftarBarang1" << "FCBarang";
+    QTest::newRow("customer search") << "SpeedButton9" << "FCPelanggan";
+    QTest::newRow("customer search menu") << "PencarianDaftarPelanggan1" << "FCPelanggan";
+    QTest::newRow("about") << "entangSistemNotaKervano1" << "Fabout";
+}
+
+void TestMainMenu::modalWindowsOverMainWindow()
+{
+    QFETCH(QString, how);
+    QFETCH(QString, window);
+    ScriptedMessages boxes;
+    QString shownModally;
+    bool mainStillShown = false;
+    TForm::queueModalScript([&](TForm &form) {
+        if (form.isShowingModal())
+            shownModally = form.objectName();
+        mainStillShown = FMain->isVisible();
+    });
+    if (auto *button = FMain->findChild<QToolButton *>(how))
+        button->click();
+    else
+        FMain->findChild<QAction *>(how)->trigger();
+    QCOMPARE(shownModally, window);
+    QVERIFY(mainStillShown);
+    QVERIFY(FMain->isVisible());
+}
+
+void TestMainMenu::changePasswordOpensBeside()
+{
+    FMain->GantiPassword1->trigger();
+    QVERIFY(FPass->isVisible());
+    QVERIFY(FMain->isVisible());
+    QVERIFY(!FPass->isShowingModal());
+    // The main window's buttons still work meanwhile.
+    ScriptedMessages boxes;
+    FMain->Status1->trigger();
+    QCOMPARE(boxes.count(), 1);
+    FPass->Close();
+}
+
+NOTA_TEST_MAIN(TestMainMenu)
+#include "test_mainmenu.moc"
