@@ -37,6 +37,9 @@ public:
     // Called after each detail band with the progress.
     std::function<void(int)> onProgress;
 
+    // The driving records this layout steps through.
+    const RecordSource *records() const { return m_records; }
+
     // The pages produced so far; complete once finished().
     std::shared_ptr<PreparedReport> report() const { return m_report; }
 

@@ -17,6 +17,8 @@
 #include <QLabel>
 #include <QPointer>
 #include <QPrintDialog>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -212,6 +214,15 @@ void ReportPreview::showPrepared(std::shared_ptr<PreparedReport> report)
     goToPage(0);
     layoutPage();
     updateCommands();
+}
+
+void ReportPreview::setMaximised()
+{
+    // Also sized to the screen, for desktops whose window manager does not
+    // maximise (or where there is none).
+    if (QScreen *screen = QGuiApplication::primaryScreen())
+        resize(screen->availableGeometry().size());
+    setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void ReportPreview::finishProduction()
@@ -468,7 +479,7 @@ void preview(const ReportDefinition &definition)
 {
     ReportPreview window;
     window.showReport(definition);
-    window.setWindowState(Qt::WindowMaximized);
+    window.setMaximised();
     QEventLoop loop;
     QObject::connect(&window, &TForm::closed, &loop, &QEventLoop::quit);
     window.Show();
@@ -490,7 +501,7 @@ void previewModal(const ReportDefinition &definition)
 {
     ReportPreview window;
     window.showReport(definition);
-    window.setWindowState(Qt::WindowMaximized);
+    window.setMaximised();
     window.ShowModal();
 }
 

@@ -40,6 +40,8 @@ public:
     Zoom zoomMode() const { return m_zoom; }
     qreal zoomFactor() const;
     void goToPage(int pageIndex);
+    // Opens maximised at the next show.
+    void setMaximised();
     // Runs the remaining production at once.
     void finishProduction();
 

@@ -8,6 +8,13 @@ namespace {
 // A slice ends after this much work so input and painting get their turn.
 constexpr int kSliceMilliseconds = 30;
 constexpr int kRecordsPerStep = 25;
+
+// Producers alive, so that two never step the same records at once.
+QList<ReportProducer *> &producers()
+{
+    static QList<ReportProducer *> all;
+    return all;
+}
 } // namespace
 
 ReportProducer::ReportProducer(const ReportDefinition &definition, LayoutOptions options, QObject *parent)
@@ -16,17 +23,31 @@ ReportProducer::ReportProducer(const ReportDefinition &definition, LayoutOptions
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ReportProducer::slice);
     m_layout.onProgress = [this](int percent) { emit progressChanged(percent); };
+    producers().append(this);
 }
 
-ReportProducer::~ReportProducer() = default;
+ReportProducer::~ReportProducer() { producers().removeOne(this); }
 
 void ReportProducer::start()
 {
-    if (!done() && !m_failed)
-        m_timer.start();
+    if (done() || m_failed)
+        return;
+    // A report still being produced over the same records (the same report
+    // asked for again from another window) is finished first: two layouts
+    // moving one cursor in turn would mix their rows.
+    for (ReportProducer *other : producers())
+        if (other != this && other->m_layout.records() == m_layout.records() && m_layout.records()
+            && !other->done() && !other->m_failed && other->m_started)
+            other->finishNow();
+    m_started = true;
+    m_timer.start();
 }
 
-void ReportProducer::stop() { m_timer.stop(); }
+void ReportProducer::stop()
+{
+    m_timer.stop();
+    m_started = false;
+}
 
 void ReportProducer::finishNow()
 {

@@ -15,6 +15,8 @@ public:
                             QObject *parent = nullptr);
     ~ReportProducer() override;
 
+    // Starts producing; another producer still stepping the same records is
+    // finished first.
     void start();
     void stop();
     // Runs the remaining work at once (tests, printing without a window).
@@ -38,5 +40,6 @@ private:
     ReportLayout m_layout;
     QTimer m_timer;
     bool m_failed = false;
+    bool m_started = false;
     int m_lastPageCount = 0;
 };

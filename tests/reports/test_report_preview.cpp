@@ -70,6 +70,7 @@ private slots:
     void pagingKeys();
     void escapeCloses();
     void pagesShowWhileProducedAndPrintWaitsForTheEnd();
+    void sameReportTwiceDoesNotMixRows();
     void progressSteps_data();
     void progressSteps();
     void zoomModes();
@@ -248,6 +249,23 @@ void TestReportPreview::pagesShowWhileProducedAndPrintWaitsForTheEnd()
     QVERIFY(window.Print->isEnabled());
     QVERIFY(window.PrinterSetup->isEnabled());
     QCOMPARE(window.ProgressPanel->text(), QString());
+}
+
+void TestReportPreview::sameReportTwiceDoesNotMixRows()
+{
+    fixture::Shape shape;
+    shape.records = 3000;
+    const auto def = fixture::definition(shape);
+    ReportPreview first, second;
+    first.showReport(*def);
+    first.Show();
+    QCoreApplication::processEvents();  // the first slice
+    second.showReport(*def);            // finishes the first before it starts
+    QVERIFY(first.complete());
+    QTRY_VERIFY_WITH_TIMEOUT(second.complete(), 60000);
+    const auto alone = reports::layout(*def);
+    QVERIFY(first.report()->samePages(*alone));
+    QVERIFY(second.report()->samePages(*alone));
 }
 
 void TestReportPreview::progressSteps_data()
