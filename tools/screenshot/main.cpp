@@ -134,7 +134,8 @@ int main(int argc, char **argv)
     FMain->Sistem1->setActiveAction(FMain->NotaBaru1);
     shoot(*FMain, out.filePath(QStringLiteral("main-menu.png")), FMain->Sistem1);
     FMain->Sistem1->hide();
-    FMain->User1->popup(FMain->mapToGlobal(QPoint(300, 20)));
+    settle(100);
+    FMain->MainMenu1->setActiveAction(FMain->User1->menuAction());
     settle(200);
     FMain->User1->setActiveAction(FMain->Status1);
     shoot(*FMain, out.filePath(QStringLiteral("main-menu-admin.png")), FMain->User1);
