@@ -7,5 +7,5 @@ build=${NOTA_BUILD_DIR:-$root/build}
 out=${1:-$build/screenshots}
 cmake --build "$build" --target nota-screenshot -j2
 mkdir -p "$out"
-xvfb-run -a -s "-screen 0 1280x1024x24" "$build/nota-screenshot" "$out"
+xvfb-run -a -s "-screen 0 1280x1024x24" "$build/tools/nota-screenshot" "$out"
 echo "screenshots in $out"
