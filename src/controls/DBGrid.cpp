@@ -7,6 +7,7 @@
 #include "data/DataSet.h"
 #include "data/Field.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -47,9 +48,10 @@ public:
 
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
     {
+        Q_UNUSED(model);
         auto *edit = static_cast<QLineEdit *>(editor);
         if (edit->isModified())  // opened and left without typing writes nothing
-            model->setData(index, edit->text(), Qt::EditRole);
+            m_grid->commitEditor(index, edit->text());
     }
 
     bool eventFilter(QObject *object, QEvent *event) override
@@ -91,7 +93,13 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new DBGridModel(th
     setPalette(p);
 
     connect(m_model, &DBGridModel::currentRowChanged, this, &DBGrid::followDataSet);
-    connect(m_model, &DBGridModel::writeFailed, this, [this] { m_writeFailed = true; });
+    // A reset is always followed by currentRowChanged: until then the grid
+    // does not act on its own selection.
+    connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
+        const QWidget *focus = QApplication::focusWidget();
+        m_focusBeforeReset = focus && (focus == this || isAncestorOf(focus));
+        m_resetting = true;
+    });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::setColumnWidths);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
@@ -172,6 +180,13 @@ void DBGrid::setColumnWidths()
 void DBGrid::followDataSet(int row)
 {
     m_syncing = true;
+    if (m_resetting) {
+        m_resetting = false;
+        // The reset took away an open editor; the keyboard stays with the grid.
+        if (m_focusBeforeReset && !hasFocus())
+            setFocus();
+        m_focusBeforeReset = false;
+    }
     if (row < 0) {
         selectionModel()->clearCurrentIndex();
         clearSelection();
@@ -192,11 +207,11 @@ void DBGrid::followDataSet(int row)
 
 void DBGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    m_writeFailed = false;
     QTableView::currentChanged(current, previous);  // commits an open editor
-    if (m_syncing || !current.isValid() || current.row() == m_model->currentRow())
+    const bool refused = std::exchange(m_writeFailed, false);
+    if (m_syncing || m_resetting || !current.isValid() || current.row() == m_model->currentRow())
         return;
-    if (!m_writeFailed) {
+    if (!refused) {
         guard([&] {
             DataSet *ds = m_model->dataSet();
             if (!ds)
@@ -230,6 +245,38 @@ void DBGrid::cellEdited(const QModelIndex &index, const QString &text)
     if (!index.isValid() || index.row() != m_model->currentRow())
         return;
     guard([&] { m_editorPending = !m_model->writeCurrent(index.column(), text, false); });
+}
+
+void DBGrid::commitEditor(const QModelIndex &index, const QString &text)
+{
+    if (!index.isValid() || index.row() != m_model->currentRow())
+        return;
+    bool written = false;
+    guard([&] { written = m_model->writeCurrent(index.column(), text, true); });
+    if (written) {
+        m_editorPending = false;
+        return;
+    }
+    // Refused (reported already): the row stays where it is and its editor
+    // comes back with the text, as it was typed.
+    m_writeFailed = true;
+    const QPersistentModelIndex at(index);
+    QMetaObject::invokeMethod(
+        this,
+        [this, at, text] {
+            m_writeFailed = false;
+            if (!at.isValid() || at.row() != m_model->currentRow() || !m_model->link()->editing())
+                return;
+            setCurrentIndex(at);
+            setFocus();
+            edit(at);
+            if (m_openEditor) {
+                m_openEditor->setText(text);
+                m_openEditor->setModified(true);
+                m_editorPending = true;
+            }
+        },
+        Qt::QueuedConnection);
 }
 
 void DBGrid::flushEditor()

@@ -62,6 +62,7 @@ private:
     void setColumnWidths();
     bool editable() const;
     void cellEdited(const QModelIndex &index, const QString &text);
+    void commitEditor(const QModelIndex &index, const QString &text);
     void flushEditor();
     // Keyboard actions of the editable grid.
     void insertRow();
@@ -73,7 +74,9 @@ private:
     bool m_readOnly = false;
     bool m_rowSelect = false;
     bool m_syncing = false;     // the grid itself moves its selection
-    bool m_writeFailed = false;
+    bool m_writeFailed = false;     // the editor's text was refused; the row stays
+    bool m_focusBeforeReset = false;
+    bool m_resetting = false;       // between a model reset and the row it ends on
     QPointer<QLineEdit> m_openEditor;
     QPersistentModelIndex m_editorIndex;
     bool m_editorPending = false;  // typed text the record buffer does not hold yet

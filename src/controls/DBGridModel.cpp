@@ -234,8 +234,6 @@ bool DBGridModel::setData(const QModelIndex &index, const QVariant &value, int r
         return false;
     bool written = false;
     guard([&] { written = writeCurrent(index.column(), value.toString(), true); });
-    if (!written)
-        emit writeFailed();
     return written;
 }
 

@@ -65,8 +65,6 @@ public:
 signals:
     // The dataset's current record is now `row` (after any reset).
     void currentRowChanged(int row);
-    // setData() could not write (a conversion error was reported).
-    void writeFailed();
 
 private:
     void resync(bool rebuild);
