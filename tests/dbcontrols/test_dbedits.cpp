@@ -57,6 +57,7 @@ class TestDBEdits : public QObject {
 private slots:
     void editShowsAndFollowsTheRecord();
     void typingEditsAndNavigatorPostStores();
+    void typingIntoAnEmptyTableStartsARecord();
     void capitalsTurnLettersAsTyped_data();
     void capitalsTurnLettersAsTyped();
     void movingPostsAChangedRecord();
@@ -105,6 +106,24 @@ void TestDBEdits::typingEditsAndNavigatorPostStores()
     QCOMPARE(f.table.state(), DataSetState::Browse);
     QCOMPARE(f.stored("K1", "Nama_Barang"), QStringLiteral("O-RING 12"));
     QCOMPARE(f.name->text(), QStringLiteral("O-RING 12"));
+}
+
+void TestDBEdits::typingIntoAnEmptyTableStartsARecord()
+{
+    GoodsForm f;
+    f.db.exec(QStringLiteral("DELETE FROM \"Barang\""));
+    f.table.open();
+    QCOMPARE(f.code->text(), QString());
+    QVERIFY(!f.code->isReadOnly());
+    f.show(f.code);
+    typeText(QStringLiteral("kv-9"));
+    QCOMPARE(f.table.state(), DataSetState::Insert);
+    f.name->setFocus();
+    typeText(QStringLiteral("baru"));
+    QCOMPARE(f.code->text(), QStringLiteral("KV-9"));  // the other edit keeps what it wrote
+    f.nav->button(Button::Post)->click();
+    QCOMPARE(f.stored("KV-9", "Nama_Barang"), QStringLiteral("BARU"));
+    QCOMPARE(f.table.recordCount(), 1);
 }
 
 void TestDBEdits::capitalsTurnLettersAsTyped_data()
