@@ -159,15 +159,17 @@ bool print(QPrinter &printer, const PreparedReport &report)
     if (!painter.begin(&printer))
         return false;
     bool firstSheet = true;
-    for (int copy = 0; copy < copies; ++copy) {
-        for (int page = from; page <= to; ++page) {
-            if (!firstSheet && !printer.newPage())
-                return false;
+    bool sheetsFed = true;
+    for (int copy = 0; copy < copies && sheetsFed; ++copy) {
+        for (int page = from; page <= to && sheetsFed; ++page) {
+            if (!firstSheet)
+                sheetsFed = printer.newPage();
+            if (sheetsFed)
+                paint(painter, report, page - 1);
             firstSheet = false;
-            paint(painter, report, page - 1);
         }
     }
-    return painter.end();
+    return painter.end() && sheetsFed;
 }
 
 } // namespace pagerender

@@ -23,7 +23,7 @@ QRgb desktopWindowText()
 
 ReportLayout::ReportLayout(const ReportDefinition &definition, LayoutOptions options)
     : m_def(definition), m_options(std::move(options)), m_report(std::make_shared<PreparedReport>()),
-      m_records(definition.records.get())
+      m_records(definition.records)
 {
     m_windowText = m_options.windowText.isValid() ? m_options.windowText.rgba() : desktopWindowText();
     m_report->title = m_def.title;
@@ -187,7 +187,7 @@ void ReportLayout::drawElements(const ElementList &elements, QPointF origin)
 {
     for (const auto &owned : elements.elements()) {
         const ReportElement &e = *owned;
-        RecordSource *source = e.source ? e.source.get() : m_records;
+        RecordSource *source = e.source ? e.source.get() : m_records.get();
         switch (e.kind) {
         case ElementKind::Label: {
             auto cached = m_labelCache.constFind(&e);

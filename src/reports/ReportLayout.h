@@ -38,7 +38,7 @@ public:
     std::function<void(int)> onProgress;
 
     // The driving records this layout steps through.
-    const RecordSource *records() const { return m_records; }
+    const RecordSource *records() const { return m_records.get(); }
 
     // The pages produced so far; complete once finished().
     std::shared_ptr<PreparedReport> report() const { return m_report; }
@@ -64,7 +64,7 @@ private:
     const ReportDefinition &m_def;
     LayoutOptions m_options;
     std::shared_ptr<PreparedReport> m_report;
-    RecordSource *m_records = nullptr;
+    std::shared_ptr<RecordSource> m_records;  // kept alive while the layout runs
     QRgb m_windowText = 0;
 
     Phase m_phase = Phase::NotStarted;
