@@ -409,6 +409,13 @@ void ReportPreview::ExportPdfClick()
 
 void ReportPreview::CloseButtonClick() { Close(); }
 
+void ReportPreview::FormShow()
+{
+    // The window takes the paging keys itself: nothing inside it takes focus.
+    setFocus(Qt::ActiveWindowFocusReason);
+    layoutPage();
+}
+
 void ReportPreview::FormClose() { stopProduction(); }
 
 bool ReportPreview::handlePagingKey(int key, Qt::KeyboardModifiers modifiers)

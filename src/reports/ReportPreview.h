@@ -97,6 +97,7 @@ public:
     static std::function<void(ReportPreview &)> takeQueuedScript();
 
 protected:
+    void FormShow() override;
     void FormClose() override;
     void keyPressEvent(QKeyEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
