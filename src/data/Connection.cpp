@@ -4,9 +4,13 @@
 #include "data/Database.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QSet>
+#include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUrl>
+
+#include <sqlite3.h>
 
 namespace connection {
 namespace {
@@ -19,7 +23,87 @@ QSet<QString> &verifiedTables()
     static QSet<QString> set;
     return set;
 }
+
+QHash<QString, QHash<QString, sqlite3_stmt *>> &statements()
+{
+    static QHash<QString, QHash<QString, sqlite3_stmt *>> map;
+    return map;
+}
 } // namespace
+
+sqlite3 *handle(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        throw EDatabaseError(QStringLiteral("The database driver gives no SQLite handle"));
+    return *static_cast<sqlite3 *const *>(v.constData());
+}
+
+void failNative(const QSqlDatabase &db, const QString &context)
+{
+    throw EDatabaseError(context + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(handle(db))));
+}
+
+sqlite3_stmt *statement(const QSqlDatabase &db, const QString &sql)
+{
+    QHash<QString, sqlite3_stmt *> &cache = statements()[db.connectionName()];
+    auto it = cache.constFind(sql);
+    if (it != cache.constEnd())
+        return *it;
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(handle(db), text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        failNative(db, QStringLiteral("Cannot read the database"));
+    }
+    cache.insert(sql, stmt);
+    return stmt;
+}
+
+void bind(sqlite3_stmt *stmt, int index, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: sqlite3_bind_int64(stmt, index, value.toLongLong()); break;
+    case QMetaType::Double:
+    case QMetaType::Float: sqlite3_bind_double(stmt, index, value.toDouble()); break;
+    case QMetaType::QByteArray: {
+        const QByteArray b = value.toByteArray();
+        sqlite3_bind_blob64(stmt, index, b.constData(), sqlite3_uint64(b.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    default: {
+        const QByteArray t = value.toString().toUtf8();
+        sqlite3_bind_text64(stmt, index, t.constData(), sqlite3_uint64(t.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
+        break;
+    }
+    }
+}
+
+QVariant column(sqlite3_stmt *stmt, int index)
+{
+    switch (sqlite3_column_type(stmt, index)) {
+    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt, index)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, index));
+    case SQLITE_TEXT: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, index));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, index)));
+    }
+    case SQLITE_BLOB: {
+        const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt, index));
+        return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, index)));
+    }
+    default: return QVariant();
+    }
+}
 
 QString fileOf(const QSqlDatabase &db) { return db.connectionName().mid(connectionName(QString()).size()); }
 
@@ -102,6 +186,8 @@ void closeFile(const QString &file)
 {
     const QString name = connectionName(absolute(file));
     verifiedTables().removeIf([&](const QString &key) { return key.startsWith(name + QLatin1Char('|')); });
+    for (sqlite3_stmt *stmt : statements().take(name))
+        sqlite3_finalize(stmt);
     if (!QSqlDatabase::contains(name))
         return;
     {

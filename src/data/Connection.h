@@ -7,6 +7,10 @@
 #include <QSqlError>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
+
+struct sqlite3;
+struct sqlite3_stmt;
 
 namespace connection {
 
@@ -30,6 +34,16 @@ void markVerified(const QSqlDatabase &db, const QString &table);
 
 // Runs one statement without results; raises on failure.
 void exec(QSqlDatabase db, const QString &sql);
+
+// The reading path uses the connection's own SQLite handle directly: rows
+// come back as UTF-8 without QtSql's per-value conversions.
+sqlite3 *handle(const QSqlDatabase &db);
+// A prepared statement kept for reuse on this connection (until closeFile),
+// reset and with no values bound. Raises EDatabaseError when it does not compile.
+sqlite3_stmt *statement(const QSqlDatabase &db, const QString &sql);
+void bind(sqlite3_stmt *stmt, int index, const QVariant &value);  // 1-based
+QVariant column(sqlite3_stmt *stmt, int index);                     // 0-based
+[[noreturn]] void failNative(const QSqlDatabase &db, const QString &context);
 
 // Columns of a table as stored in the file (empty when the table is missing).
 QStringList storedColumns(QSqlDatabase db, const QString &table);

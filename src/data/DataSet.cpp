@@ -544,7 +544,9 @@ void DataSet::Impl::announceWrite()
 void DataSet::Impl::createCacheCopy()
 {
     static int counter = 0;
-    cacheTable = QStringLiteral("nota_cache_%1").arg(++counter);
+    if (cacheId == 0)
+        cacheId = ++counter;
+    cacheTable = QStringLiteral("nota_cache_%1").arg(cacheId);
     for (const QString &sqlText :
          schema::copyStatements(*source, QStringLiteral("temp.") + schema::quote(cacheTable), cacheTable + QLatin1Char('_')))
         connection::exec(db, sqlText);
@@ -793,6 +795,7 @@ int DataSet::recordCount() const { return active() ? d->count() : 0; }
 QList<Field *> DataSet::fields() const
 {
     QList<Field *> out;
+    out.reserve(qsizetype(d->fields.size()));
     for (const auto &f : d->fields)
         out << f.get();
     return out;

@@ -42,6 +42,7 @@ public:
     // the table; what changed is listed here until applied.
     bool cachedUpdates = false;
     QString cacheTable;
+    int cacheId = 0;  // the copy's name stays the same for this dataset, so its statements are reused
     QSet<qint64> cacheInserted, cacheModified, cacheDeleted;
 
     // Fields, filter

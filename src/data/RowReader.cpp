@@ -3,32 +3,50 @@
 #include "data/Connection.h"
 #include "data/Schema.h"
 
-#include <QSqlError>
 #include <algorithm>
+
+#include <sqlite3.h>
+
+namespace {
+// Resets a statement when done with it, which also ends its read transaction.
+class Use {
+public:
+    explicit Use(sqlite3_stmt *stmt) : m_stmt(stmt) {}
+    ~Use()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    Use(const Use &) = delete;
+    Use &operator=(const Use &) = delete;
+
+private:
+    sqlite3_stmt *m_stmt;
+};
+} // namespace
 
 RowReader::RowReader(QSqlDatabase db, RowSpec spec) : m_db(db), m_spec(std::move(spec))
 {
     m_orderQuoted = m_spec.orderColumn.isEmpty() ? QString() : schema::quote(m_spec.orderColumn);
     m_tie = m_spec.tieColumn.isEmpty() || m_orderQuoted.isEmpty() ? QStringLiteral("rowid") : schema::quote(m_spec.tieColumn);
-    QStringList select{QStringLiteral("rowid"), m_orderQuoted.isEmpty() ? QStringLiteral("NULL") : m_orderQuoted, m_tie};
+    QStringList select{QStringLiteral("rowid")};
     for (int i = 0; i < m_spec.columns.size(); ++i) {
         const QString c = schema::quote(m_spec.columns[i]);
         select << (m_spec.kinds[i] == FieldKind::Graphic ? QStringLiteral("(%1 IS NOT NULL)").arg(c) : c);
     }
+    // The order and tie values come from the fields when they are among them.
+    const auto resultColumn = [&](const QString &name) {
+        for (int i = 0; i < m_spec.columns.size(); ++i)
+            if (m_spec.columns[i].compare(name, Qt::CaseInsensitive) == 0 && m_spec.kinds[i] != FieldKind::Graphic)
+                return m_valuesAt + i;
+        select << schema::quote(name);
+        return int(select.size()) - 1;
+    };
+    if (!m_orderQuoted.isEmpty())
+        m_orderAt = resultColumn(m_spec.orderColumn);
+    if (m_tie != QLatin1String("rowid"))
+        m_tieAt = resultColumn(m_spec.tieColumn);
     m_selectList = select.join(QStringLiteral(", "));
-}
-
-QSqlQuery &RowReader::statement(const QString &sql)
-{
-    auto it = m_statements.find(sql);
-    if (it == m_statements.end()) {
-        QSqlQuery q(m_db);
-        q.setForwardOnly(true);
-        if (!q.prepare(sql))
-            connection::fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation), q.lastError());
-        it = m_statements.insert(sql, q);
-    }
-    return *it;
 }
 
 QString RowReader::where(const QString &extra) const
@@ -57,33 +75,43 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
                       .arg(m_selectList, m_spec.relation, where(condition), order);
     if (offset > 0)
         sql += QStringLiteral(" OFFSET ?");
-    QSqlQuery &q = statement(sql);
-    int i = 0;
+    sqlite3_stmt *stmt = connection::statement(m_db, sql);
+    Use use(stmt);
+    int i = 1;
     for (const QVariant &v : m_spec.binds)
-        q.bindValue(i++, v);
+        connection::bind(stmt, i++, v);
     for (const QVariant &v : binds)
-        q.bindValue(i++, v);
-    q.bindValue(i++, limit);
+        connection::bind(stmt, i++, v);
+    sqlite3_bind_int(stmt, i++, limit);
     if (offset > 0)
-        q.bindValue(i++, offset);
-    if (!q.exec())
-        connection::fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation), q.lastError());
+        sqlite3_bind_int(stmt, i++, offset);
     std::vector<Row> rows;
+    rows.reserve(size_t(limit));
     const int n = int(m_spec.columns.size());
-    while (q.next()) {
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         Row r;
-        r.rowid = q.value(0).toLongLong();
-        r.orderKey = q.value(1);
-        r.tieKey = q.value(2);
+        r.rowid = sqlite3_column_int64(stmt, 0);
         r.values.reserve(n);
         for (int c = 0; c < n; ++c) {
-            r.values.append(q.value(c + 3));
-            if (m_spec.kinds[c] == FieldKind::Graphic)
+            if (m_spec.kinds[c] == FieldKind::Graphic) {
+                r.values.append(QVariant(sqlite3_column_int(stmt, m_valuesAt + c) != 0));
                 r.lazy |= quint64(1) << c;
+            } else {
+                r.values.append(connection::column(stmt, m_valuesAt + c));
+            }
         }
+        if (m_orderAt >= 0)
+            r.orderKey = m_orderAt >= m_valuesAt && m_orderAt < m_valuesAt + n ? r.values[m_orderAt - m_valuesAt]
+                                                                                : connection::column(stmt, m_orderAt);
+        if (m_tieAt == 0)
+            r.tieKey = r.rowid;
+        else
+            r.tieKey = m_tieAt < m_valuesAt + n ? r.values[m_tieAt - m_valuesAt] : connection::column(stmt, m_tieAt);
         rows.push_back(std::move(r));
     }
-    q.finish();
+    if (rc != SQLITE_DONE)
+        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
     return rows;
 }
 
@@ -150,14 +178,13 @@ std::optional<Row> RowReader::firstWhere(const QString &column, const QVariant &
 
 qint64 RowReader::scalar(const QString &sql, const QVariantList &binds)
 {
-    QSqlQuery &q = statement(sql);
+    sqlite3_stmt *stmt = connection::statement(m_db, sql);
+    Use use(stmt);
     for (int i = 0; i < binds.size(); ++i)
-        q.bindValue(i, binds[i]);
-    if (!q.exec() || !q.next())
-        connection::fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation), q.lastError());
-    const qint64 v = q.value(0).toLongLong();
-    q.finish();
-    return v;
+        connection::bind(stmt, i + 1, binds[i]);
+    if (sqlite3_step(stmt) != SQLITE_ROW)
+        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+    return sqlite3_column_int64(stmt, 0);
 }
 
 int RowReader::count()
@@ -191,12 +218,14 @@ int RowReader::position(const Row &row)
 
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
-    QSqlQuery &q = statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                 .arg(schema::quote(m_spec.columns[field]), m_spec.relation));
-    q.bindValue(0, rowid);
-    if (!q.exec())
-        connection::fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation), q.lastError());
-    QVariant v = q.next() ? q.value(0) : QVariant();
-    q.finish();
-    return v;
+    sqlite3_stmt *stmt = connection::statement(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                         .arg(schema::quote(m_spec.columns[field]), m_spec.relation));
+    Use use(stmt);
+    sqlite3_bind_int64(stmt, 1, rowid);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW)
+        return connection::column(stmt, 0);
+    if (rc != SQLITE_DONE)
+        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+    return QVariant();
 }

@@ -8,7 +8,6 @@
 
 #include <QHash>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <optional>
@@ -50,7 +49,6 @@ public:
     QVariant loadValue(qint64 rowid, int field);
 
 private:
-    QSqlQuery &statement(const QString &sql);
     std::vector<Row> fetch(const QString &condition, const QVariantList &binds, const QString &order, int limit,
                            int offset = 0);
     QString where(const QString &extra) const;
@@ -62,6 +60,8 @@ private:
     RowSpec m_spec;
     QString m_selectList;
     QString m_orderQuoted;
-    QString m_tie;  // SQL of the tie-breaker: a quoted key column or rowid
-    QHash<QString, QSqlQuery> m_statements;
+    QString m_tie;   // SQL of the tie-breaker: a quoted key column or rowid
+    int m_orderAt = -1;  // result column of the order value
+    int m_tieAt = 0;     // result column of the tie value (0: rowid)
+    int m_valuesAt = 1;  // result column of the first field
 };
