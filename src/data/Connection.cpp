@@ -3,6 +3,7 @@
 #include "core/Errors.h"
 #include "data/Database.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 #include <QSet>
@@ -140,8 +141,29 @@ QSqlDatabase forAlias(const QString &alias)
     return forFile(file);
 }
 
+namespace {
+// At the end of the run every connection is closed, which also folds the
+// write-ahead journal back into the database file.
+void closeAll()
+{
+    for (auto it = statements().begin(); it != statements().end(); ++it)
+        for (sqlite3_stmt *stmt : std::as_const(*it))
+            sqlite3_finalize(stmt);
+    statements().clear();
+    verifiedTables().clear();
+    for (const QString &name : QSqlDatabase::connectionNames())
+        if (name.startsWith(connectionName(QString())))
+            QSqlDatabase::database(name, false).close();
+}
+} // namespace
+
 QSqlDatabase forFile(const QString &file)
 {
+    static const bool cleanupRegistered = [] {
+        qAddPostRoutine(closeAll);
+        return true;
+    }();
+    Q_UNUSED(cleanupRegistered);
     const QString path = absolute(file);
     const QString name = connectionName(path);
     if (QSqlDatabase::contains(name)) {

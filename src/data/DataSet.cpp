@@ -162,6 +162,7 @@ void DataSet::Impl::closeRows()
     dropCacheCopy();
     openSets().removeAll(this);
     source = nullptr;
+    db = QSqlDatabase();
     buffer.clear();
     changed.clear();
     modified = false;

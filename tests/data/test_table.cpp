@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QSignalSpy>
 
+#include <sqlite3.h>
+#include <thread>
+
 namespace {
 void addGoods(const TempDatabase &db, const QString &code, const QString &maker, const QString &name, double price)
 {
@@ -74,6 +77,8 @@ private slots:
     void signalsFollowTheRecord();
     void secondTableSeesPostedRows();
     void refreshRereadsRows();
+    void journalAndSyncSettings();
+    void postWaitsForAnotherWriter();
 
 private:
     std::unique_ptr<PinnedLocale> m_locale;
@@ -688,6 +693,42 @@ void TestTable::refreshRereadsRows()
     db.exec(QStringLiteral("DELETE FROM \"Part\" WHERE \"Part\"='B'"));
     t.refresh();
     QCOMPARE(t.fieldByName(QStringLiteral("Part"))->asString(), QStringLiteral("A"));
+}
+
+void TestTable::journalAndSyncSettings()
+{
+    TempDatabase db;
+    Table t;
+    t.setTableName(QStringLiteral("Part.db"));
+    t.open();  // the engine's connection is the one TempDatabase reads through
+    QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+    QCOMPARE(db.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2);  // FULL
+    QCOMPARE(db.scalar(QStringLiteral("PRAGMA busy_timeout")).toInt(), 5000);
+    QCOMPARE(db.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 0);
+}
+
+void TestTable::postWaitsForAnotherWriter()
+{
+    TempDatabase db;
+    Table t;
+    t.setTableName(QStringLiteral("Part.db"));
+    t.open();
+    // Another program holds the write lock for a moment; the post waits for it.
+    sqlite3 *other = nullptr;
+    QCOMPARE(sqlite3_open_v2(QFile::encodeName(db.path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE; INSERT INTO \"Part\" VALUES ('BOOT')", nullptr, nullptr, nullptr), SQLITE_OK);
+    std::thread releaser([other] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
+    });
+    t.append();
+    t.fieldByName(QStringLiteral("Part"))->setAsString(QStringLiteral("SEAL"));
+    const QString error = errorOf([&] { t.post(); });
+    releaser.join();
+    sqlite3_close(other);
+    QVERIFY2(error.isEmpty(), qPrintable(error));
+    t.refresh();
+    QCOMPARE(column(t, QStringLiteral("Part")), (QStringList{"BOOT", "SEAL"}));
 }
 
 NOTA_TEST_MAIN(TestTable)
