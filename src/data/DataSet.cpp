@@ -575,6 +575,10 @@ void DataSet::Impl::dropCacheCopy()
     cacheDeleted.clear();
     if (cacheTable.isEmpty())
         return;
+    if (!db.isOpen()) {  // the run is ending: the connection took its temp tables along
+        cacheTable.clear();
+        return;
+    }
     QSqlQuery drop(db);
     drop.exec(QStringLiteral("DROP TABLE IF EXISTS temp.%1").arg(schema::quote(cacheTable)));
     cacheTable.clear();

@@ -1,6 +1,8 @@
 #include "data/Database.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QFileInfo>
 #include <QHash>
 #include <QSettings>
 #include <QStandardPaths>
@@ -18,6 +20,31 @@ QString configFile()
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
         + QStringLiteral("/sistemnota/alias.ini");
 }
+
+// The configuration file is read again only when it changed: tables are
+// opened often, and each open asks for the alias.
+QString configuredPath(const QString &key)
+{
+    struct Read {
+        QString file;
+        QDateTime modified;
+        qint64 size = -1;
+        QHash<QString, QString> values;
+    };
+    static Read cache;
+    const QString file = configFile();
+    const QFileInfo info(file);
+    const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
+    const qint64 size = info.exists() ? info.size() : -1;
+    if (cache.file != file || cache.modified != modified || cache.size != size) {
+        cache = Read{file, modified, size, {}};
+        QSettings config(file, QSettings::IniFormat);
+        config.beginGroup(QStringLiteral("aliases"));
+        for (const QString &name : config.childKeys())
+            cache.values.insert(name.toUpper(), config.value(name).toString());
+    }
+    return cache.values.value(key);
+}
 } // namespace
 
 QString defaultPath()
@@ -33,8 +60,7 @@ QString aliasPath(const QString &alias)
         return overrides().value(key);
     if (key == QLatin1String("KV") && !qEnvironmentVariableIsEmpty("NOTA_KV_DATABASE"))
         return qEnvironmentVariable("NOTA_KV_DATABASE");
-    QSettings config(configFile(), QSettings::IniFormat);
-    const QString configured = config.value(QStringLiteral("aliases/") + key).toString();
+    const QString configured = configuredPath(key);
     if (!configured.isEmpty())
         return QDir::cleanPath(configured);
     return key == QLatin1String("KV") ? defaultPath() : QString();
