@@ -10,7 +10,9 @@
 #include "data/Provision.h"
 #include "data/Table.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSignalSpy>
 
 #include <sqlite3.h>
@@ -78,6 +80,8 @@ private slots:
     void secondTableSeesPostedRows();
     void refreshRereadsRows();
     void journalAndSyncSettings();
+    void unusualFileNames_data();
+    void unusualFileNames();
     void postWaitsForAnotherWriter();
 
 private:
@@ -729,6 +733,44 @@ void TestTable::postWaitsForAnotherWriter()
     QVERIFY2(error.isEmpty(), qPrintable(error));
     t.refresh();
     QCOMPARE(column(t, QStringLiteral("Part")), (QStringList{"BOOT", "SEAL"}));
+}
+
+void TestTable::unusualFileNames_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("blanks") << "Data Toko/kv nota.sqlite";
+    QTest::newRow("URI characters") << "a#b?c=d%20e/kv&1.sqlite";
+    QTest::newRow("not ASCII") << "Kervano Müller/kv.sqlite";
+}
+
+void TestTable::unusualFileNames()
+{
+    QFETCH(QString, name);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(name);
+    provision::createDatabase(file, QStringLiteral("admin"), QStringLiteral("admin"));
+    database::setAliasPath(QStringLiteral("KV"), file);
+    {
+        Table t;
+        t.setTableName(QStringLiteral("Adm.db"));
+        t.open();
+        QCOMPARE(t.recordCount(), 1);
+        t.edit();
+        t.fieldByName(QStringLiteral("Nomer"))->setAsString(QStringLiteral("1"));
+        t.post();
+    }
+    connection::closeFile(file);
+    database::clearAliasPath(QStringLiteral("KV"));
+    // The same file was used throughout, and closing folded the journal into it.
+    QCOMPARE(QFileInfo(file).dir().entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
+
+    const QString missing = dir.filePath(QStringLiteral("x#y/none?.sqlite"));
+    database::setAliasPath(QStringLiteral("KV"), missing);
+    Table t;
+    t.setTableName(QStringLiteral("Adm.db"));
+    QVERIFY(!errorOf([&] { t.open(); }).isEmpty());
+    QVERIFY(!QFile::exists(missing));
+    database::clearAliasPath(QStringLiteral("KV"));
 }
 
 NOTA_TEST_MAIN(TestTable)
