@@ -38,10 +38,13 @@ QString asString(const FieldDef &def, const QVariant &stored)
 {
     if (!hasValue(stored))
         return QString();
+    // A file written by other means may hold text in a number column: it is
+    // shown as it is, so that whoever reads it as a number gets the error.
+    const bool isText = stored.typeId() == QMetaType::QString;
     switch (def.kind) {
-    case FieldKind::Float: return numtext::floatToStr(stored.toDouble());
+    case FieldKind::Float: return isText ? stored.toString() : numtext::floatToStr(stored.toDouble());
     case FieldKind::Integer:
-    case FieldKind::AutoInc: return QString::number(stored.toLongLong());
+    case FieldKind::AutoInc: return isText ? stored.toString() : QString::number(stored.toLongLong());
     case FieldKind::Date: {
         const QDate d = asDate(stored);
         return d.isValid() ? datetext::shortDate(d) : stored.toString();
@@ -137,6 +140,8 @@ long double asFloat(const FieldDef &def, const QVariant &stored)
 {
     if (!hasValue(stored))
         return 0;
+    if (stored.typeId() == QMetaType::QString && def.kind != FieldKind::Date)
+        return numtext::strToFloat(stored.toString());
     switch (def.kind) {
     case FieldKind::Float: return stored.toDouble();
     case FieldKind::Integer:
@@ -150,6 +155,8 @@ qint64 asInteger(const FieldDef &def, const QVariant &stored)
 {
     if (!hasValue(stored))
         return 0;
+    if (stored.typeId() == QMetaType::QString)
+        return numtext::strToInt(stored.toString());
     switch (def.kind) {
     case FieldKind::Float: return qint64(std::llround(stored.toDouble()));
     case FieldKind::Integer:

@@ -75,6 +75,7 @@ private slots:
     void fieldTexts_data();
     void fieldTexts();
     void emptyTextIsStoredAsNoValue();
+    void textInNumberColumnShowsAsStored();
     void editOnEmptyTableStartsNewRecord();
     void signalsFollowTheRecord();
     void secondTableSeesPostedRows();
@@ -613,6 +614,21 @@ void TestTable::emptyTextIsStoredAsNoValue()
              QStringLiteral("nullnullreal"));
     QCOMPARE(double(t.fieldByName(QStringLiteral("Harga"))->asFloat()), 1234.5);
     QCOMPARE(t.fieldByName(QStringLiteral("Harga"))->displayText(), QStringLiteral("1234.5"));  // no format on Barang
+}
+
+void TestTable::textInNumberColumnShowsAsStored()
+{
+    TempDatabase db;
+    db.exec(QStringLiteral("UPDATE \"Adm\" SET \"Nomer\" = 'tiga'"));  // written by another program
+    Table adm;
+    adm.setTableName(QStringLiteral("Adm.db"));
+    adm.open();
+    Field *count = adm.fieldByName(QStringLiteral("Nomer"));
+    QCOMPARE(count->asString(), QStringLiteral("tiga"));
+    QCOMPARE(errorOf([&] { count->asInteger(); }), QStringLiteral("'tiga' is not a valid integer value"));
+    count->setAsString(QStringLiteral("3"));
+    adm.post();
+    QCOMPARE(db.scalar(QStringLiteral("SELECT typeof(\"Nomer\") || \"Nomer\" FROM \"Adm\"")).toString(), QStringLiteral("integer3"));
 }
 
 void TestTable::editOnEmptyTableStartsNewRecord()
