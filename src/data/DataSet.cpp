@@ -82,6 +82,7 @@ RowSpec DataSet::Impl::makeSpec(const QString &filterValue, bool filterOn, const
     // a cached copy it also keeps rows not yet numbered at the end.
     const ColumnDef *orderDef = def.column(order);
     spec.orderColumn = orderDef && orderDef->field.kind == FieldKind::AutoInc ? QString() : order;
+    spec.orderRequired = orderDef && orderDef->required;
     // Records of equal order value stand in key order, as in a secondary index.
     const ColumnDef *key = def.column(def.keyColumn);
     if (key && key->required && def.isUnique(key->field.name) && key->field.kind != FieldKind::AutoInc

@@ -148,7 +148,7 @@ std::vector<Row> RowReader::before(const Row *anchor, int limit)
         return fetch(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t), {anchor->tieKey}, tieDesc, limit);
     std::vector<Row> rows = fetch(QStringLiteral("%1 <= ? AND (%1 < ? OR %2 < ?)").arg(c, t),
                                   {anchor->orderKey, anchor->orderKey, anchor->tieKey}, orderDesc(), limit);
-    if (int(rows.size()) < limit) {
+    if (int(rows.size()) < limit && !m_spec.orderRequired) {
         std::vector<Row> more = fetch(QStringLiteral("%1 IS NULL").arg(c), {}, tieDesc, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
     }
@@ -204,15 +204,16 @@ int RowReader::position(const Row &row)
     if (row.orderKey.isNull())
         return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t)),
                           m_spec.binds + QVariantList{row.tieKey}));
-    const QString sql = QStringLiteral("SELECT %1 + %2 + %3")
-                            .arg(countWhere(QStringLiteral("%1 IS NULL").arg(c)),
-                                 countWhere(QStringLiteral("%1 < ?").arg(c)),
-                                 countWhere(QStringLiteral("%1 = ? AND %2 < ?").arg(c, t)));
+    QString sql = QStringLiteral("SELECT %1 + %2").arg(countWhere(QStringLiteral("%1 < ?").arg(c)),
+                                                      countWhere(QStringLiteral("%1 = ? AND %2 < ?").arg(c, t)));
     QVariantList binds = m_spec.binds;
-    binds += m_spec.binds;
     binds << row.orderKey;
     binds += m_spec.binds;
     binds << row.orderKey << row.tieKey;
+    if (!m_spec.orderRequired) {  // rows without a value come first
+        sql += QStringLiteral(" + ") + countWhere(QStringLiteral("%1 IS NULL").arg(c));
+        binds += m_spec.binds;
+    }
     return int(scalar(sql, binds));
 }
 

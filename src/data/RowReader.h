@@ -27,6 +27,7 @@ struct RowSpec {
     QList<FieldKind> kinds;     // one per field
     QString orderColumn;        // empty: rowid (insertion) order
     QString tieColumn;          // orders rows of equal order value: a unique, required key; empty: rowid
+    bool orderRequired = false; // the order column never lacks a value: no search for rows without one
     QStringList conditions;     // SQL fragments with "?" placeholders, ANDed
     QVariantList binds;         // values for the conditions' placeholders
 };

@@ -71,6 +71,8 @@ private slots:
     void cachedUpdatesDroppedOnClose();
     void cachedUpdatesApplyInOneTransaction();
     void rowsByPositionOnLargeTable();
+    void positionsAgreeWithWalking_data();
+    void positionsAgreeWithWalking();
     void gridTextsOfFormatsAndMarkers();
     void lookupListLocate();
     void dataSourceForwardsNotices();
@@ -325,6 +327,57 @@ void TestRecords::rowsByPositionOnLargeTable()
         t.prior();
     QCOMPARE(t.recNo(), 5000 - 1700);
     QCOMPARE(t.fieldByName(QStringLiteral("Kode_Kervano"))->asString(), t.textAt(5000 - 1701, 0));
+}
+
+void TestRecords::positionsAgreeWithWalking_data()
+{
+    QTest::addColumn<QString>("index");
+    QTest::addColumn<QString>("filter");
+    for (const char *index : {"", "Kode_Barang", "Nama_Barang", "Harga"})
+        for (const char *filter : {"", "Part='SEAL'"})
+            QTest::newRow(qPrintable(QStringLiteral("%1 %2").arg(QLatin1String(index), QLatin1String(filter))))
+                << QString::fromLatin1(index) << QString::fromLatin1(filter);
+}
+
+// Whatever the order and filter, the position of a record reached by a seek
+// (worked out by counting) is the one reached by walking, and walking back
+// from the end passes the same records.
+void TestRecords::positionsAgreeWithWalking()
+{
+    QFETCH(QString, index);
+    QFETCH(QString, filter);
+    TempDatabase db;
+    for (int i = 0; i < 150; ++i) {
+        const int n = (i * 37) % 150;
+        db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Kode_Barang\", \"Nama_Barang\", \"Part\", \"Harga\") "
+                               "VALUES (?, ?, ?, ?, ?)"),
+                {QStringLiteral("KV-%1").arg(n, 3, 10, QLatin1Char('0')),
+                 n % 4 == 0 ? QVariant() : QVariant(QStringLiteral("M%1").arg(n % 9)),
+                 n % 5 == 0 ? QVariant() : QVariant(QStringLiteral("NAMA %1").arg(n % 7)),
+                 n % 2 == 0 ? QStringLiteral("SEAL") : QStringLiteral("BOOT"),
+                 n % 3 == 0 ? QVariant() : QVariant(double(n % 11) * 1000)});
+    }
+    Table t;
+    t.setTableName(QStringLiteral("Barang.DB"));
+    t.setIndexFieldNames(index);
+    t.setFilter(filter);
+    t.setFiltered(true);
+    t.open();
+    QStringList walked;
+    for (t.first(); !t.eof(); t.next())
+        walked << t.fieldByName(QStringLiteral("Kode_Kervano"))->asString();
+    QCOMPARE(t.recordCount(), walked.size());
+    QStringList back;
+    for (t.last(); !t.bof(); t.prior())
+        back.prepend(t.fieldByName(QStringLiteral("Kode_Kervano"))->asString());
+    QCOMPARE(back, walked);
+    for (int i = 0; i < walked.size(); i += 7) {
+        QVERIFY(t.locate(QStringLiteral("Kode_Kervano"), walked[i]));
+        QCOMPARE(t.recNo(), i + 1);
+        QCOMPARE(t.isFirstRecord(), i == 0);
+        QCOMPARE(t.isLastRecord(), i == walked.size() - 1);
+        QCOMPARE(t.textAt(i, 0), walked[i]);
+    }
 }
 
 void TestRecords::gridTextsOfFormatsAndMarkers()
