@@ -89,6 +89,38 @@ void bind(sqlite3_stmt *stmt, int index, const QVariant &value)
     }
 }
 
+int run(const QSqlDatabase &db, const QString &sql, const QVariantList &values, QString *error)
+{
+    sqlite3_stmt *stmt = statement(db, sql);
+    for (int i = 0; i < values.size(); ++i)
+        bind(stmt, i + 1, values[i]);
+    const int rc = sqlite3_step(stmt);
+    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
+    if (!ok && error)
+        *error = QString::fromUtf8(sqlite3_errmsg(handle(db)));
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    return ok ? sqlite3_changes(handle(db)) : -1;
+}
+
+bool exists(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = statement(db, sql);
+    for (int i = 0; i < values.size(); ++i)
+        bind(stmt, i + 1, values[i]);
+    const int rc = sqlite3_step(stmt);
+    QString error;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        error = QString::fromUtf8(sqlite3_errmsg(handle(db)));
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (!error.isEmpty())
+        throw EDatabaseError(QStringLiteral("Cannot read the database: ") + error);
+    return rc == SQLITE_ROW;
+}
+
+qint64 lastInsertRowid(const QSqlDatabase &db) { return sqlite3_last_insert_rowid(handle(db)); }
+
 QVariant column(sqlite3_stmt *stmt, int index)
 {
     switch (sqlite3_column_type(stmt, index)) {
@@ -236,24 +268,20 @@ QStringList storedColumns(QSqlDatabase db, const QString &table)
 
 Transaction::Transaction(QSqlDatabase db) : m_db(db)
 {
-    QSqlQuery q(m_db);
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
-        fail(QStringLiteral("Cannot start a transaction"), q.lastError());
+    if (sqlite3_exec(handle(m_db), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        failNative(m_db, QStringLiteral("Cannot start a transaction"));
 }
 
 Transaction::~Transaction()
 {
-    if (!m_done) {
-        QSqlQuery q(m_db);
-        q.exec(QStringLiteral("ROLLBACK"));
-    }
+    if (!m_done && sqlite3_get_autocommit(handle(m_db)) == 0)
+        sqlite3_exec(handle(m_db), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 void Transaction::commit()
 {
-    QSqlQuery q(m_db);
-    if (!q.exec(QStringLiteral("COMMIT")))
-        fail(QStringLiteral("Cannot commit"), q.lastError());
+    if (sqlite3_exec(handle(m_db), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        failNative(m_db, QStringLiteral("Cannot commit"));
     m_done = true;
 }
 } // namespace connection

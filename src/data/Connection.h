@@ -44,6 +44,12 @@ sqlite3_stmt *statement(const QSqlDatabase &db, const QString &sql);
 void bind(sqlite3_stmt *stmt, int index, const QVariant &value);  // 1-based
 QVariant column(sqlite3_stmt *stmt, int index);                     // 0-based
 [[noreturn]] void failNative(const QSqlDatabase &db, const QString &context);
+// Runs a statement (kept for reuse) with its values. Returns the number of
+// rows it changed, or -1 with SQLite's message in `error`.
+int run(const QSqlDatabase &db, const QString &sql, const QVariantList &values, QString *error);
+// True when a query with these values gives a row.
+bool exists(const QSqlDatabase &db, const QString &sql, const QVariantList &values);
+qint64 lastInsertRowid(const QSqlDatabase &db);
 
 // Columns of a table as stored in the file (empty when the table is missing).
 QStringList storedColumns(QSqlDatabase db, const QString &table);

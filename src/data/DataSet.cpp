@@ -384,31 +384,25 @@ void DataSet::Impl::checkUnique(qint64 rowid) const
         const QVariant v = bindValue(f->index());
         if (v.isNull())
             continue;
-        QSqlQuery check(db);
-        check.setForwardOnly(true);
-        check.prepare(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND rowid <> ? LIMIT 1")
-                          .arg(relation(), schema::quote(f->name())));
-        check.addBindValue(v);
-        check.addBindValue(rowid);
-        if (!check.exec())
-            connection::fail(QStringLiteral("Cannot check the key of table '%1'").arg(source->name), check.lastError());
-        if (check.next())
+        const bool taken = connection::exists(
+            db, QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND rowid <> ? LIMIT 1").arg(relation(), schema::quote(f->name())),
+            {v, rowid});
+        if (taken)
             throw EDatabaseError(QStringLiteral("Duplicate key: table '%1' already has a record with %2 '%3'")
                                      .arg(source->name, f->name(), fieldtext::asString(f->def(), v)));
     }
 }
 
 namespace {
-[[noreturn]] void failWrite(const QString &table, const QSqlError &error)
+[[noreturn]] void failWrite(const QString &table, const QString &text)
 {
-    const QString text = error.databaseText();
     if (text.contains(QLatin1String("UNIQUE constraint failed")))
         throw EDatabaseError(QStringLiteral("Duplicate key in table '%1'").arg(table));
     if (text.contains(QLatin1String("NOT NULL constraint failed"))) {
         const QString column = text.section(QLatin1Char('.'), -1).trimmed();
         throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(column));
     }
-    connection::fail(QStringLiteral("Cannot write table '%1'").arg(table), error);
+    throw EDatabaseError(QStringLiteral("Cannot write table '%1': %2").arg(table, text));
 }
 } // namespace
 
@@ -432,33 +426,30 @@ void DataSet::Impl::postRecord()
         if (!cachedUpdates)
             tx.emplace(db);
         checkUnique(inserting ? -1 : rowid);
-        QSqlQuery write(db);
         QStringList names;
-        for (int c : columns)
+        QVariantList values;
+        for (int c : columns) {
             names << schema::quote(fields[c]->name());
-        if (inserting) {
-            QStringList marks;
-            for (int i = 0; i < columns.size(); ++i)
-                marks << QStringLiteral("?");
-            write.prepare(columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(relation())
-                                            : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                  .arg(relation(), names.join(QStringLiteral(", ")),
-                                                       marks.join(QStringLiteral(", "))));
-        } else {
-            write.prepare(QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                              .arg(relation(), names.join(QStringLiteral(" = ?, "))));
+            values << bindValue(c);
         }
-        for (int c : columns)
-            write.addBindValue(bindValue(c));
-        if (!inserting)
-            write.addBindValue(rowid);
-        if (!write.exec())
-            failWrite(source->name, write.lastError());
+        QString sql;
+        if (inserting) {
+            sql = columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(relation())
+                                    : QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
+                                          .arg(relation(), names.join(QStringLiteral(", ")),
+                                               QStringLiteral(", ?").repeated(columns.size() - 1));
+        } else {
+            sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(relation(), names.join(QStringLiteral(" = ?, ")));
+            values << rowid;
+        }
+        QString error;
+        const int changedRows = connection::run(db, sql, values, &error);
+        if (changedRows < 0)
+            failWrite(source->name, error);
         if (inserting)
-            rowid = write.lastInsertId().toLongLong();
-        else if (write.numRowsAffected() == 0)
+            rowid = connection::lastInsertRowid(db);
+        else if (changedRows == 0)
             throw EDatabaseError(QStringLiteral("Record not found in table '%1': it was deleted").arg(source->name));
-        write.finish();
         if (tx)
             tx->commit();
     }
@@ -496,12 +487,9 @@ void DataSet::Impl::deleteCurrent()
         std::optional<connection::Transaction> tx;
         if (!cachedUpdates)
             tx.emplace(db);
-        QSqlQuery del(db);
-        del.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(relation()));
-        del.addBindValue(old.rowid);
-        if (!del.exec())
-            failWrite(source->name, del.lastError());
-        del.finish();
+        QString error;
+        if (connection::run(db, QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(relation()), {old.rowid}, &error) < 0)
+            failWrite(source->name, error);
         if (tx)
             tx->commit();
     }
@@ -602,30 +590,23 @@ void DataSet::Impl::applyCache()
     };
     {
         connection::Transaction tx(db);
-        QSqlQuery del(db), upd(db), ins(db);
-        del.prepare(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(main));
         QStringList sets;
         for (const QString &c : cols)
             sets << QStringLiteral("%1 = (SELECT %1 FROM %2 WHERE rowid = ?)").arg(c, copy);
-        upd.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(main, sets.join(QStringLiteral(", "))));
-        ins.prepare(QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 WHERE rowid = ?")
-                        .arg(main, cols.join(QStringLiteral(", ")), copy));
-        for (qint64 id : sorted(cacheDeleted)) {
-            del.bindValue(0, id);
-            if (!del.exec())
-                failWrite(source->name, del.lastError());
-        }
-        for (qint64 id : sorted(cacheModified)) {
-            for (int i = 0; i <= cols.size(); ++i)
-                upd.bindValue(i, id);
-            if (!upd.exec())
-                failWrite(source->name, upd.lastError());
-        }
-        for (qint64 id : sorted(cacheInserted)) {
-            ins.bindValue(0, id);
-            if (!ins.exec())
-                failWrite(source->name, ins.lastError());
-        }
+        const QString del = QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(main);
+        const QString upd = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(main, sets.join(QStringLiteral(", ")));
+        const QString ins = QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 WHERE rowid = ?")
+                                .arg(main, cols.join(QStringLiteral(", ")), copy);
+        QString error;
+        for (qint64 id : sorted(cacheDeleted))
+            if (connection::run(db, del, {id}, &error) < 0)
+                failWrite(source->name, error);
+        for (qint64 id : sorted(cacheModified))
+            if (connection::run(db, upd, QVariantList(cols.size() + 1, id), &error) < 0)
+                failWrite(source->name, error);
+        for (qint64 id : sorted(cacheInserted))
+            if (connection::run(db, ins, {id}, &error) < 0)
+                failWrite(source->name, error);
         tx.commit();
     }
     announceWrite();
