@@ -142,12 +142,14 @@ void DataSet::Impl::checkStoredTable(const TableDef &def)
     connection::markVerified(db, def.name);
 }
 
-void DataSet::Impl::openRows()
+void DataSet::Impl::openRows(int window)
 {
-    std::vector<Row> rows = reader->after(nullptr, kWindow);
+    if (window <= 0)
+        window = kWindow;
+    std::vector<Row> rows = reader->after(nullptr, window);
     for (int i = 0; i < int(rows.size()); ++i)
         rowCache.insert(i, rows[i]);
-    if (int(rows.size()) < kWindow)
+    if (int(rows.size()) < window)
         countCache = int(rows.size());
     setCurrent(rows.empty() ? std::nullopt : std::optional<Row>(rows.front()), 0);
     bof = true;
@@ -916,7 +918,9 @@ void applyFilter(DataSet::Impl &d, const QString &text, bool on)
     d.filterText = text;
     d.filtered = on;
     d.rebuildReader();
-    d.openRows();
+    // Callers switch the filter off only to set another: the unfiltered rows
+    // get their first record, not a screenful.
+    d.openRows(on ? 0 : 1);
     d.notify(DataSet::Impl::Rows | DataSet::Impl::Record);
 }
 } // namespace

@@ -79,7 +79,7 @@ public:
     int fieldOfColumn(const QString &column) const;
     void rebuildReader();
     void checkStoredTable(const TableDef &def);
-    void openRows();
+    void openRows(int window = 0);  // on the first record; 0: a screenful of rows
     void closeRows();
 
     // --- state
