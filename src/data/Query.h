@@ -1,9 +1,12 @@
 #pragma once
 // A read-only query in the system's small SQL dialect:
-//   SELECT <column>, ... FROM <table> [WHERE <column> LIKE "<pattern>"] ORDER BY <column>
+//   SELECT <column>, ... | * FROM <table> [WHERE <column> LIKE "<pattern>"] [ORDER BY <column>]
 // Keywords in any letter case, lines separated by line feeds or blanks; the
 // pattern is in double quotes (two double quotes stand for one) and is bound
-// as a parameter; every name is checked against the schema.
+// as a parameter; every name is checked against the schema. Without ORDER BY
+// the rows come in the table's key order. The statement is parsed when set
+// (its fields exist from then on); a bad one raises when the query is opened,
+// and the query stays closed.
 #include "data/DataSet.h"
 
 class Query : public DataSet {
