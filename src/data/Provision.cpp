@@ -21,7 +21,7 @@ void createEmptyFile(const QString &file)
 {
     sqlite3 *db = nullptr;
     const QByteArray path = QFile::encodeName(file);
-    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_EXCLUSIVE, nullptr);
+    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     QString error;
     if (rc != SQLITE_OK)
         error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
