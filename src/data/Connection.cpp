@@ -191,11 +191,6 @@ void closeAll()
 
 QSqlDatabase forFile(const QString &file)
 {
-    static const bool cleanupRegistered = [] {
-        qAddPostRoutine(closeAll);
-        return true;
-    }();
-    Q_UNUSED(cleanupRegistered);
     const QString path = absolute(file);
     const QString name = connectionName(path);
     if (QSqlDatabase::contains(name)) {
@@ -218,6 +213,13 @@ QSqlDatabase forFile(const QString &file)
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
         fail(QStringLiteral("Cannot open database '%1'").arg(path), db.lastError());
+    // Registered after QtSql's own clean-up (post routines run last first), so
+    // that the statements are finalized before QtSql drops the connections.
+    static const bool cleanupRegistered = [] {
+        qAddPostRoutine(closeAll);
+        return true;
+    }();
+    Q_UNUSED(cleanupRegistered);
     try {
         QSqlQuery q(db);
         // The first statement reads the file header: a file that is not a
