@@ -11,7 +11,17 @@ QList<DataLink *> &liveLinks()
 }
 } // namespace
 
-DataLink::DataLink(QObject *parent) : QObject(parent) { liveLinks().append(this); }
+DataLink::DataLink(QObject *parent) : QObject(parent)
+{
+    // Any post or record move of the engine first takes the text that bound
+    // controls hold, also when a window's own button starts it.
+    static const bool hookInstalled = [] {
+        DataSet::setUpdateRecordHook(&DataLink::updateRecord);
+        return true;
+    }();
+    Q_UNUSED(hookInstalled);
+    liveLinks().append(this);
+}
 
 DataLink::~DataLink() { liveLinks().removeOne(this); }
 

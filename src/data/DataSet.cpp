@@ -188,9 +188,21 @@ void DataSet::Impl::checkCanModify() const
         refuse("Cannot modify a read-only dataset");
 }
 
+namespace {
+std::function<void(DataSet *)> &updateRecordHook()
+{
+    static std::function<void(DataSet *)> hook;
+    return hook;
+}
+} // namespace
+
+void DataSet::setUpdateRecordHook(std::function<void(DataSet *)> hook) { updateRecordHook() = std::move(hook); }
+
 void DataSet::Impl::checkBrowseMode()
 {
     if (q->m_state == DataSetState::Edit || q->m_state == DataSetState::Insert) {
+        if (updateRecordHook())
+            updateRecordHook()(q);
         if (modified)
             q->post();
         else
@@ -857,6 +869,8 @@ void DataSet::post()
     d->checkActive();
     if (m_state == DataSetState::Browse)
         refuse("Dataset not in edit or insert mode");
+    if (updateRecordHook())
+        updateRecordHook()(this);
     d->postRecord();
 }
 

@@ -11,6 +11,7 @@
 #include "data/Field.h"
 
 #include <QObject>
+#include <functional>
 #include <QString>
 #include <QStringList>
 #include <memory>
@@ -60,6 +61,13 @@ public:
     void deleteRecord();
     void refresh();  // re-read the rows, keeping the current record when it still exists
     bool canModify() const;
+
+    // Called with the dataset at the start of post() and before any
+    // operation that posts a pending edit first, so controls can hand over
+    // text they hold but have not written yet. It may raise (a conversion
+    // error): the operation then stops and the record keeps its state.
+    // One hook for the program; the data-aware controls install it.
+    static void setUpdateRecordHook(std::function<void(DataSet *)> hook);
     bool modified() const;  // the record buffer was changed since edit/insert
 
     // Filter of the forms "Field='value'" / "Field ='value'" (single quotes,

@@ -3,6 +3,7 @@
 // rules of the data-bound windows (post, move, close) hold around them.
 #include "Fixture.h"
 #include "TestMain.h"
+#include "core/Errors.h"
 #include "controls/DBEdit.h"
 #include "controls/DBMemo.h"
 #include "controls/DBNavigator.h"
@@ -64,6 +65,8 @@ private slots:
     void movingDropsAnUnchangedEdit();
     void closingDropsTheTyping();
     void badNumberIsReportedAndTheRecordStaysInEdit();
+    void badNumberStopsAWindowsOwnPostOrSeek_data();
+    void badNumberStopsAWindowsOwnPostOrSeek();
     void escapeGivesBackTheStoredText();
     void readOnlyDataSetTakesNoTyping();
     void memoTypingReachesTheRecord();
@@ -253,6 +256,42 @@ void TestDBEdits::badNumberIsReportedAndTheRecordStaysInEdit()
     f.nav->button(Button::Cancel)->click();
     QCOMPARE(boxes.count(), 3);
     QCOMPARE(f.price->text(), QStringLiteral("12"));
+}
+
+void TestDBEdits::badNumberStopsAWindowsOwnPostOrSeek_data()
+{
+    QTest::addColumn<bool>("seek");
+    QTest::newRow("post") << false;
+    QTest::newRow("seek") << true;
+}
+
+// A window button that posts or seeks through the engine itself (no
+// navigator involved) must not store the last number that converted.
+void TestDBEdits::badNumberStopsAWindowsOwnPostOrSeek()
+{
+    QFETCH(bool, seek);
+    GoodsForm f;
+    f.table.open();
+    f.show(f.price);
+    f.price->selectAll();
+    typeText(QStringLiteral("12a"));
+    try {
+        if (seek)
+            f.table.findKey(QStringLiteral("K3"));
+        else
+            f.table.post();
+        QFAIL("the bad number was not reported");
+    } catch (const EConvertError &e) {
+        QCOMPARE(e.message(), QStringLiteral("'12a' is not a valid floating point value for field 'Harga'"));
+    }
+    QCOMPARE(f.table.state(), DataSetState::Edit);
+    QCOMPARE(f.code->text(), QStringLiteral("K1"));
+    QCOMPARE(f.stored("K1", "Harga").toDouble(), 15000.0);
+    // Corrected text goes through.
+    f.price->selectAll();
+    typeText(QStringLiteral("125"));
+    f.table.post();
+    QCOMPARE(f.stored("K1", "Harga").toDouble(), 125.0);
 }
 
 void TestDBEdits::escapeGivesBackTheStoredText()
