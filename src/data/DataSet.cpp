@@ -705,60 +705,38 @@ void DataSet::last()
     d->notify(Impl::Record);
 }
 
-void DataSet::next()
-{
-    d->checkActive();
-    d->checkBrowseMode();
-    std::optional<Row> found;
-    int index = -1;
-    if (d->cur) {
-        if (d->curIndex >= 0) {
-            if (const Row *row = d->rowAt(d->curIndex + 1)) {
-                found = *row;
-                index = d->curIndex + 1;
-            }
-        } else {
-            std::vector<Row> rows = d->reader->after(&*d->cur, 1);
-            if (!rows.empty())
-                found = std::move(rows.front());
-        }
-    }
-    if (found) {
-        d->setCurrent(std::move(found), index);
-        d->bof = false;
-        d->eof = false;
-    } else {
-        d->eof = true;
-    }
-    d->notify(Impl::Record);
-}
+void DataSet::next() { d->step(+1); }
 
-void DataSet::prior()
+void DataSet::prior() { d->step(-1); }
+
+void DataSet::Impl::step(int direction)
 {
-    d->checkActive();
-    d->checkBrowseMode();
+    checkActive();
+    checkBrowseMode();
     std::optional<Row> found;
     int index = -1;
-    if (d->cur) {
-        if (d->curIndex >= 0) {
-            if (const Row *row = d->rowAt(d->curIndex - 1)) {
+    if (cur) {
+        if (curIndex >= 0) {
+            if (const Row *row = rowAt(curIndex + direction)) {
                 found = *row;
-                index = d->curIndex - 1;
+                index = curIndex + direction;
             }
         } else {
-            std::vector<Row> rows = d->reader->before(&*d->cur, 1);
+            std::vector<Row> rows = direction > 0 ? reader->after(&*cur, 1) : reader->before(&*cur, 1);
             if (!rows.empty())
                 found = std::move(rows.front());
         }
     }
     if (found) {
-        d->setCurrent(std::move(found), index);
-        d->bof = false;
-        d->eof = false;
+        setCurrent(std::move(found), index);
+        bof = false;
+        eof = false;
+    } else if (direction > 0) {
+        eof = true;
     } else {
-        d->bof = true;
+        bof = true;
     }
-    d->notify(Impl::Record);
+    notify(Impl::Record);
 }
 
 bool DataSet::bof() const { return d->bof; }

@@ -120,4 +120,6 @@ public:
     // --- signals
     enum Notify { Rows = 1, Record = 2, State = 4 };
     void notify(int what);
+    // One record forward (+1) or back (-1); sets eof or bof at the end.
+    void step(int direction);
 };
