@@ -24,7 +24,7 @@ public:
 };
 } // namespace
 
-DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent), m_link(new DataLink(this))
+DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent), FieldBinding(this)
 {
     connect(m_link, &DataLink::dataChanged, this, &DBEdit::showField);
     connect(this, &QLineEdit::textEdited, this, [this](const QString &text) { guard([&] { userEdited(text); }); });
@@ -35,11 +35,6 @@ DBEdit::DBEdit(QWidget *parent) : QLineEdit(parent), m_link(new DataLink(this))
 
 DBEdit::~DBEdit() = default;
 
-DataSource *DBEdit::dataSource() const { return m_link->dataSource(); }
-void DBEdit::setDataSource(DataSource *source) { m_link->setDataSource(source); }
-QString DBEdit::dataField() const { return m_link->fieldName(); }
-void DBEdit::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
-Field *DBEdit::field() const { return m_link->field(); }
 
 void DBEdit::setCapitals(bool on)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/FieldBinding.h"
 // A one-line edit bound to a field of a data source's current record. It shows
 // the field as text and follows the current record; typing puts the record
 // into edit state and writes the text into the record buffer at once, so a
@@ -8,21 +9,15 @@
 // reported and the record stays in edit state.
 #include <QLineEdit>
 
-class DataLink;
 class DataSource;
 class Field;
 
-class DBEdit : public QLineEdit {
+class DBEdit : public QLineEdit, public FieldBinding {
     Q_OBJECT
 public:
     explicit DBEdit(QWidget *parent = nullptr);
     ~DBEdit() override;
 
-    DataSource *dataSource() const;
-    void setDataSource(DataSource *source);
-    QString dataField() const;
-    void setDataField(const QString &fieldName);
-    Field *field() const;
 
     // Capitals: every letter typed (or pasted) becomes a capital as it is typed.
     // Values shown from the record stay as stored.
@@ -43,7 +38,6 @@ private:
     void writePending(bool reportErrors);
     void leaveEdit();
 
-    DataLink *m_link;
     bool m_capitals = false;
     bool m_readOnly = false;
     bool m_writing = false;  // our own write is under way: ignore the echo

@@ -22,7 +22,7 @@ QString invalidText(const QString &suffix)
 }
 } // namespace
 
-DBImage::DBImage(QWidget *parent) : QFrame(parent), m_link(new DataLink(this))
+DBImage::DBImage(QWidget *parent) : QFrame(parent), FieldBinding(this)
 {
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     setFocusPolicy(Qt::StrongFocus);
@@ -36,11 +36,6 @@ DBImage::DBImage(QWidget *parent) : QFrame(parent), m_link(new DataLink(this))
 
 DBImage::~DBImage() = default;
 
-DataSource *DBImage::dataSource() const { return m_link->dataSource(); }
-void DBImage::setDataSource(DataSource *source) { m_link->setDataSource(source); }
-QString DBImage::dataField() const { return m_link->fieldName(); }
-void DBImage::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
-Field *DBImage::field() const { return m_link->field(); }
 
 void DBImage::setStretch(bool on)
 {

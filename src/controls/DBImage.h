@@ -1,4 +1,5 @@
 #pragma once
+#include "controls/FieldBinding.h"
 // A picture box bound to a picture field of a data source's current record.
 // Stretched, the picture fills the whole box without keeping its proportions;
 // unstretched, it shows at its natural size, centred (and clipped).
@@ -11,21 +12,15 @@
 #include <QFrame>
 #include <QImage>
 
-class DataLink;
 class DataSource;
 class Field;
 
-class DBImage : public QFrame {
+class DBImage : public QFrame, public FieldBinding {
     Q_OBJECT
 public:
     explicit DBImage(QWidget *parent = nullptr);
     ~DBImage() override;
 
-    DataSource *dataSource() const;
-    void setDataSource(DataSource *source);
-    QString dataField() const;
-    void setDataField(const QString &fieldName);
-    Field *field() const;
 
     bool stretch() const { return m_stretch; }
     void setStretch(bool on);
@@ -49,7 +44,6 @@ private:
     void showField();
     void onStateChanged();
 
-    DataLink *m_link;
     QImage m_picture;
     bool m_stretch = false;
     bool m_loaded = false;   // showing a loaded picture until post or cancel

@@ -5,7 +5,7 @@
 #include "data/DataSet.h"
 #include "data/Field.h"
 
-DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent), m_link(new DataLink(this))
+DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent), FieldBinding(this)
 {
     connect(m_link, &DataLink::dataChanged, this, &DBMemo::showField);
     connect(this, &QPlainTextEdit::textChanged, this, [this] {
@@ -17,11 +17,6 @@ DBMemo::DBMemo(QWidget *parent) : QPlainTextEdit(parent), m_link(new DataLink(th
 
 DBMemo::~DBMemo() = default;
 
-DataSource *DBMemo::dataSource() const { return m_link->dataSource(); }
-void DBMemo::setDataSource(DataSource *source) { m_link->setDataSource(source); }
-QString DBMemo::dataField() const { return m_link->fieldName(); }
-void DBMemo::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
-Field *DBMemo::field() const { return m_link->field(); }
 
 void DBMemo::setReadOnly(bool on)
 {

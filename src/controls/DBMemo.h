@@ -1,24 +1,19 @@
 #pragma once
+#include "controls/FieldBinding.h"
 // A multi-line text bound to a field of a data source's current record (a
 // memo or a text field). It follows the current record; typing puts the
 // record into edit state and writes the text into the record buffer at once.
 #include <QPlainTextEdit>
 
-class DataLink;
 class DataSource;
 class Field;
 
-class DBMemo : public QPlainTextEdit {
+class DBMemo : public QPlainTextEdit, public FieldBinding {
     Q_OBJECT
 public:
     explicit DBMemo(QWidget *parent = nullptr);
     ~DBMemo() override;
 
-    DataSource *dataSource() const;
-    void setDataSource(DataSource *source);
-    QString dataField() const;
-    void setDataField(const QString &fieldName);
-    Field *field() const;
 
     QString text() const { return toPlainText(); }
 
@@ -29,7 +24,6 @@ private:
     void showField();
     void userEdited();
 
-    DataLink *m_link;
     bool m_readOnly = false;
     bool m_showing = false;  // the text is being set from the record
     bool m_writing = false;  // our own write is under way: ignore the echo

@@ -3,7 +3,7 @@
 #include "controls/DataLink.h"
 #include "data/Field.h"
 
-DBText::DBText(QWidget *parent) : QLabel(parent), m_link(new DataLink(this))
+DBText::DBText(QWidget *parent) : QLabel(parent), FieldBinding(this)
 {
     setTextFormat(Qt::PlainText);
     connect(m_link, &DataLink::dataChanged, this, &DBText::showField);
@@ -11,11 +11,6 @@ DBText::DBText(QWidget *parent) : QLabel(parent), m_link(new DataLink(this))
 
 DBText::~DBText() = default;
 
-DataSource *DBText::dataSource() const { return m_link->dataSource(); }
-void DBText::setDataSource(DataSource *source) { m_link->setDataSource(source); }
-QString DBText::dataField() const { return m_link->fieldName(); }
-void DBText::setDataField(const QString &fieldName) { m_link->setFieldName(fieldName); }
-Field *DBText::field() const { return m_link->field(); }
 
 void DBText::showField()
 {

@@ -8,24 +8,6 @@
 #include "data/Table.h"
 
 namespace {
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EError &e) {
-        return e.message();
-    }
-    return QString();
-}
-
-QStringList column(DataSet &t, const QString &field)
-{
-    QStringList out;
-    for (t.first(); !t.eof(); t.next())
-        out << t.fieldByName(field)->asString();
-    return out;
-}
-
 void seedGoods(const TempDatabase &db)
 {
     const char *rows[][4] = {
@@ -119,7 +101,7 @@ void TestFilterQuery::filterForms()
     t.setFiltered(false);
     t.setFilter(filter);
     t.setFiltered(true);
-    QCOMPARE(column(t, QStringLiteral("Nama")), names);
+    QCOMPARE(columnOf(t, QStringLiteral("Nama")), names);
     QCOMPARE(t.recordCount(), names.size());
     t.setFiltered(false);
     QCOMPARE(t.recordCount(), 5);
@@ -201,10 +183,10 @@ void TestFilterQuery::filteredLinesOfOneInvoice()
     QCOMPARE(lines.displayTextAt(1, lines.fieldByName(QStringLiteral("Jumlah"))->index()), QStringLiteral("Rp 2,000"));
     lines.close();
     lines.open();  // the filter stays on across close and open
-    QCOMPARE(column(lines, QStringLiteral("Kode_KV")), (QStringList{"KV-1", "KV-2"}));
+    QCOMPARE(columnOf(lines, QStringLiteral("Kode_KV")), (QStringList{"KV-1", "KV-2"}));
     lines.first();
     lines.deleteRecord();
-    QCOMPARE(column(lines, QStringLiteral("Kode_KV")), (QStringList{"KV-2"}));
+    QCOMPARE(columnOf(lines, QStringLiteral("Kode_KV")), (QStringList{"KV-2"}));
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Nota\"")).toInt(), 4);
 }
 
@@ -221,11 +203,11 @@ void TestFilterQuery::filterOnQuery()
     detail.setFiltered(false);
     detail.setFilter(QStringLiteral("Kode_Barang='BRG-1'"));
     detail.setFiltered(true);
-    QCOMPARE(column(detail, QStringLiteral("Kode_Kervano")), (QStringList{"KV-0001", "KV-0004"}));
+    QCOMPARE(columnOf(detail, QStringLiteral("Kode_Kervano")), (QStringList{"KV-0001", "KV-0004"}));
     detail.setFiltered(false);
     detail.setFilter(QStringLiteral("Kode_Barang=''"));
     detail.setFiltered(true);
-    QCOMPARE(column(detail, QStringLiteral("Kode_Kervano")), (QStringList{"KV-0005"}));
+    QCOMPARE(columnOf(detail, QStringLiteral("Kode_Kervano")), (QStringList{"KV-0005"}));
 }
 
 void TestFilterQuery::goodsSearch_data()
@@ -256,7 +238,7 @@ void TestFilterQuery::goodsSearch()
     q.setSql(searchGoods(column, text));
     q.open();
     QCOMPARE(q.recordCount(), codes.size());
-    QCOMPARE(::column(q, QStringLiteral("Kode_Kervano")), codes);
+    QCOMPARE(::columnOf(q, QStringLiteral("Kode_Kervano")), codes);
     QCOMPARE(q.fields().size(), 7);
     const int picture = q.fieldByName(QStringLiteral("Gambar"))->index();
     if (!codes.isEmpty())
@@ -287,7 +269,7 @@ void TestFilterQuery::customerSearch()
     q.setSql(QStringLiteral("SELECT\nID_pelanggan, Nama, alamat, Kota, KodePos, No_Telp1, No_Telp2, FAX, Email\nFROM\nPelanggan\nWhere\n")
              + column + QStringLiteral(" Like \"%") + text + QStringLiteral("%\"\nORDER BY ID_pelanggan"));
     q.open();
-    QCOMPARE(::column(q, QStringLiteral("ID_Pelanggan")), ids);
+    QCOMPARE(::columnOf(q, QStringLiteral("ID_Pelanggan")), ids);
     QCOMPARE(q.recordCount(), ids.size());
 }
 

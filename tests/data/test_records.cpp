@@ -14,16 +14,6 @@
 #include <QSqlQuery>
 
 namespace {
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EError &e) {
-        return e.message();
-    }
-    return QString();
-}
-
 QByteArray encoded(const char *format, QColor colour = Qt::red)
 {
     QImage image(12, 8, QImage::Format_RGB32);
@@ -47,13 +37,6 @@ QByteArray header(quint16 count, quint16 kind, quint32 length)
     return h;
 }
 
-QStringList column(DataSet &t, const QString &field)
-{
-    QStringList out;
-    for (t.first(); !t.eof(); t.next())
-        out << t.fieldByName(field)->asString();
-    return out;
-}
 } // namespace
 
 class TestRecords : public QObject {
@@ -181,7 +164,7 @@ void TestRecords::cachedUpdatesShownUntilApplied()
     t.post();
     t.next();
     t.deleteRecord();
-    QCOMPARE(column(t, QStringLiteral("Group")), (QStringList{"MOBIL PENUMPANG", "TRUK"}));
+    QCOMPARE(columnOf(t, QStringLiteral("Group")), (QStringList{"MOBIL PENUMPANG", "TRUK"}));
     QCOMPARE(t.fieldByName(QStringLiteral("No"))->asString(), QString());  // numbered when applied
     QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"Group\", ',') FROM \"Group\"")).toString(),
              QStringLiteral("MOBIL,MOTOR"));
@@ -189,15 +172,15 @@ void TestRecords::cachedUpdatesShownUntilApplied()
     Table other;  // another table object sees only what is stored
     other.setTableName(QStringLiteral("Group.db"));
     other.open();
-    QCOMPARE(column(other, QStringLiteral("Group")), (QStringList{"MOBIL", "MOTOR"}));
+    QCOMPARE(columnOf(other, QStringLiteral("Group")), (QStringList{"MOBIL", "MOTOR"}));
 
     t.applyUpdates();
     QVERIFY(!t.updatesPending());
     QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"No\" || '=' || \"Group\", ',') FROM \"Group\"")).toString(),
              QStringLiteral("1=MOBIL PENUMPANG,3=TRUK"));
-    QCOMPARE(column(t, QStringLiteral("No")), (QStringList{"1", "3"}));
+    QCOMPARE(columnOf(t, QStringLiteral("No")), (QStringList{"1", "3"}));
     other.refresh();
-    QCOMPARE(column(other, QStringLiteral("Group")), (QStringList{"MOBIL PENUMPANG", "TRUK"}));
+    QCOMPARE(columnOf(other, QStringLiteral("Group")), (QStringList{"MOBIL PENUMPANG", "TRUK"}));
 }
 
 void TestRecords::cachedUpdatesDroppedOnClose()
@@ -213,7 +196,7 @@ void TestRecords::cachedUpdatesDroppedOnClose()
     t.post();
     t.last();
     t.deleteRecord();
-    QCOMPARE(column(t, QStringLiteral("Part")), QStringList{"BUSHING"});
+    QCOMPARE(columnOf(t, QStringLiteral("Part")), QStringList{"BUSHING"});
     // A duplicate inside the cache is refused at once, as on the table.
     t.append();
     t.fieldByName(QStringLiteral("Part"))->setAsString(QStringLiteral("BUSHING"));
@@ -222,13 +205,13 @@ void TestRecords::cachedUpdatesDroppedOnClose()
     t.close();
     QVERIFY(!t.updatesPending());
     t.open();
-    QCOMPARE(column(t, QStringLiteral("Part")), QStringList{"SEAL"});
+    QCOMPARE(columnOf(t, QStringLiteral("Part")), QStringList{"SEAL"});
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Part\"")).toInt(), 1);
     t.append();
     t.fieldByName(QStringLiteral("Part"))->setAsString(QStringLiteral("O-RING"));
     t.post();
     t.cancelUpdates();
-    QCOMPARE(column(t, QStringLiteral("Part")), QStringList{"SEAL"});
+    QCOMPARE(columnOf(t, QStringLiteral("Part")), QStringList{"SEAL"});
 }
 
 void TestRecords::cachedUpdatesApplyInOneTransaction()

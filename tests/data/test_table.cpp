@@ -26,23 +26,6 @@ void addGoods(const TempDatabase &db, const QString &code, const QString &maker,
             {code, maker.isEmpty() ? QVariant() : QVariant(maker), name, price});
 }
 
-QStringList column(Table &t, const QString &field)
-{
-    QStringList out;
-    for (t.first(); !t.eof(); t.next())
-        out << t.fieldByName(field)->asString();
-    return out;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const EError &e) {
-        return e.message();
-    }
-    return QString();
-}
 } // namespace
 
 class TestTable : public QObject {
@@ -232,7 +215,7 @@ void TestTable::defaultOrderIsTheKey()
     }
     t.close();
     t.open();
-    QCOMPARE(column(t, field), expected);
+    QCOMPARE(columnOf(t, field), expected);
 }
 
 void TestTable::cursorMovesAndFlags()
@@ -304,7 +287,7 @@ void TestTable::indexChangeWhileOpenKeepsRecord()
     t.setIndexFieldNames(QStringLiteral("Kode_Barang"));
     QCOMPARE(t.fieldByName(QStringLiteral("Kode_Kervano"))->asString(), QStringLiteral("KV-2"));
     QCOMPARE(t.recNo(), 1);
-    QCOMPARE(column(t, QStringLiteral("Kode_Barang")), (QStringList{"A-1", "M-5", "Z-9"}));
+    QCOMPARE(columnOf(t, QStringLiteral("Kode_Barang")), (QStringList{"A-1", "M-5", "Z-9"}));
     QVERIFY(!errorOf([&] { t.setIndexFieldNames(QStringLiteral("Warna")); }).isEmpty());
     QCOMPARE(t.indexFieldNames(), QStringLiteral("Kode_Barang"));
 }
@@ -414,7 +397,7 @@ void TestTable::movingPostsChangedRecordAndDropsUnchanged()
     t.edit();
     t.prior();  // unchanged: dropped
     QCOMPARE(t.state(), DataSetState::Browse);
-    QCOMPARE(column(t, QStringLiteral("Nama_Barang")), (QStringList{"AA", "B"}));
+    QCOMPARE(columnOf(t, QStringLiteral("Nama_Barang")), (QStringList{"AA", "B"}));
     t.append();  // an empty new record is dropped by a move
     t.first();
     QCOMPARE(t.recordCount(), 2);
@@ -486,7 +469,7 @@ void TestTable::insertShowsAtCurrentPosition()
     t.fieldByName(QStringLiteral("Part"))->setAsString(QStringLiteral("B"));
     t.post();  // the new record takes its place in key order
     QCOMPARE(t.recNo(), 2);
-    QCOMPARE(column(t, QStringLiteral("Part")), (QStringList{"A", "B", "C", "E"}));
+    QCOMPARE(columnOf(t, QStringLiteral("Part")), (QStringList{"A", "B", "C", "E"}));
 }
 
 void TestTable::deleteMovesToNextRecord()
@@ -748,7 +731,7 @@ void TestTable::postWaitsForAnotherWriter()
     sqlite3_close(other);
     QVERIFY2(error.isEmpty(), qPrintable(error));
     t.refresh();
-    QCOMPARE(column(t, QStringLiteral("Part")), (QStringList{"BOOT", "SEAL"}));
+    QCOMPARE(columnOf(t, QStringLiteral("Part")), (QStringList{"BOOT", "SEAL"}));
 }
 
 void TestTable::unusualFileNames_data()

@@ -1,5 +1,8 @@
 #include "TestSupport.h"
 
+#include "core/Errors.h"
+#include "data/DataSet.h"
+
 namespace {
 MessagePresenter *&installed()
 {
@@ -36,3 +39,21 @@ PinnedLocale::PinnedLocale(const QLocale &locale) : m_previous(FormatSettings::c
 }
 
 PinnedLocale::~PinnedLocale() { FormatSettings::setCurrent(m_previous); }
+
+QStringList columnOf(DataSet &dataSet, const QString &field)
+{
+    QStringList out;
+    for (dataSet.first(); !dataSet.eof(); dataSet.next())
+        out << dataSet.fieldByName(field)->asString();
+    return out;
+}
+
+QString errorOf(const std::function<void()> &action)
+{
+    try {
+        action();
+    } catch (const EError &e) {
+        return e.message();
+    }
+    return QString();
+}

@@ -4,8 +4,12 @@
 #include "core/FormatSettings.h"
 
 #include <QList>
+#include <QStringList>
+#include <functional>
 #include <QLocale>
 #include <deque>
+
+class DataSet;
 
 // Records every message box and answers from a queue (OK when it is empty).
 // Installed for its lifetime.
@@ -39,3 +43,9 @@ private:
 
 inline QLocale indonesian() { return QLocale(QLocale::Indonesian, QLocale::Indonesia); }
 inline QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
+
+// The text of `field` in every visible record, walking from the first.
+QStringList columnOf(DataSet &dataSet, const QString &field);
+
+// The message of the error that `action` raises; empty when it raises none.
+QString errorOf(const std::function<void()> &action);
