@@ -6,4 +6,5 @@ build=${NOTA_BUILD_DIR:-$root/build}
 "$root/tools/install-deps.sh"
 "$root/tools/build.sh"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"
+# Every test sees what an Indonesian desktop sees.
+LC_ALL=id_ID.UTF-8 QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)"

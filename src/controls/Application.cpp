@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QWidget>
+#include <clocale>
 
 namespace {
 QString &appTitle()
@@ -20,6 +21,10 @@ QString &appTitle()
 
 NotaApplication::NotaApplication(int &argc, char **argv) : QApplication(argc, argv)
 {
+    // The application object takes the desktop's locale for the C library
+    // too. Our number texts never use it, but libraries we call might: their
+    // decimal point stays ".". Separators come from FormatSettings only.
+    std::setlocale(LC_NUMERIC, "C");
     setQuitOnLastWindowClosed(false);
     setApplicationName(QStringLiteral("sistemnota"));
     setApplicationDisplayName(title());

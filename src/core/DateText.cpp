@@ -15,6 +15,18 @@ int runLength(const QString &p, int i)
 }
 
 QString two(int v) { return QStringLiteral("%1").arg(v, 2, 10, QLatin1Char('0')); }
+QString four(int v) { return QStringLiteral("%1").arg(v, 4, 10, QLatin1Char('0')); }
+
+// A year typed with one or two digits falls in the hundred years around today:
+// from 50 years back to 49 years ahead, as desktop date entry reads it.
+int yearNearToday(int shortYear)
+{
+    const int first = QDate::currentDate().year() - 50;
+    int year = first - first % 100 + shortYear;
+    if (year < first)
+        year += 100;
+    return year;
+}
 
 QString format(const QString &p, const QDate &date, const QTime &time)
 {
@@ -49,7 +61,7 @@ QString format(const QString &p, const QDate &date, const QTime &time)
             else
                 out += fs.longMonthNames.value(date.month() - 1);
         } else if (c == QLatin1Char('y')) {
-            out += n <= 2 ? two(date.year() % 100) : QString::number(date.year());
+            out += n <= 2 ? two(date.year() % 100) : four(date.year());
         } else if (c == QLatin1Char('h')) {
             out += n == 1 ? QString::number(time.hour()) : two(time.hour());
         } else if (c == QLatin1Char('n')) {
@@ -119,15 +131,17 @@ bool tryStrToDate(const QString &text, QDate &date)
         if (part.isEmpty() || part.size() > 4)
             return false;
         for (QChar c : part)
-            if (!c.isDigit())
+            if (c < QLatin1Char('0') || c > QLatin1Char('9'))
                 return false;
         const int v = part.toInt();
         if (order[k] == QLatin1Char('d'))
             day = v;
         else if (order[k] == QLatin1Char('m'))
             month = v;
+        else if (part.size() == 3)
+            return false;  // neither a short year nor a full one
         else
-            year = part.size() <= 2 ? 2000 + v : v;
+            year = part.size() <= 2 ? yearNearToday(v) : v;
     }
     const QDate d(year, month, day);
     if (!d.isValid())

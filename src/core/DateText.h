@@ -23,7 +23,8 @@ QString longTime(const QTime &time);         // the locale's long time form
 QString dateTimeText(const QDateTime &dateTime);
 
 // Reads a date in the short date form (day, month and year in that form's
-// order, the locale's date separator; a two-digit year counts from 2000).
+// order, the locale's date separator). A year of one or two digits falls
+// within 50 years of today; a three-digit year is refused.
 // Raises EConvertError "'<text>' is not a valid date".
 QDate strToDate(const QString &text);
 bool tryStrToDate(const QString &text, QDate &date);

@@ -3,9 +3,8 @@
 #include "core/Errors.h"
 #include "core/FormatSettings.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace numtext {
 namespace {
@@ -18,15 +17,16 @@ struct Decimal {
     int exponent = 0;  // value = 0.d1d2d3... * 10^exponent
 };
 
-// The value rounded to 15 significant digits, as decimal digits.
+// The value rounded to 15 significant digits, as decimal digits. Written
+// without the C library's locale, which may have "," as its decimal point.
 Decimal toDecimal(long double value)
 {
     Decimal d;
-    if (value == 0 || !std::isfinite(static_cast<double>(value)))
+    if (value == 0 || !std::isfinite(value))
         return d;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.*Le", kPrecision - 1, value);
-    const QString text = QString::fromLatin1(buf);  // -d.dddddddddddddde+XX
+    const auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, kPrecision - 1);
+    const QString text = QString::fromLatin1(buf, written.ptr - buf);  // -d.dddddddddddddde+XX
     const int ePos = text.indexOf(QLatin1Char('e'));
     QString mantissa = text.left(ePos);
     d.negative = mantissa.startsWith(QLatin1Char('-'));
@@ -49,9 +49,9 @@ QString trimmedDigits(QString s)
 
 QString floatToStr(long double value)
 {
-    if (std::isnan(static_cast<double>(value)))
+    if (std::isnan(value))
         return QStringLiteral("NAN");
-    if (std::isinf(static_cast<double>(value)))
+    if (std::isinf(value))
         return value > 0 ? QStringLiteral("INF") : QStringLiteral("-INF");
     const Decimal d = toDecimal(value);
     if (d.digits.isEmpty())
@@ -117,9 +117,13 @@ bool tryStrToFloat(const QString &text, long double &value)
     }
     if (i != n)
         return false;
-    char *end = nullptr;
-    const long double v = std::strtold(plain.constData(), &end);
-    if (end != plain.constData() + plain.size() || !std::isfinite(static_cast<double>(v)))
+    // Read without the C library's locale; out of extended range is refused.
+    long double v = 0;
+    const char *first = plain.constData();
+    if (*first == '+')
+        ++first;
+    const auto read = std::from_chars(first, plain.constData() + plain.size(), v);
+    if (read.ec != std::errc() || read.ptr != plain.constData() + plain.size() || !std::isfinite(v))
         return false;
     value = v;
     return true;

@@ -49,12 +49,8 @@ long double Field::asFloat() const { return fieldtext::asFloat(m_def, value()); 
 
 void Field::setAsFloat(long double v)
 {
-    switch (m_def.kind) {
-    case FieldKind::Float: m_owner->d->writeField(m_index, double(v)); break;
-    case FieldKind::Integer:
-    case FieldKind::AutoInc: m_owner->d->writeField(m_index, qint64(std::llround(double(v)))); break;
-    default: setAsString(numtext::floatToStr(v)); break;
-    }
+    m_owner->d->checkActive();
+    m_owner->d->writeField(m_index, fieldtext::fromFloat(m_def, v));
 }
 
 qint64 Field::asInteger() const { return fieldtext::asInteger(m_def, value()); }

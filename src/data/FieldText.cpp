@@ -5,6 +5,7 @@
 #include "core/NumberText.h"
 #include "core/TextCut.h"
 
+#include <cfloat>
 #include <cmath>
 
 namespace fieldtext {
@@ -12,6 +13,27 @@ namespace {
 const QString kIsoDate = QStringLiteral("yyyy-MM-dd");
 
 bool isMoneyFormat(const QString &format) { return format.startsWith(QLatin1String("Rp")); }
+
+EConvertError notAFloat(const FieldDef &def, const QString &text)
+{
+    return EConvertError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(text, def.name));
+}
+
+// The double a number field stores. The largest double, written with 15
+// digits, reads back a little above it: that text stands for the largest.
+bool toDouble(long double value, double &out)
+{
+    if (!std::isfinite(value))
+        return false;
+    if (std::fabs(value) <= DBL_MAX) {
+        out = double(value);
+        return true;
+    }
+    if (numtext::floatToStr(std::fabs(value)) != numtext::floatToStr(DBL_MAX))
+        return false;
+    out = std::copysign(DBL_MAX, double(value));
+    return true;
+}
 } // namespace
 
 bool hasValue(const QVariant &stored)
@@ -86,9 +108,10 @@ QVariant fromString(const FieldDef &def, const QString &text)
     case FieldKind::Memo: return text;
     case FieldKind::Float: {
         long double v = 0;
-        if (!numtext::tryStrToFloat(text, v))
-            throw EConvertError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(text, def.name));
-        return double(v);
+        double stored = 0;
+        if (!numtext::tryStrToFloat(text, v) || !toDouble(v, stored))
+            throw notAFloat(def, text);
+        return stored;
     }
     case FieldKind::Integer:
     case FieldKind::AutoInc: {
@@ -101,6 +124,27 @@ QVariant fromString(const FieldDef &def, const QString &text)
     case FieldKind::Graphic: return text.toLatin1();
     }
     return text;
+}
+
+QVariant fromFloat(const FieldDef &def, long double value)
+{
+    switch (def.kind) {
+    case FieldKind::Float: {
+        double stored = 0;
+        if (!toDouble(value, stored))
+            throw notAFloat(def, numtext::floatToStr(value));
+        return stored;
+    }
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: {
+        const long double whole = std::round(value);
+        // 2^63 is exact in both types; at or beyond it no qint64 holds the value.
+        if (!std::isfinite(whole) || whole >= 9223372036854775808.0L || whole < -9223372036854775808.0L)
+            throw EConvertError(QStringLiteral("'%1' is not a valid integer value for field '%2'").arg(numtext::floatToStr(value), def.name));
+        return qint64(whole);
+    }
+    default: return fromString(def, numtext::floatToStr(value));
+    }
 }
 
 QVariant normalise(const FieldDef &def, const QVariant &value)

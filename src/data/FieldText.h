@@ -14,6 +14,9 @@ QString asString(const FieldDef &def, const QVariant &stored);
 QString displayText(const FieldDef &def, const QVariant &stored, bool present);
 // Text to stored form: cut to the width, empty to null; raises EConvertError.
 QVariant fromString(const FieldDef &def, const QString &text);
+// A number to the stored form of a number field; raises EConvertError for a
+// value the field cannot hold (beyond the range of its double, or not finite).
+QVariant fromFloat(const FieldDef &def, long double value);
 // Any value a caller hands in to the stored form of the field's kind.
 QVariant normalise(const FieldDef &def, const QVariant &value);
 long double asFloat(const FieldDef &def, const QVariant &stored);

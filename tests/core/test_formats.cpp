@@ -7,6 +7,8 @@
 #include "core/PasswordHash.h"
 #include "core/TextCut.h"
 
+#include <cfloat>
+
 class TestFormats : public QObject {
     Q_OBJECT
 private slots:
@@ -16,6 +18,7 @@ private slots:
     void plainNumberRoundTrip();
     void badNumberText_data();
     void badNumberText();
+    void extendedRange();
     void wholeNumbers();
     void money_data();
     void money();
@@ -24,6 +27,8 @@ private slots:
     void dateTimeLeavesOutMidnight();
     void shortDateRoundTrip_data();
     void shortDateRoundTrip();
+    void shortDateYears_data();
+    void shortDateYears();
     void textCut_data();
     void textCut();
     void passwordHash();
@@ -82,6 +87,7 @@ void TestFormats::plainNumberRoundTrip_data()
     QTest::newRow("small exponent") << "1,5e-7" << 1.5e-7;
     QTest::newRow("leading zeros") << "00" << 0.0;
     QTest::newRow("no integer digits") << ",25" << 0.25;
+    QTest::newRow("smallest normal double") << "2,2250738585072E-308" << 2.2250738585072e-308;
 }
 
 void TestFormats::plainNumberRoundTrip()
@@ -105,6 +111,12 @@ void TestFormats::badNumberText_data()
     QTest::newRow("sign alone") << "-";
     QTest::newRow("inner blank") << "1 2";
     QTest::newRow("infinity") << "INF";
+    QTest::newRow("not a number") << "NAN";
+    QTest::newRow("beyond extended range") << "1E5000";
+    QTest::newRow("below extended range") << "1E-5000";
+    QTest::newRow("hexadecimal") << "0x10";
+    QTest::newRow("point in id") << "1.5";
+    QTest::newRow("arabic-indic digits") << QStringLiteral("\u0661\u0662");
 }
 
 void TestFormats::badNumberText()
@@ -117,6 +129,34 @@ void TestFormats::badNumberText()
     } catch (const EConvertError &e) {
         QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
+}
+
+// Money runs in extended precision, whose range reaches far beyond a double:
+// such values are written like any other large number, never as INF or zero.
+void TestFormats::extendedRange()
+{
+    PinnedLocale pin(indonesian());
+    const struct {
+        long double value;
+        const char *text;
+    } rows[] = {
+        {1e400L, "1E400"},
+        {-1e400L, "-1E400"},
+        {1.5e4000L, "1,5E4000"},
+        {1e-400L, "1E-400"},
+        {LDBL_MAX, "1,18973149535723E4932"},
+        // 15 digits round the largest double up, beyond it: still read back.
+        {DBL_MAX, "1,79769313486232E308"},
+    };
+    for (const auto &r : rows) {
+        const QString text = numtext::floatToStr(r.value);
+        QCOMPARE(text, QString::fromLatin1(r.text));
+        QCOMPARE(numtext::floatToStr(numtext::strToFloat(text)), text);
+    }
+    const QString money = numtext::formatMoney(1e400L);
+    QVERIFY(money.startsWith(QStringLiteral("Rp 10.000.000.")));  // 401 digits: a group of two first
+    QCOMPARE(money.size(), int(QStringLiteral("Rp 1").size() + 400 + 400 / 3));
+    QCOMPARE(numtext::formatMoney(-1e400L).left(8), QStringLiteral("-Rp 10.0"));
 }
 
 void TestFormats::wholeNumbers()
@@ -195,6 +235,9 @@ void TestFormats::dates()
              QStringLiteral("Monday, 7 December 2026 "));
     QCOMPARE(datetext::shortDate(d), QStringLiteral("12/5/2009"));
     QCOMPARE(datetext::formatDate(datetext::kDisplayDate, QDate()), QString());
+    // Years before 1000 keep four digits, as the short date writes them.
+    QCOMPARE(datetext::formatDate(datetext::kDisplayDate, QDate(1, 1, 1)), QStringLiteral("01 Jan 0001"));
+    QCOMPARE(datetext::formatDate(datetext::kDisplayDate, QDate(999, 3, 4)), QStringLiteral("04 Mar 0999"));
 }
 
 void TestFormats::dateTimeLeavesOutMidnight()
@@ -228,6 +271,41 @@ void TestFormats::shortDateRoundTrip()
             QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid date").arg(bad));
         }
     }
+}
+
+// A short year falls within 50 years of today, as desktop date entry reads
+// it; a three-digit year is neither short nor full and is refused.
+void TestFormats::shortDateYears_data()
+{
+    QTest::addColumn<QString>("year");
+    QTest::addColumn<int>("expected");  // 0: refused
+    const int now = QDate::currentDate().year();
+    const auto twoDigits = [](int y) { return QStringLiteral("%1").arg(y % 100, 2, 10, QLatin1Char('0')); };
+    QTest::newRow("99 is last century") << "99" << 1999;
+    QTest::newRow("24 is this century") << "24" << 2024;
+    QTest::newRow("one digit") << "5" << 2005;
+    QTest::newRow("this year") << twoDigits(now) << now;
+    QTest::newRow("49 years ahead") << twoDigits(now + 49) << now + 49;
+    QTest::newRow("50 years back") << twoDigits(now - 50) << now - 50;
+    QTest::newRow("51 years back reads ahead") << twoDigits(now - 51) << now + 49;
+    QTest::newRow("three digits") << "024" << 0;
+    QTest::newRow("three digits 999") << "999" << 0;
+    QTest::newRow("four digits") << "0024" << 24;
+    QTest::newRow("five digits") << "20024" << 0;
+}
+
+void TestFormats::shortDateYears()
+{
+    QFETCH(QString, year);
+    QFETCH(int, expected);
+    PinnedLocale pin(indonesian());
+    const QString text = QStringLiteral("01/01/") + year;
+    QDate read;
+    QCOMPARE(datetext::tryStrToDate(text, read), expected != 0);
+    if (expected != 0)
+        QCOMPARE(read, QDate(expected, 1, 1));
+    else
+        QCOMPARE(errorOf([&] { datetext::strToDate(text); }), QStringLiteral("'%1' is not a valid date").arg(text));
 }
 
 void TestFormats::textCut_data()

@@ -57,6 +57,7 @@ private slots:
     void refusedPostKeepsState();
     void fieldTexts_data();
     void fieldTexts();
+    void numbersBeyondAFieldAreRefused();
     void emptyTextIsStoredAsNoValue();
     void textInNumberColumnShowsAsStored();
     void editOnEmptyTableStartsNewRecord();
@@ -549,6 +550,10 @@ void TestTable::fieldTexts_data()
     QTest::newRow("empty number clears") << "Jumlah_Total" << "" << "" << "";
     QTest::newRow("bad number") << "Jumlah_Total" << "12a"
                                 << "" << "'12a' is not a valid floating point value for field 'Jumlah_Total'";
+    QTest::newRow("largest double reads back") << "Jumlah_Total" << "1.79769313486232E308"
+                                               << "1.79769313486232E308" << "";
+    QTest::newRow("beyond a double") << "Jumlah_Total" << "1E400"
+                                     << "" << "'1E400' is not a valid floating point value for field 'Jumlah_Total'";
     QTest::newRow("date") << "Tanggal" << "3/15/2024" << "3/15/2024" << "";
     QTest::newRow("bad date") << "Tanggal" << "31/31/2024" << "" << "'31/31/2024' is not a valid date";
     QTest::newRow("empty date clears") << "Tanggal" << "" << "" << "";
@@ -579,6 +584,26 @@ void TestTable::fieldTexts()
     t.open();
     QCOMPARE(f->asString(), text);
     QCOMPARE(f->isNull(), text.isEmpty());
+}
+
+// Money runs in extended precision; a result no column can hold is refused
+// with the conversion error instead of being stored as infinity or wrapped.
+void TestTable::numbersBeyondAFieldAreRefused()
+{
+    TempDatabase db;
+    db.exec(QStringLiteral("INSERT INTO \"NotaUtama\" VALUES ('000001', '2020-01-02', 'K', 'A', 5)"));
+    Table t;
+    t.setTableName(QStringLiteral("NotaUtama.DB"));
+    t.open();
+    Field *total = t.fieldByName(QStringLiteral("Jumlah_Total"));
+    QCOMPARE(errorOf([&] { total->setAsFloat(1e400L); }),
+             QStringLiteral("'1E400' is not a valid floating point value for field 'Jumlah_Total'"));
+    QCOMPARE(errorOf([&] { total->setAsFloat(-1e400L); }),
+             QStringLiteral("'-1E400' is not a valid floating point value for field 'Jumlah_Total'"));
+    QCOMPARE(total->asString(), QStringLiteral("5"));
+    total->setAsFloat(10801.875L);
+    t.post();
+    QCOMPARE(total->asString(), QStringLiteral("10801.875"));
 }
 
 void TestTable::emptyTextIsStoredAsNoValue()
