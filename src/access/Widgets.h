@@ -36,7 +36,7 @@ void setTextColour(QWidget *widget, const QColor &colour);
 void setBackground(QWidget *widget, const QColor &colour);
 void applyFont(QWidget *widget, const QString &family, int pointSize, bool bold = false);
 
-// Delphi-like named colours used by the designs.
+// The sixteen classic named colours the window designs use (those needed here).
 inline const QColor kTeal{0x00, 0x80, 0x80};
 inline const QColor kGreen{0x00, 0x80, 0x00};
 inline const QColor kMaroon{0x80, 0x00, 0x00};
