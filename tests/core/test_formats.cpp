@@ -1,6 +1,6 @@
 // Number, money, date and text formats in an Indonesian and an English locale.
-#include "TestMain.h"
-#include "TestSupport.h"
+#include "DataTestMain.h"
+#include "DataSupport.h"
 #include "core/DateText.h"
 #include "core/Errors.h"
 #include "core/NumberText.h"
@@ -344,5 +344,5 @@ void TestFormats::passwordHash()
     QVERIFY(!password::verify(QStringLiteral("admin"), QStringLiteral("Admin")));
 }
 
-NOTA_TEST_MAIN(TestFormats)
+NOTA_DATA_TEST_MAIN(TestFormats)
 #include "test_formats.moc"

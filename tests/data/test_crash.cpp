@@ -2,7 +2,7 @@
 // times: the database must stay sound and keep every record whose post had
 // returned.
 #include "TempDatabase.h"
-#include "TestMain.h"
+#include "DataTestMain.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
 
@@ -65,5 +65,5 @@ void TestCrash::killedWriterLosesNoPostedRecord()
     qInfo("%d reported posts checked over 6 kills", reportedTotal);
 }
 
-NOTA_TEST_MAIN(TestCrash)
+NOTA_DATA_TEST_MAIN(TestCrash)
 #include "test_crash.moc"

@@ -1,8 +1,8 @@
 // Filters and queries: the accepted forms, quotes, wildcards, letter case,
 // empty values, unknown names, and the state after a refusal.
 #include "TempDatabase.h"
-#include "TestMain.h"
-#include "TestSupport.h"
+#include "DataTestMain.h"
+#include "DataSupport.h"
 #include "core/Errors.h"
 #include "data/Query.h"
 #include "data/Table.h"
@@ -385,5 +385,5 @@ void TestFilterQuery::queryFieldsKeepTheirTitles()
     QCOMPARE(q.fieldByName(QStringLiteral("Alamat"))->displayLabel(), QStringLiteral("alamat"));
 }
 
-NOTA_TEST_MAIN(TestFilterQuery)
+NOTA_DATA_TEST_MAIN(TestFilterQuery)
 #include "test_filter_query.moc"

@@ -1,7 +1,7 @@
 // The admin tool's commands, run as a separate program: path, init, check,
 // backup, sample.
 #include "TempDatabase.h"
-#include "TestMain.h"
+#include "DataTestMain.h"
 #include "data/Connection.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
@@ -205,5 +205,5 @@ void TestNotadb::backupCopiesALiveDatabase()
     QVERIFY(r.err.contains(QLatin1String("already exists")));
 }
 
-NOTA_TEST_MAIN(TestNotadb)
+NOTA_DATA_TEST_MAIN(TestNotadb)
 #include "test_notadb.moc"

@@ -1,8 +1,8 @@
 // Pictures, cached updates, rows by position on a larger table, lookups and
 // the data source's notices.
 #include "TempDatabase.h"
-#include "TestMain.h"
-#include "TestSupport.h"
+#include "DataTestMain.h"
+#include "DataSupport.h"
 #include "core/Errors.h"
 #include "data/DataSource.h"
 #include "data/PictureBlob.h"
@@ -445,5 +445,5 @@ void TestRecords::dataSourceForwardsNotices()
     QCOMPARE(source.dataSet(), &t2);
 }
 
-NOTA_TEST_MAIN(TestRecords)
+NOTA_DATA_TEST_MAIN(TestRecords)
 #include "test_records.moc"

@@ -1,8 +1,8 @@
 // Tables on a fresh database: names, order, cursor, fields, editing and its
 // errors, key seeks, auto-numbers, safety of refused posts.
 #include "TempDatabase.h"
-#include "TestMain.h"
-#include "TestSupport.h"
+#include "DataTestMain.h"
+#include "DataSupport.h"
 #include "core/Errors.h"
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
@@ -797,5 +797,5 @@ void TestTable::unusualFileNames()
     database::clearAliasPath(QStringLiteral("KV"));
 }
 
-NOTA_TEST_MAIN(TestTable)
+NOTA_DATA_TEST_MAIN(TestTable)
 #include "test_table.moc"

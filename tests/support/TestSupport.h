@@ -1,7 +1,7 @@
 #pragma once
 // Fixtures shared by the test programs.
+#include "DataSupport.h"
 #include "controls/MessageBoxes.h"
-#include "core/FormatSettings.h"
 
 #include <QList>
 #include <QStringList>
@@ -30,22 +30,3 @@ private:
     std::deque<MsgAnswer> m_answers;
     MessagePresenter *m_previous = nullptr;
 };
-
-// Pins the regional settings for its lifetime.
-class PinnedLocale {
-public:
-    explicit PinnedLocale(const QLocale &locale);
-    ~PinnedLocale();
-
-private:
-    FormatSettings m_previous;
-};
-
-inline QLocale indonesian() { return QLocale(QLocale::Indonesian, QLocale::Indonesia); }
-inline QLocale english() { return QLocale(QLocale::English, QLocale::UnitedStates); }
-
-// The text of `field` in every visible record, walking from the first.
-QStringList columnOf(DataSet &dataSet, const QString &field);
-
-// The message of the error that `action` raises; empty when it raises none.
-QString errorOf(const std::function<void()> &action);
