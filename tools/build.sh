@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
-# Configures and builds in release mode into build/ (or $NOTA_BUILD_DIR).
+# Builds in release mode into build/ (or $NOTA_BUILD_DIR): the targets named
+# on the command line, or everything. Configures only a new build folder; the
+# build itself reconfigures when a CMakeLists.txt changed.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NOTA_BUILD_DIR:-$root/build}
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
-cmake --build "$build" -j "$(nproc)"
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+fi
+targets=()
+[ $# -gt 0 ] && targets=(--target "$@")
+cmake --build "$build" -j "$(nproc)" "${targets[@]}"

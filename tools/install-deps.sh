@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the project needs, only those missing.
-# As root directly, otherwise through sudo.
+# Installs the Debian packages the project needs, only those missing, and
+# generates the locales the tests use. As root directly, otherwise through sudo.
 set -euo pipefail
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite libqt6svg6-dev qt6-image-formats-plugins
+  qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev qt6-image-formats-plugins
   libsqlite3-dev sqlite3 libsodium-dev libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
@@ -12,9 +12,12 @@ packages=(
 )
 # The desktops the program is for, and the English one the format tests pin.
 locales=(id_ID en_US)
+
+# One query for all packages: a later run costs a few milliseconds.
+installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${packages[@]}" 2>/dev/null | awk '/install ok installed/ {print $1}') || true
 missing=()
 for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  grep -qx "$p" <<<"$installed" || missing+=("$p")
 done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -24,6 +27,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -qq
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
+available=$(locale -a 2>/dev/null || true)
 for l in "${locales[@]}"; do
-  locale -a 2>/dev/null | grep -qix "$l.utf8" || "${sudo_cmd[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
+  grep -qix "$l.utf8" <<<"$available" || "${sudo_cmd[@]}" localedef -i "$l" -f UTF-8 "$l.UTF-8"
 done

@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NOTA_BUILD_DIR:-$root/build}
 "$root/tools/install-deps.sh"
-"$root/tools/build.sh"
+"$root/tools/build.sh" sistemnota notadb  # only what it starts
 if [ -x "$build/notadb" ]; then
   db=$("$build/notadb" path)
   if [ ! -e "$db" ]; then

@@ -1,6 +1,7 @@
 #include "access/About.h"
 
 #include "access/Widgets.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/Pictures.h"
 
@@ -12,8 +13,6 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTimer>
-
-TFabout *Fabout = nullptr;
 
 using namespace accessui;
 
@@ -87,6 +86,8 @@ TFabout::TFabout(QWidget *parent) : TForm(parent)
     // Clicked by the user only: clearing the box on close does not restart the timer.
     onEvent(CheckBox1, &QCheckBox::clicked, this, &TFabout::CheckBox1Click);
     onEvent(BitBtn1, &QPushButton::clicked, this, &TFabout::BitBtn1Click);
+    // "Ok" answers Enter, and Escape closes the window as "Ok" does.
+    dialogkeys::install(this, BitBtn1, BitBtn1);
 }
 
 void TFabout::FormShow() { Timer1->start(); }

@@ -2,6 +2,7 @@
 // The about window: the program's name and version beside a square that
 // bounces inside a panel every 50 ms until "Stop Animasi" is ticked.
 #include "access/SquareMotion.h"
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 #include <QRandomGenerator>
@@ -48,5 +49,3 @@ public:
 private:
     QRandomGenerator m_random;
 };
-
-extern TFabout *Fabout;

@@ -8,8 +8,6 @@
 #include <QPushButton>
 #include <QStyle>
 
-TFHelp1 *FHelp1 = nullptr;
-
 using namespace accessui;
 
 TFHelp1::TFHelp1(QWidget *parent) : TForm(parent)

@@ -1,6 +1,7 @@
 #pragma once
 // The button-help window: a picture explaining the record navigator's ten
 // buttons, and "&Ok" to close it.
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class QLabel;
@@ -14,5 +15,3 @@ public:
     QLabel *Image1;        // 483 x 180
     QPushButton *BitBtn1;  // "&Ok", closes the window
 };
-
-extern TFHelp1 *FHelp1;

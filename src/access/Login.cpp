@@ -1,6 +1,5 @@
 #include "access/Login.h"
 
-#include "access/Exit.h"
 #include "access/MainMenu.h"
 #include "access/TableScope.h"
 #include "access/Widgets.h"
@@ -14,8 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QToolButton>
-
-TFLogin *FLogin = nullptr;
 
 using namespace accessui;
 
@@ -131,5 +128,5 @@ void TFLogin::SpeedButton1Click()
 void TFLogin::SpeedButton2Click()
 {
     Hide();
-    Fexit->Show();
+    windows::form(Fexit)->Show();
 }

@@ -2,6 +2,7 @@
 // The login window: the first window and the application's main form. It
 // checks a user name and password against the Adm table, counts each
 // successful login in Nomer, and hands over to the main window.
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class QFrame;
@@ -35,5 +36,3 @@ public:
     void SpeedButton1Click();
     void SpeedButton2Click();
 };
-
-extern TFLogin *FLogin;

@@ -1,9 +1,6 @@
 #include "access/MainMenu.h"
 
-#include "access/About.h"
-#include "access/Exit.h"
 #include "access/Login.h"
-#include "access/Pass.h"
 #include "access/TableScope.h"
 #include "access/Widgets.h"
 #include "controls/Application.h"
@@ -12,16 +9,8 @@
 #include "controls/Pictures.h"
 #include "core/DateText.h"
 #include "data/Table.h"
-#include "invoice/LihatN.h"
-#include "invoice/Nota1.h"
-#include "masterdata/DaftarBrg.h"
-#include "masterdata/Pelanggan.h"
-#include "masterdata/TLGroup.h"
-#include "masterdata/TLPart.h"
-#include "reports/RBarang.h"
-#include "reports/RPelanggan.h"
-#include "search/CBarang.h"
-#include "search/Cpelanggan.h"
+#include "listreports/RBarang.h"
+#include "listreports/RPelanggan.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,12 +18,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
-
-TFMain *FMain = nullptr;
 
 using namespace accessui;
 
@@ -199,8 +187,30 @@ void TFMain::buildMenu()
         });
     };
     connect(MainMenu1, &QMenuBar::hovered, this, showItemHint);
-    for (QMenu *m : {Sistem1, Barang1, Pelanggan1, Pencarian1, Report1, User1, About1})
+    for (QMenu *m : {Sistem1, Barang1, Pelanggan1, Pencarian1, Report1, User1, About1}) {
         connect(m, &QMenu::hovered, this, showItemHint);
+        m->installEventFilter(this);
+    }
+
+    // F10 opens the menu bar at its first menu, as on every Linux desktop.
+    auto *openMenuBar = new QAction(this);
+    openMenuBar->setShortcut(QKeySequence(Qt::Key_F10));
+    openMenuBar->setShortcutContext(Qt::WindowShortcut);
+    addAction(openMenuBar);
+    connect(openMenuBar, &QAction::triggered, this, [this] { MainMenu1->setActiveAction(Sistem1->menuAction()); });
+}
+
+// A disabled item is highlighted without a hover signal: the mouse on it, or
+// on a separator, empties the hint line.
+bool TFMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseMove) {
+        auto *menu = static_cast<QMenu *>(watched);
+        QAction *item = menu->actionAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+        if (item && (item->isSeparator() || !item->isEnabled()) && nApp)
+            nApp->setHint(QString());
+    }
+    return TForm::eventFilter(watched, event);
 }
 
 void TFMain::buildClient()
@@ -354,7 +364,7 @@ void TFMain::FormShow()
 void TFMain::FormClose()
 {
     Hide();
-    Fexit->Show();
+    windows::form(Fexit)->Show();
 }
 
 void TFMain::TampilkanHint() { StatusPanel2->setText(QStringLiteral("  ") + (nApp ? nApp->hint() : QString())); }
@@ -362,7 +372,7 @@ void TFMain::TampilkanHint() { StatusPanel2->setText(QStringLiteral("  ") + (nAp
 void TFMain::logout()
 {
     Hide();
-    FLogin->Show();
+    windows::form(FLogin)->Show();
 }
 
 void TFMain::openWorkWindow(TForm *window)
@@ -387,14 +397,14 @@ void TFMain::SpeedButton14Click()
         logout();
 }
 
-void TFMain::SpeedButton3Click() { openWorkWindow(FNota1); }
-void TFMain::SpeedButton5Click() { openWorkWindow(FlihatN); }
-void TFMain::SpeedButton2Click() { openWorkWindow(FDaftarBrg); }
-void TFMain::SpeedButton6Click() { openWorkWindow(Form1); }
-void TFMain::SpeedButton7Click() { openWorkWindow(Form2); }
-void TFMain::SpeedButton4Click() { openWorkWindow(FPelanggan); }
-void TFMain::SpeedButton8Click() { FCBarang->ShowModal(); }
-void TFMain::SpeedButton9Click() { FCPelanggan->ShowModal(); }
+void TFMain::SpeedButton3Click() { openWorkWindow(windows::form(FNota1)); }
+void TFMain::SpeedButton5Click() { openWorkWindow(windows::form(FlihatN)); }
+void TFMain::SpeedButton2Click() { openWorkWindow(windows::form(FDaftarBrg)); }
+void TFMain::SpeedButton6Click() { openWorkWindow(windows::form(Form1)); }
+void TFMain::SpeedButton7Click() { openWorkWindow(windows::form(Form2)); }
+void TFMain::SpeedButton4Click() { openWorkWindow(windows::form(FPelanggan)); }
+void TFMain::SpeedButton8Click() { windows::form(FCBarang)->ShowModal(); }
+void TFMain::SpeedButton9Click() { windows::form(FCPelanggan)->ShowModal(); }
 void TFMain::SpeedButton10Click() { DaftarPelanggan2->trigger(); }
 void TFMain::SpeedButton11Click() { DaftarBarang2->trigger(); }
 
@@ -411,7 +421,7 @@ void TFMain::PencarianDaftarPelanggan1Click() { SpeedButton9->click(); }
 void TFMain::DaftarPelanggan2Click() { FRPelanggan->Preview(); }
 void TFMain::DaftarBarang2Click() { FRBarang->Preview(); }
 
-void TFMain::GantiPassword1Click() { FPass->Show(); }
+void TFMain::GantiPassword1Click() { windows::form(FPass)->Show(); }
 
 void TFMain::Status1Click()
 {
@@ -433,4 +443,4 @@ void TFMain::Status1Click()
     msg::information(text, QStringLiteral("Status"));
 }
 
-void TFMain::entangSistemNotaKervano1Click() { Fabout->ShowModal(); }
+void TFMain::entangSistemNotaKervano1Click() { windows::form(Fabout)->ShowModal(); }

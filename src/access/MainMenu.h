@@ -2,6 +2,7 @@
 // The main window: who is logged in and today's date, every function of the
 // system through the menu bar and the button panel, the hint line, and the
 // log-out and exit questions.
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class QAction;
@@ -115,6 +116,9 @@ public:
     void Status1Click();
     void entangSistemNotaKervano1Click();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildMenu();
     void buildClient();
@@ -122,5 +126,3 @@ private:
     // Hides the main window and shows a work window in its place.
     void openWorkWindow(TForm *window);
 };
-
-extern TFMain *FMain;

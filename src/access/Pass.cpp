@@ -4,6 +4,7 @@
 #include "access/MainMenu.h"
 #include "access/TableScope.h"
 #include "access/Widgets.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
 #include "core/PasswordHash.h"
@@ -11,13 +12,10 @@
 
 #include <QApplication>
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStyle>
-
-TFPass *FPass = nullptr;
 
 using namespace accessui;
 
@@ -93,6 +91,8 @@ TFPass::TFPass(QWidget *parent) : TForm(parent)
     onEvent(BitBtn1, &QPushButton::clicked, this, &TFPass::BitBtn1Click);
     onEvent(BitBtn2, &QPushButton::clicked, this, &TFPass::BitBtn2Click);
     onEvent(BitBtn3, &QPushButton::clicked, this, &TFPass::BitBtn3Click);
+    // "Konfirmasi" is the default button, "Batal" the cancel button.
+    dialogkeys::install(this, BitBtn1, BitBtn3);
 
     showLowerPanel(false);
     setOuterHeight(kConfirmingHeight);
@@ -196,34 +196,3 @@ void TFPass::BitBtn2Click()
 }
 
 void TFPass::BitBtn3Click() { Close(); }
-
-// "Konfirmasi" is the default button: Enter in a box presses it while it is
-// enabled; a focused button takes Enter itself. "Batal" is the cancel
-// button: Escape presses it while it is in reach.
-void TFPass::keyPressEvent(QKeyEvent *event)
-{
-    if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-        switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            if (auto *focused = qobject_cast<QPushButton *>(focusWidget())) {
-                focused->click();
-                return;
-            }
-            if (BitBtn1->isEnabled() && BitBtn1->isVisible()) {
-                BitBtn1->click();
-                return;
-            }
-            break;
-        case Qt::Key_Escape:
-            if (BitBtn3->isEnabled() && BitBtn3->isVisible()) {
-                BitBtn3->click();
-                return;
-            }
-            break;
-        default:
-            break;
-        }
-    }
-    TForm::keyPressEvent(event);
-}

@@ -1,6 +1,7 @@
 #pragma once
 // The change-password window: confirms the logged-in account's name and
 // password, then stores a new name and password typed twice each.
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class QFrame;
@@ -45,11 +46,6 @@ public:
     // True while only the upper panel is in reach.
     bool confirming() const;
 
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     void showLowerPanel(bool shown);
 };
-
-extern TFPass *FPass;

@@ -3,11 +3,44 @@
 #include "controls/Pictures.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QShortcutEvent>
 #include <QToolButton>
 
 namespace accessui {
+namespace {
+
+// Speed buttons never take the focus by mouse or Tab. When two of a window
+// share an accelerator letter, each press of it moves the focus to the next
+// of them, as menus do with a shared letter, and Space or Enter presses the
+// one that has it.
+class SharedAccelerator : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        auto *button = static_cast<QToolButton *>(watched);
+        if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+            button->setFocus(Qt::ShortcutFocusReason);
+            button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress && button->hasFocus()) {
+            const int key = static_cast<QKeyEvent *>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+                button->click();
+                return true;
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
 
 QToolButton *speedButton(QWidget *parent, const QString &name, const QString &caption, const QString &hint,
                          const QRect &geometry)
@@ -21,6 +54,7 @@ QToolButton *speedButton(QWidget *parent, const QString &name, const QString &ca
     button->setCursor(Qt::PointingHandCursor);
     button->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
     button->setGeometry(geometry);
+    button->installEventFilter(new SharedAccelerator(button));
     return button;
 }
 

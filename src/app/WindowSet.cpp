@@ -1,4 +1,5 @@
 #include "app/WindowSet.h"
+#include "app/Windows.h"
 
 #include "access/About.h"
 #include "access/Exit.h"
@@ -17,12 +18,65 @@
 #include "masterdata/TLGroup.h"
 #include "masterdata/TLPart.h"
 #include "masterdata/update1.h"
-#include "reports/PrintN.h"
-#include "reports/PrintN2.h"
-#include "reports/RBarang.h"
-#include "reports/RPelanggan.h"
+#include "invoice/PrintN.h"
+#include "invoice/PrintN2.h"
+#include "listreports/RBarang.h"
+#include "listreports/RPelanggan.h"
 #include "search/CBarang.h"
 #include "search/Cpelanggan.h"
+
+TFLogin *FLogin = nullptr;
+TFMain *FMain = nullptr;
+TFDaftarBrg *FDaftarBrg = nullptr;
+TFHelp1 *FHelp1 = nullptr;
+TFup1 *Fup1 = nullptr;
+TFNota1 *FNota1 = nullptr;
+TFNota2 *FNota2 = nullptr;
+TFPelanggan *FPelanggan = nullptr;
+TFabout *Fabout = nullptr;
+TFNota3 *FNota3 = nullptr;
+TFNota4 *FNota4 = nullptr;
+TFexit *Fexit = nullptr;
+TFlihatN *FlihatN = nullptr;
+TFPrintN *FPrintN = nullptr;
+TFPrintN2 *FPrintN2 = nullptr;
+TFPass *FPass = nullptr;
+TFRPelanggan *FRPelanggan = nullptr;
+TFRBarang *FRBarang = nullptr;
+TFCBarang *FCBarang = nullptr;
+TFCPelanggan *FCPelanggan = nullptr;
+TForm1 *Form1 = nullptr;
+TForm2 *Form2 = nullptr;
+
+namespace windows {
+template <typename Window>
+TForm *form(Window *window)
+{
+    return window;
+}
+template TForm *form(TFLogin *);
+template TForm *form(TFMain *);
+template TForm *form(TFDaftarBrg *);
+template TForm *form(TFHelp1 *);
+template TForm *form(TFup1 *);
+template TForm *form(TFNota1 *);
+template TForm *form(TFNota2 *);
+template TForm *form(TFPelanggan *);
+template TForm *form(TFabout *);
+template TForm *form(TFNota3 *);
+template TForm *form(TFNota4 *);
+template TForm *form(TFexit *);
+template TForm *form(TFlihatN *);
+template TForm *form(TFPrintN *);
+template TForm *form(TFPrintN2 *);
+template TForm *form(TFPass *);
+template TForm *form(TFRPelanggan *);
+template TForm *form(TFRBarang *);
+template TForm *form(TFCBarang *);
+template TForm *form(TFCPelanggan *);
+template TForm *form(TForm1 *);
+template TForm *form(TForm2 *);
+} // namespace windows
 
 namespace windowset {
 namespace {

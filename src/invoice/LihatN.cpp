@@ -1,7 +1,4 @@
 #include "invoice/LihatN.h"
-#include "access/MainMenu.h"
-
-TFlihatN *FlihatN = nullptr;
 
 TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
 
 void TFlihatN::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

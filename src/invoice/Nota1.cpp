@@ -1,7 +1,4 @@
 #include "invoice/Nota1.h"
-#include "access/MainMenu.h"
-
-TFNota1 *FNota1 = nullptr;
 
 TFNota1::TFNota1(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
 
 void TFNota1::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

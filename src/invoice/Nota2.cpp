@@ -1,7 +1,5 @@
 #include "invoice/Nota2.h"
 
-TFNota2 *FNota2 = nullptr;
-
 TFNota2::TFNota2(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FNota2"));

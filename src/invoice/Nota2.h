@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFNota2 : public TForm {
@@ -6,5 +7,3 @@ class TFNota2 : public TForm {
 public:
     explicit TFNota2(QWidget *parent = nullptr);
 };
-
-extern TFNota2 *FNota2;

@@ -1,7 +1,5 @@
 #include "invoice/Nota3.h"
 
-TFNota3 *FNota3 = nullptr;
-
 TFNota3::TFNota3(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FNota3"));

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFNota3 : public TForm {
@@ -6,5 +7,3 @@ class TFNota3 : public TForm {
 public:
     explicit TFNota3(QWidget *parent = nullptr);
 };
-
-extern TFNota3 *FNota3;

@@ -1,7 +1,5 @@
 #include "invoice/Nota4.h"
 
-TFNota4 *FNota4 = nullptr;
-
 TFNota4::TFNota4(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FNota4"));

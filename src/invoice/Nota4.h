@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFNota4 : public TForm {
@@ -6,5 +7,3 @@ class TFNota4 : public TForm {
 public:
     explicit TFNota4(QWidget *parent = nullptr);
 };
-
-extern TFNota4 *FNota4;

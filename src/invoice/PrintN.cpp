@@ -1,6 +1,4 @@
-#include "reports/PrintN.h"
-
-TFPrintN *FPrintN = nullptr;
+#include "invoice/PrintN.h"
 
 TFPrintN::TFPrintN(QWidget *parent) : TForm(parent)
 {

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFPrintN : public TForm {
@@ -6,5 +7,3 @@ class TFPrintN : public TForm {
 public:
     explicit TFPrintN(QWidget *parent = nullptr);
 };
-
-extern TFPrintN *FPrintN;

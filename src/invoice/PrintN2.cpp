@@ -1,6 +1,4 @@
-#include "reports/PrintN2.h"
-
-TFPrintN2 *FPrintN2 = nullptr;
+#include "invoice/PrintN2.h"
 
 TFPrintN2::TFPrintN2(QWidget *parent) : TForm(parent)
 {

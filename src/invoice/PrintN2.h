@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFPrintN2 : public TForm {
@@ -6,5 +7,3 @@ class TFPrintN2 : public TForm {
 public:
     explicit TFPrintN2(QWidget *parent = nullptr);
 };
-
-extern TFPrintN2 *FPrintN2;

@@ -1,6 +1,4 @@
-#include "reports/RBarang.h"
-
-TFRBarang *FRBarang = nullptr;
+#include "listreports/RBarang.h"
 
 TFRBarang::TFRBarang(QWidget *parent) : TForm(parent)
 {

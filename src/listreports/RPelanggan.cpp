@@ -1,6 +1,4 @@
-#include "reports/RPelanggan.h"
-
-TFRPelanggan *FRPelanggan = nullptr;
+#include "listreports/RPelanggan.h"
 
 TFRPelanggan::TFRPelanggan(QWidget *parent) : TForm(parent)
 {

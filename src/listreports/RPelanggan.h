@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFRPelanggan : public TForm {
@@ -10,5 +11,3 @@ public:
     // non-modal preview; returns when the preview window closes.
     void Preview();
 };
-
-extern TFRPelanggan *FRPelanggan;

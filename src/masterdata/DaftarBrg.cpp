@@ -1,7 +1,4 @@
 #include "masterdata/DaftarBrg.h"
-#include "access/MainMenu.h"
-
-TFDaftarBrg *FDaftarBrg = nullptr;
 
 TFDaftarBrg::TFDaftarBrg(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TFDaftarBrg::TFDaftarBrg(QWidget *parent) : TForm(parent)
 
 void TFDaftarBrg::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFDaftarBrg : public TForm {
@@ -9,5 +10,3 @@ public:
 protected:
     void FormClose() override;
 };
-
-extern TFDaftarBrg *FDaftarBrg;

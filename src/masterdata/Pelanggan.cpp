@@ -1,7 +1,4 @@
 #include "masterdata/Pelanggan.h"
-#include "access/MainMenu.h"
-
-TFPelanggan *FPelanggan = nullptr;
 
 TFPelanggan::TFPelanggan(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TFPelanggan::TFPelanggan(QWidget *parent) : TForm(parent)
 
 void TFPelanggan::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

@@ -1,7 +1,4 @@
 #include "masterdata/TLGroup.h"
-#include "access/MainMenu.h"
-
-TForm1 *Form1 = nullptr;
 
 TForm1::TForm1(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TForm1::TForm1(QWidget *parent) : TForm(parent)
 
 void TForm1::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

@@ -1,7 +1,4 @@
 #include "masterdata/TLPart.h"
-#include "access/MainMenu.h"
-
-TForm2 *Form2 = nullptr;
 
 TForm2::TForm2(QWidget *parent) : TForm(parent)
 {
@@ -15,5 +12,5 @@ TForm2::TForm2(QWidget *parent) : TForm(parent)
 
 void TForm2::FormClose()
 {
-    FMain->Show();
+    windows::form(FMain)->Show();
 }

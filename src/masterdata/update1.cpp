@@ -1,7 +1,5 @@
 #include "masterdata/update1.h"
 
-TFup1 *Fup1 = nullptr;
-
 TFup1::TFup1(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("Fup1"));

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFup1 : public TForm {
@@ -6,5 +7,3 @@ class TFup1 : public TForm {
 public:
     explicit TFup1(QWidget *parent = nullptr);
 };
-
-extern TFup1 *Fup1;

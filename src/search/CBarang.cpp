@@ -1,7 +1,5 @@
 #include "search/CBarang.h"
 
-TFCBarang *FCBarang = nullptr;
-
 TFCBarang::TFCBarang(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FCBarang"));

@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFCBarang : public TForm {
@@ -6,5 +7,3 @@ class TFCBarang : public TForm {
 public:
     explicit TFCBarang(QWidget *parent = nullptr);
 };
-
-extern TFCBarang *FCBarang;

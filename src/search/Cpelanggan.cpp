@@ -1,7 +1,5 @@
 #include "search/Cpelanggan.h"
 
-TFCPelanggan *FCPelanggan = nullptr;
-
 TFCPelanggan::TFCPelanggan(QWidget *parent) : TForm(parent)
 {
     setObjectName(QStringLiteral("FCPelanggan"));

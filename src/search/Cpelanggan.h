@@ -1,4 +1,5 @@
 #pragma once
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class TFCPelanggan : public TForm {
@@ -6,5 +7,3 @@ class TFCPelanggan : public TForm {
 public:
     explicit TFCPelanggan(QWidget *parent = nullptr);
 };
-
-extern TFCPelanggan *FCPelanggan;

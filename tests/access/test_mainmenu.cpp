@@ -20,6 +20,7 @@
 #include "search/Cpelanggan.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -67,6 +68,11 @@ private slots:
     void modalWindowsOverMainWindow_data();
     void modalWindowsOverMainWindow();
     void changePasswordOpensBeside();
+    void sharedAcceleratorMovesBetweenButtons();
+    void f10OpensTheMenuBar();
+    void aboutAnswersEnterAndEscape_data();
+    void aboutAnswersEnterAndEscape();
+    void hintLineEmptiedOnItemWithoutHint();
 
 private:
     AccessFixture fx;
@@ -367,6 +373,92 @@ void TestMainMenu::changePasswordOpensBeside()
     FMain->Status1->trigger();
     QCOMPARE(boxes.count(), 1);
     FPass->Close();
+}
+
+// "Daftar &Pelanggan" and "Tambah Daftar List &Part" share Alt+P: each press
+// moves to the next of them and Space or Enter opens the one reached.
+void TestMainMenu::sharedAcceleratorMovesBetweenButtons()
+{
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    QTest::keyClick(FMain, Qt::Key_P, Qt::AltModifier);
+    QVERIFY(FMain->isVisible());
+    QWidget *first = QApplication::focusWidget();
+    QVERIFY(first == FMain->SpeedButton4 || first == FMain->SpeedButton7);
+    QTest::keyClick(FMain, Qt::Key_P, Qt::AltModifier);
+    QWidget *second = QApplication::focusWidget();
+    QVERIFY(second == FMain->SpeedButton4 || second == FMain->SpeedButton7);
+    QVERIFY(second != first);
+    QTest::keyClick(FMain, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), first);
+    // Enter on the customer button opens the customer list in the main window's place.
+    if (first != FMain->SpeedButton4)
+        QTest::keyClick(FMain, Qt::Key_P, Qt::AltModifier);
+    QCOMPARE(QApplication::focusWidget(), FMain->SpeedButton4);
+    QTest::keyClick(FMain->SpeedButton4, Qt::Key_Return);
+    QVERIFY(FPelanggan->isVisible());
+    QVERIFY(!FMain->isVisible());
+    windows::form(FPelanggan)->Close();
+    // A letter that only one button has still presses it at once.
+    QVERIFY(FMain->isVisible());
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    QTest::keyClick(FMain, Qt::Key_G, Qt::AltModifier);
+    QTRY_VERIFY(Form1->isVisible());
+    windows::form(Form1)->Close();
+}
+
+void TestMainMenu::f10OpensTheMenuBar()
+{
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    QTest::keyClick(FMain, Qt::Key_F10);
+    QTRY_VERIFY(FMain->Sistem1->isVisible());
+    QCOMPARE(FMain->MainMenu1->activeAction(), FMain->Sistem1->menuAction());
+    QCOMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Menu Nota"));
+    FMain->Sistem1->hide();
+}
+
+void TestMainMenu::aboutAnswersEnterAndEscape_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::newRow("Enter") << int(Qt::Key_Return);
+    QTest::newRow("keypad Enter") << int(Qt::Key_Enter);
+    QTest::newRow("Escape") << int(Qt::Key_Escape);
+}
+
+void TestMainMenu::aboutAnswersEnterAndEscape()
+{
+    QFETCH(int, key);
+    bool closedByKey = false;
+    TForm::queueModalScript([&](TForm &form) {
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        closedByKey = !form.isVisible();
+    });
+    FMain->entangSistemNotaKervano1->trigger();
+    QVERIFY(closedByKey);
+}
+
+// Highlighting an item that has no hint (the disabled ones) empties the hint
+// line instead of leaving the previous item's hint there.
+void TestMainMenu::hintLineEmptiedOnItemWithoutHint()
+{
+    FMain->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FMain));
+    FMain->MainMenu1->setActiveAction(FMain->Barang1->menuAction());
+    QTRY_VERIFY(FMain->Barang1->isVisible());
+    const QRect daftar = FMain->Barang1->actionGeometry(FMain->DaftarBarang1);
+    pointAt(FMain->Barang1, daftar.center());
+    QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Kllik untuk Lihat, Edit, Tambah/Hapus Daftar Barang "));
+    for (QAction *item : {FMain->ambahGroupBarang1, FMain->ambah1}) {
+        pointAt(FMain->Barang1, FMain->Barang1->actionGeometry(item).center());
+        QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  "));
+        pointAt(FMain->Barang1, daftar.center());
+        QTRY_COMPARE(FMain->StatusPanel2->text(), QStringLiteral("  Kllik untuk Lihat, Edit, Tambah/Hapus Daftar Barang "));
+    }
+    FMain->Barang1->hide();
 }
 
 NOTA_TEST_MAIN(TestMainMenu)

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Checks that includes point down the layers only:
+#   core <- data <- controls <- reports (engine) <- windows <- app
+# The report engine uses nothing of controls but in its preview window; a
+# window includes another window's header only to use that window's members
+# (its instance comes from the registry, app/Windows.h); the admin tool uses
+# no widgets. Prints each breach and exits 1 when there is one.
+set -uo pipefail
+src=${1:-$(cd "$(dirname "$0")/.." && pwd)}/src
+tools=$(dirname "$src")/tools
+windows="access invoice masterdata listreports search"
+fail=0
+breach() { echo "layers: $*"; fail=1; }
+
+# Folders a layer may include from.
+allowed() {
+  case $1 in
+    core) echo "core" ;;
+    data) echo "core data" ;;
+    controls) echo "core data controls" ;;
+    reports) echo "core data reports" ;;
+    access|invoice|masterdata|listreports|search) echo "core data controls reports app $windows" ;;
+    app) echo "core data controls reports app $windows" ;;
+  esac
+}
+
+for dir in "$src"/*/; do
+  layer=$(basename "$dir")
+  ok=" $(allowed "$layer") "
+  for file in "$dir"*.h "$dir"*.cpp; do
+    [ -e "$file" ] || continue
+    while IFS= read -r folder; do
+      [[ $ok == *" $folder "* ]] && continue
+      # The preview is the report engine's one window.
+      if [ "$layer" = reports ] && [ "$folder" = controls ] && [[ $(basename "$file") == ReportPreview.* ]]; then continue; fi
+      breach "$layer/$(basename "$file") includes $folder/"
+    done < <(sed -n 's|^#include "\([a-z]*\)/.*|\1|p' "$file")
+  done
+done
+
+# A window including another window's header must use one of its members
+# beyond showing and hiding it; for that, the registry is enough.
+registry="$src/app/Windows.h"
+for layer in $windows; do
+  for file in "$src/$layer"/*.cpp "$src/$layer"/*.h; do
+    [ -e "$file" ] || continue
+    own=$(basename "${file%.*}")
+    while IFS= read -r header; do
+      [ "$(basename "${header%.h}")" = "$own" ] && continue
+      [ -e "$src/$header" ] || continue
+      class=$(sed -n 's/^class \(T[A-Za-z0-9_]*\) : public TForm.*/\1/p' "$src/$header" | head -1)
+      [ -n "$class" ] || continue
+      instance=$(sed -n "s/^extern $class \*\([A-Za-z0-9_]*\);/\1/p" "$registry")
+      if ! grep -Eq "\b$instance->([A-Za-z0-9_]+)" "$file" ||
+         ! grep -Eo "\b$instance->[A-Za-z0-9_]+" "$file" | grep -Evq -- "->(Show|ShowModal|Hide|Close)$"; then
+        breach "$layer/$(basename "$file") includes $header only to reach $instance (use app/Windows.h)"
+      fi
+    done < <(sed -n -E 's#^[#]include "((access|invoice|masterdata|listreports|search)/[A-Za-z0-9_]+\.h)".*#\1#p' "$file")
+  done
+done
+
+# The admin tool runs without a desktop.
+if grep -nE '#include [<"](Q(Widget|Application|Dialog|MessageBox|MainWindow)|QtWidgets|controls/)' "$tools"/notadb/*; then
+  breach "tools/notadb uses widgets"
+fi
+if grep -n 'Widgets' "$tools/CMakeLists.txt" | grep -qi notadb; then
+  breach "tools/notadb links the widgets library"
+fi
+
+[ $fail -eq 0 ] && echo "layers: every include points down"
+exit $fail
