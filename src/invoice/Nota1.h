@@ -62,4 +62,8 @@ public:
 
     // Filters Table2 to the lines of the number in Edit1.
     void filterLines();
+
+private:
+    // The check of both "Add" buttons: a number is typed and has no header yet.
+    bool numberIsFree();
 };
