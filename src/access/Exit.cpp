@@ -1,33 +1,13 @@
 #include "access/Exit.h"
 
 #include "access/Widgets.h"
-#include "controls/Application.h"
 #include "controls/Pictures.h"
+#include "controls/UserInterface.h"
 
 #include <QApplication>
 #include <QLabel>
-#include <QThread>
-
-TFexit *Fexit = nullptr;
 
 using namespace accessui;
-
-namespace {
-int &waitSetting()
-{
-    static int ms = TFexit::kWaitMs;
-    return ms;
-}
-
-// Ends the program when the activation ends, also when it ends by an error.
-struct EndsProgram {
-    ~EndsProgram()
-    {
-        if (nApp)
-            nApp->terminate();
-    }
-};
-} // namespace
 
 TFexit::TFexit(QWidget *parent) : TForm(parent)
 {
@@ -39,6 +19,7 @@ TFexit::TFexit(QWidget *parent) : TForm(parent)
     setFormFont(QStringLiteral("Tahoma"), 8);
     setBackground(this, Qt::white);
     setCursor(Qt::WaitCursor);
+    setWindowModality(Qt::ApplicationModal);
 
     Image1 = new QLabel(this);
     Image1->setObjectName(QStringLiteral("Image1"));
@@ -56,18 +37,18 @@ TFexit::~TFexit()
         QApplication::restoreOverrideCursor();
 }
 
-void TFexit::setWaitForTesting(int ms) { waitSetting() = ms; }
-
-int TFexit::waitMs() { return waitSetting(); }
-
 void TFexit::FormActivate()
 {
-    EndsProgram end;
     if (!m_cursorSet) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         m_cursorSet = true;
     }
-    repaint();
-    // The GUI thread blocks on purpose: nothing is handled before the end.
-    QThread::msleep(static_cast<unsigned long>(waitSetting()));
+    if (m_ending)
+        return;  // activated again during the wait
+    m_ending = true;
+    // The event loop goes on meanwhile, so the splash is painted and stays so.
+    ui().wait(kWaitMs, this, [this] {
+        m_ending = false;
+        ui().endProgram();
+    });
 }

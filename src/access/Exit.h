@@ -1,6 +1,8 @@
 #pragma once
-// The exit splash: the last window of a run. Once active it shows itself,
-// blocks for four seconds without handling any events, and ends the program.
+// The exit splash: the last window of a run. Once active it stays on the
+// screen, painted, for four seconds and then ends the program. It is modal:
+// the other windows take no input meanwhile.
+#include "app/Windows.h"
 #include "controls/Form.h"
 
 class QLabel;
@@ -18,13 +20,7 @@ public:
 
     void FormActivate() override;
 
-    // Test hook: the pause before the end, in ms. The program never calls
-    // it and always waits kWaitMs; tests shorten the wait.
-    static void setWaitForTesting(int ms);
-    static int waitMs();
-
 private:
     bool m_cursorSet = false;
+    bool m_ending = false;  // the wait before the end has begun
 };
-
-extern TFexit *Fexit;

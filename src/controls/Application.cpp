@@ -26,8 +26,8 @@ NotaApplication::NotaApplication(int &argc, char **argv) : QApplication(argc, ar
     // decimal point stays ".". Separators come from FormatSettings only.
     std::setlocale(LC_NUMERIC, "C");
     setQuitOnLastWindowClosed(false);
+    // No display name: the window system would append it to every title.
     setApplicationName(QStringLiteral("sistemnota"));
-    setApplicationDisplayName(title());
 }
 
 NotaApplication::~NotaApplication() = default;
@@ -36,12 +36,7 @@ NotaApplication *NotaApplication::instance() { return qobject_cast<NotaApplicati
 
 QString NotaApplication::title() { return appTitle(); }
 
-void NotaApplication::setTitle(const QString &title)
-{
-    appTitle() = title;
-    if (auto *app = instance())
-        app->setApplicationDisplayName(title);
-}
+void NotaApplication::setTitle(const QString &title) { appTitle() = title; }
 
 void NotaApplication::setHint(const QString &hint)
 {
@@ -83,15 +78,6 @@ void NotaApplication::updateHintFromMouse()
     if (qobject_cast<QMenu *>(QApplication::activePopupWidget()))
         return;
     setHint(hintOf(under));
-}
-
-void NotaApplication::terminate()
-{
-    m_terminated = true;
-    if (m_terminate)
-        m_terminate();
-    else
-        QCoreApplication::exit(0);
 }
 
 bool NotaApplication::notify(QObject *receiver, QEvent *event)

@@ -1,6 +1,6 @@
 #pragma once
-// The application object: title, the current hint with its change hook, the
-// main form, and the one way to end the program.
+// The application object: title, the current hint with its change hook and
+// the main form, whose closing ends the program.
 #include <QApplication>
 #include <functional>
 
@@ -14,6 +14,8 @@ public:
 
     static NotaApplication *instance();
 
+    // The program's title: the caption of the default error dialog. Window
+    // titles are each window's own caption, with nothing added to them.
     static QString title();
     static void setTitle(const QString &title);
 
@@ -28,12 +30,6 @@ public:
     TForm *mainForm() const { return m_mainForm; }
     void setMainForm(TForm *form) { m_mainForm = form; }
 
-    // Ends the program. Tests replace the ending with their own handler.
-    void terminate();
-    void setTerminateHandler(std::function<void()> handler) { m_terminate = std::move(handler); }
-    bool terminated() const { return m_terminated; }
-    void resetTerminated() { m_terminated = false; }
-
     // Exceptions thrown inside event handling end that event, never the loop.
     bool notify(QObject *receiver, QEvent *event) override;
 
@@ -45,9 +41,7 @@ private:
 
     QString m_hint;
     std::function<void()> m_onHint;
-    std::function<void()> m_terminate;
     TForm *m_mainForm = nullptr;
-    bool m_terminated = false;
     bool m_hintPending = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include "controls/Application.h"
 #include "controls/Guard.h"
+#include "controls/UserInterface.h"
 #include "core/Errors.h"
 
 #include <QCloseEvent>
@@ -12,14 +13,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
-
-namespace {
-std::deque<std::function<void(TForm &)>> &modalScripts()
-{
-    static std::deque<std::function<void(TForm &)>> scripts;
-    return scripts;
-}
-} // namespace
 
 TForm::TForm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
@@ -122,28 +115,11 @@ int TForm::ShowModal()
     QEventLoop loop;
     m_modalLoop = &loop;
     show();
-    if (!modalScripts().empty()) {
-        auto script = std::move(modalScripts().front());
-        modalScripts().pop_front();
-        QPointer<TForm> self(this);
-        QTimer::singleShot(0, this, [self, script] {
-            if (!self)
-                return;
-            guard([&] { script(*self); });
-            if (self && self->isVisible())
-                self->Close();
-        });
-    }
-    if (isVisible())
-        loop.exec(QEventLoop::DialogExec);
+    ui().runUntilClosed(*this, loop);
     m_modalLoop = nullptr;
     setWindowModality(Qt::NonModal);
     return m_modalResult;
 }
-
-void TForm::queueModalScript(std::function<void(TForm &)> script) { modalScripts().push_back(std::move(script)); }
-
-void TForm::clearModalScripts() { modalScripts().clear(); }
 
 void TForm::showEvent(QShowEvent *event)
 {
@@ -213,5 +189,5 @@ void TForm::closeEvent(QCloseEvent *event)
     event->accept();
     emit closed();
     if (nApp && nApp->mainForm() == this)
-        nApp->terminate();
+        ui().endProgram();
 }

@@ -8,8 +8,6 @@
 #include <QSize>
 #include <QString>
 #include <QWidget>
-#include <deque>
-#include <functional>
 
 class QEventLoop;
 
@@ -46,17 +44,12 @@ public:
 
     // Window operations.
     void Show();       // shows, or brings a shown window to the front
-    int ShowModal();   // shows and waits until the window closes
+    int ShowModal();   // shows and waits, through ui(), until the window closes
     void Hide() { hide(); }
     void Close() { close(); }
     bool isShowingModal() const { return m_modalLoop != nullptr; }
     void setModalResult(int result) { m_modalResult = result; }
     int modalResult() const { return m_modalResult; }
-
-    // Test hook: the next ShowModal (of any window) runs `script` inside its
-    // modal loop and then closes the window if the script left it open.
-    static void queueModalScript(std::function<void(TForm &)> script);
-    static void clearModalScripts();
 
 signals:
     void shown();

@@ -1,29 +1,7 @@
 #pragma once
-// The one place that shows message boxes. Every box the system shows goes
-// through msg::show, so tests can replace the presenter and read the words.
-#include <QString>
-
-enum class MsgKind {
-    Exclamation,  // exclamation icon, OK: errors and refusals
-    Question,     // question icon, OK and Cancel: OK means yes
-    Information,  // information icon, OK: notices and results
-    Error,        // error icon, OK: the default error dialog
-    Confirm,      // question icon, "OK" and "Cancel": the navigator's delete question
-};
-
-enum class MsgAnswer { Ok, Cancel };
-
-struct MessageRecord {
-    QString text;
-    QString caption;
-    MsgKind kind;
-};
-
-class MessagePresenter {
-public:
-    virtual ~MessagePresenter() = default;
-    virtual MsgAnswer present(const MessageRecord &box) = 0;
-};
+// The message boxes the system shows. Every box goes through msg::show and
+// so through ui().message: tests read the words and answer in the person's place.
+#include "controls/UserInterface.h"
 
 namespace msg {
 
@@ -44,8 +22,5 @@ void errorDialog(const QString &text);
 // character-code order (letters, digits, "?", ":"); not after ".", "!", ",",
 // a blank; an empty text stays empty.
 QString withFullStop(const QString &text);
-
-// nullptr restores the real dialogs. The presenter is not owned.
-void setPresenter(MessagePresenter *presenter);
 
 } // namespace msg

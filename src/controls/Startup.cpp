@@ -2,6 +2,7 @@
 
 #include "controls/Application.h"
 #include "controls/Fonts.h"
+#include "controls/FormAccessible.h"
 
 #include <QIcon>
 
@@ -12,6 +13,7 @@ void initialise()
 {
     initResources();
     fonts::installSubstitutions();
+    FormAccessible::install();
     NotaApplication::setTitle(QStringLiteral("Kervano Nota Application"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo.svg")));
 }

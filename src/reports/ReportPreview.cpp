@@ -2,6 +2,7 @@
 
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
+#include "controls/UserInterface.h"
 #include "core/Errors.h"
 #include "reports/PageRenderer.h"
 #include "reports/PageView.h"
@@ -11,36 +12,20 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QEventLoop>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPrintDialog>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <deque>
 
 namespace {
-ReportPreview::FileChooser &fileChooser()
-{
-    static ReportPreview::FileChooser chooser;
-    return chooser;
-}
-
-std::deque<std::function<void(ReportPreview &)>> &queuedScripts()
-{
-    static std::deque<std::function<void(ReportPreview &)>> scripts;
-    return scripts;
-}
-
 // The printer chosen in the printer dialog holds for the following prints,
 // also from later preview windows.
 QString &chosenPrinterName()
@@ -337,36 +322,13 @@ void ReportPreview::PrintClick()
         msg::exclamation(QStringLiteral("The report could not be printed."), QStringLiteral("Print"));
 }
 
-QString ReportPreview::chooseFile(FileAction action)
-{
-    if (fileChooser())
-        return fileChooser()(action);
-    QString name;
-    QString suffix;
-    switch (action) {
-    case FileAction::SaveReport:
-        name = QFileDialog::getSaveFileName(this, QStringLiteral("Save Report"), QString(), reportfile::kFilter);
-        suffix = reportfile::kExtension;
-        break;
-    case FileAction::LoadReport:
-        return QFileDialog::getOpenFileName(this, QStringLiteral("Load Report"), QString(),
-                                            reportfile::kFilter + QStringLiteral(";;All files (*)"));
-    case FileAction::ExportPdf:
-        name = QFileDialog::getSaveFileName(this, QStringLiteral("Export PDF"), caption() + QStringLiteral(".pdf"),
-                                            QStringLiteral("PDF files (*.pdf)"));
-        suffix = QStringLiteral("pdf");
-        break;
-    }
-    if (!name.isEmpty() && QFileInfo(name).suffix().isEmpty())
-        name += QLatin1Char('.') + suffix;
-    return name;
-}
-
 void ReportPreview::SaveReportClick()
 {
     if (!complete())
         return;
-    const QString file = chooseFile(FileAction::SaveReport);
+    const QString file = ui().chooseFile(
+        {FileRequest::Mode::Save, QStringLiteral("Save Report"), QString(), reportfile::kFilter, reportfile::kExtension},
+        this);
     if (file.isEmpty())
         return;
     try {
@@ -378,7 +340,9 @@ void ReportPreview::SaveReportClick()
 
 void ReportPreview::LoadReportClick()
 {
-    const QString file = chooseFile(FileAction::LoadReport);
+    const QString file = ui().chooseFile({FileRequest::Mode::Open, QStringLiteral("Load Report"), QString(),
+                                          reportfile::kFilter + QStringLiteral(";;All files (*)"), QString()},
+                                         this);
     if (file.isEmpty())
         return;
     std::shared_ptr<PreparedReport> loaded;
@@ -399,7 +363,10 @@ void ReportPreview::ExportPdfClick()
         msg::exclamation(QStringLiteral("The report has no pages."), QStringLiteral("Export PDF"));
         return;
     }
-    const QString file = chooseFile(FileAction::ExportPdf);
+    const QString file = ui().chooseFile({FileRequest::Mode::Save, QStringLiteral("Export PDF"),
+                                          caption() + QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"),
+                                          QStringLiteral("pdf")},
+                                         this);
     if (file.isEmpty())
         return;
     if (!pagerender::toPdf(*m_report, file))
@@ -464,22 +431,6 @@ bool ReportPreview::eventFilter(QObject *watched, QEvent *event)
     return TForm::eventFilter(watched, event);
 }
 
-void ReportPreview::setFileChooser(FileChooser chooser) { fileChooser() = std::move(chooser); }
-
-void ReportPreview::queueScript(std::function<void(ReportPreview &)> script)
-{
-    queuedScripts().push_back(std::move(script));
-}
-
-std::function<void(ReportPreview &)> ReportPreview::takeQueuedScript()
-{
-    if (queuedScripts().empty())
-        return {};
-    auto script = std::move(queuedScripts().front());
-    queuedScripts().pop_front();
-    return script;
-}
-
 namespace reports {
 
 void preview(const ReportDefinition &definition)
@@ -490,18 +441,7 @@ void preview(const ReportDefinition &definition)
     QEventLoop loop;
     QObject::connect(&window, &TForm::closed, &loop, &QEventLoop::quit);
     window.Show();
-    if (auto script = ReportPreview::takeQueuedScript()) {
-        QPointer<ReportPreview> self(&window);
-        QTimer::singleShot(0, &window, [self, script] {
-            if (!self)
-                return;
-            guard([&] { script(*self); });
-            if (self && self->isVisible())
-                self->Close();
-        });
-    }
-    if (window.isVisible())
-        loop.exec();
+    ui().runUntilClosed(window, loop);
 }
 
 void previewModal(const ReportDefinition &definition)

@@ -8,7 +8,6 @@
 #include "reports/ReportLayout.h"
 
 #include <QPrinter>
-#include <functional>
 #include <memory>
 
 class QAction;
@@ -48,16 +47,6 @@ public:
     // The printer the next print goes to (the printer dialog's choice).
     QPrinter &printer() { return m_printer; }
 
-    // File names for Save Report, Load Report and Export PDF. Tests replace
-    // the dialogs with a function; null restores them.
-    enum class FileAction { SaveReport, LoadReport, ExportPdf };
-    using FileChooser = std::function<QString(FileAction)>;
-    static void setFileChooser(FileChooser chooser);
-
-    // Test hook: the next non-modal preview runs `script` once its window is
-    // shown and closes the window when the script leaves it open.
-    static void queueScript(std::function<void(ReportPreview &)> script);
-
     // Toolbar and status bar.
     QToolBar *ToolBar;
     QAction *ZoomFit;
@@ -94,8 +83,6 @@ public:
     void ExportPdfClick();
     void CloseButtonClick();
 
-    static std::function<void(ReportPreview &)> takeQueuedScript();
-
 protected:
     void FormShow() override;
     void FormClose() override;
@@ -111,7 +98,6 @@ private:
     void showProgress(int percent);
     void stopProduction();
     bool handlePagingKey(int key, Qt::KeyboardModifiers modifiers);
-    QString chooseFile(FileAction action);
 
     std::unique_ptr<ReportProducer> m_producer;
     std::shared_ptr<PreparedReport> m_report;

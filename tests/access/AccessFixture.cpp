@@ -1,10 +1,7 @@
 #include "AccessFixture.h"
 
-#include "access/Exit.h"
 #include "access/Login.h"
 #include "app/WindowSet.h"
-#include "controls/Application.h"
-#include "controls/Form.h"
 #include "core/PasswordHash.h"
 #include "data/Table.h"
 
@@ -14,16 +11,13 @@
 void AccessFixture::start()
 {
     m_db = std::make_unique<TempDatabase>(kAdmin, kPassword);
-    TFexit::setWaitForTesting(0);
     windowset::create();
 }
 
 void AccessFixture::stop()
 {
-    TForm::clearModalScripts();
     windowset::destroy();
     m_db.reset();
-    nApp->resetTerminated();
 }
 
 void AccessFixture::typeLogin(const QString &name, const QString &password)

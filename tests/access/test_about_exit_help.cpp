@@ -12,7 +12,9 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSet>
 #include <QTimer>
+#include <QWindow>
 
 Q_DECLARE_METATYPE(SquareMotion)
 
@@ -21,6 +23,28 @@ char *describe(const SquareMotion &m)
 {
     return QTest::toString(QStringLiteral("x %1 y %2 dx %3 dy %4").arg(m.x).arg(m.y).arg(m.dx).arg(m.dy));
 }
+// Which of the watched objects received which events, before the program's end.
+class PaintWatch : public QObject {
+public:
+    PaintWatch(const ScriptedInterface &person, std::initializer_list<QObject *> watched) : m_person(person)
+    {
+        for (QObject *o : watched)
+            o->installEventFilter(this);
+    }
+    bool seen(QObject *o, QEvent::Type type) const { return m_seen.contains({o, type}); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (!m_person.programEnded())
+            m_seen.insert({watched, event->type()});
+        return false;
+    }
+
+private:
+    const ScriptedInterface &m_person;
+    QSet<QPair<QObject *, QEvent::Type>> m_seen;
+};
 } // namespace
 
 namespace QTest {
@@ -45,6 +69,7 @@ private slots:
     void stopAnimasiFreezesAndResumes();
     void closingStopsTimerAndClearsBox();
     void splashEndsProgram();
+    void splashPaintedThroughoutTheWait();
     void splashDesign();
     void helpOkCloses();
 
@@ -107,7 +132,8 @@ void TestAboutExitHelp::showingStartsFromMiddle()
     bool running = false;
     SquareMotion atActivation, afterTick;
     QPoint moved;
-    TForm::queueModalScript([&](TForm &) {
+    ScriptedInterface person;
+    person.actInside([&](TForm &) {
         QTRY_COMPARE(Fabout->motion.x, 50);  // activation has run
         running = Fabout->Timer1->isActive();
         atActivation = Fabout->motion;
@@ -161,17 +187,42 @@ void TestAboutExitHelp::closingStopsTimerAndClearsBox()
 
 void TestAboutExitHelp::splashEndsProgram()
 {
-    QVERIFY(!nApp->terminated());
+    ScriptedInterface person;
     Fexit->Show();
-    QTRY_VERIFY(nApp->terminated());
+    QVERIFY(!person.programEnded());
+    QTRY_VERIFY(person.programEnded());
+    QCOMPARE(person.endings(), 1);
     QVERIFY(QApplication::overrideCursor());
     QCOMPARE(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
+}
+
+// The splash is on the screen and painted, logo and words, for the whole
+// wait: the event loop goes on meanwhile. The program ends only after it.
+void TestAboutExitHelp::splashPaintedThroughoutTheWait()
+{
+    ScriptedInterface person;
+    person.holdWaits();
+    Fexit->winId();  // the window exists before it is shown, to watch its exposure
+    PaintWatch watch(person, {Fexit->windowHandle(), Fexit, Fexit->Image1, Fexit->Label1});
+    Fexit->Show();
+    QTRY_COMPARE(person.waits(), QList<int>{TFexit::kWaitMs});
+    QTRY_VERIFY(watch.seen(Fexit->windowHandle(), QEvent::Expose));
+    for (QObject *part : std::initializer_list<QObject *>{Fexit, Fexit->Image1, Fexit->Label1})
+        QTRY_VERIFY2(watch.seen(part, QEvent::Paint), qPrintable(part->objectName()));
+    // Activated again meanwhile: still one wait.
+    Fexit->FormActivate();
+    QCOMPARE(person.waits().size(), 1);
+    QVERIFY(Fexit->isVisible());
+    QVERIFY(!person.programEnded());
+    person.finishWaits();
+    QCOMPARE(person.endings(), 1);
 }
 
 void TestAboutExitHelp::splashDesign()
 {
     QCOMPARE(TFexit::kWaitMs, 4000);
     QVERIFY(Fexit->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(Fexit->windowModality(), Qt::ApplicationModal);  // the other windows take no input meanwhile
     QCOMPARE(Fexit->cursor().shape(), Qt::WaitCursor);
     QCOMPARE(Fexit->Label1->text(), QStringLiteral("Software Powered"));
     QCOMPARE(Fexit->Image1->pixmap().size(), QSize(98, 64));
@@ -183,7 +234,8 @@ void TestAboutExitHelp::helpOkCloses()
     QCOMPARE(FHelp1->BitBtn1->text(), QStringLiteral("&Ok"));
     QCOMPARE(FHelp1->BitBtn1->cursor().shape(), Qt::PointingHandCursor);
     bool shown = false;
-    TForm::queueModalScript([&](TForm &form) {
+    ScriptedInterface person;
+    person.actInside([&](TForm &form) {
         shown = &form == FHelp1 && form.isShowingModal();
         FHelp1->BitBtn1->click();
         QVERIFY(!FHelp1->isVisible());

@@ -70,7 +70,7 @@ void TestLogin::windowDesign()
 
 void TestLogin::bothBoxesEmptyDoNothing()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(QString(), QString());
     QCOMPARE(boxes.count(), 0);
     QVERIFY(FLogin->isVisible());
@@ -81,7 +81,7 @@ void TestLogin::bothBoxesEmptyDoNothing()
 
 void TestLogin::enterInABoxDoesNothing()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FLogin->Show();
     FLogin->Edit1->setText(AccessFixture::kAdmin);
     FLogin->Edit2->setText(AccessFixture::kPassword);
@@ -111,7 +111,7 @@ void TestLogin::refused()
     QFETCH(QString, name);
     QFETCH(QString, password);
     AccessFixture::addAccount(QStringLiteral("kasir"), QStringLiteral("Kasir99"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(name, password);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().text, QStringLiteral("UserName atau Password Salah!"));
@@ -127,7 +127,7 @@ void TestLogin::refused()
 void TestLogin::successHandsOverToMainWindow()
 {
     AccessFixture::addAccount(QStringLiteral("kasir"), QStringLiteral("Kasir99"), 7);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(QStringLiteral("kasir"), QStringLiteral("Kasir99"));
     QCOMPARE(boxes.count(), 0);
     QVERIFY(!FLogin->isVisible());
@@ -142,7 +142,7 @@ void TestLogin::successHandsOverToMainWindow()
 
 void TestLogin::threeLoginsCountThreeFailuresNone()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     for (int round = 0; round < 3; ++round) {
         AccessFixture::typeLogin(AccessFixture::kAdmin, QStringLiteral("salah"));
         QVERIFY(FLogin->isVisible());
@@ -158,7 +158,7 @@ void TestLogin::threeLoginsCountThreeFailuresNone()
 void TestLogin::nomerNotAWholeNumber()
 {
     fx.db().exec(QStringLiteral("UPDATE Adm SET Nomer = NULL"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(AccessFixture::kAdmin, AccessFixture::kPassword);
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().kind, MsgKind::Error);
@@ -177,7 +177,7 @@ void TestLogin::refusedCounterStoreLeavesNothingHalfDone()
     fx.db().exec(QStringLiteral("UPDATE Adm SET Pass = 'lama'"));
     fx.db().exec(QStringLiteral(
         "CREATE TRIGGER refuse BEFORE UPDATE ON Adm BEGIN SELECT RAISE(ABORT, 'Record locked'); END"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(AccessFixture::kAdmin, QStringLiteral("lama"));
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().kind, MsgKind::Error);
@@ -195,7 +195,7 @@ void TestLogin::refusedCounterStoreLeavesNothingHalfDone()
 void TestLogin::plainTextPasswordBecomesHash()
 {
     fx.db().exec(QStringLiteral("UPDATE Adm SET Pass = 'Polos9'"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(AccessFixture::kAdmin, QStringLiteral("Polos9"));
     QCOMPARE(boxes.count(), 0);
     QVERIFY(FMain->isVisible());
@@ -216,7 +216,7 @@ void TestLogin::plainTextPasswordBecomesHash()
 void TestLogin::plainTextPasswordOtherCaseRefused()
 {
     fx.db().exec(QStringLiteral("UPDATE Adm SET Pass = 'Polos9'"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     AccessFixture::typeLogin(AccessFixture::kAdmin, QStringLiteral("POLOS9"));
     QCOMPARE(boxes.count(), 1);
     expectLoggedOut();
@@ -225,21 +225,21 @@ void TestLogin::plainTextPasswordOtherCaseRefused()
 
 void TestLogin::exitButtonEndsThroughSplash()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FLogin->Show();
     FLogin->SpeedButton2->click();
     QVERIFY(!FLogin->isVisible());
     QVERIFY(Fexit->isVisible());
-    QTRY_VERIFY(nApp->terminated());
+    QTRY_VERIFY(boxes.programEnded());
     QCOMPARE(boxes.count(), 0);
 }
 
 void TestLogin::closeBoxEndsAtOnce()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FLogin->Show();
     FLogin->Close();
-    QVERIFY(nApp->terminated());
+    QVERIFY(boxes.programEnded());
     QVERIFY(!Fexit->isVisible());
     QCOMPARE(boxes.count(), 0);
 }

@@ -137,7 +137,7 @@ void TestMainMenu::questionsWithCancelChangeNothing()
 {
     QFETCH(QString, how);
     QFETCH(QString, question);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     boxes.answer(MsgAnswer::Cancel);
     if (how == QLatin1String("ctrl+x")) {
         FMain->activateWindow();
@@ -156,7 +156,7 @@ void TestMainMenu::questionsWithCancelChangeNothing()
     QVERIFY(FMain->isVisible());
     QVERIFY(!FLogin->isVisible());
     QVERIFY(!Fexit->isVisible());
-    QVERIFY(!nApp->terminated());
+    QVERIFY(!boxes.programEnded());
     QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
 }
 
@@ -170,7 +170,7 @@ void TestMainMenu::exitQuestionOkEndsThroughSplash_data()
 void TestMainMenu::exitQuestionOkEndsThroughSplash()
 {
     QFETCH(QString, how);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     if (auto *button = FMain->findChild<QToolButton *>(how))
         button->click();
     else
@@ -178,22 +178,22 @@ void TestMainMenu::exitQuestionOkEndsThroughSplash()
     QCOMPARE(boxes.count(), 1);
     QVERIFY(!FMain->isVisible());
     QVERIFY(Fexit->isVisible());
-    QTRY_VERIFY(nApp->terminated());
+    QTRY_VERIFY(boxes.programEnded());
 }
 
 void TestMainMenu::closeBoxAsksNothing()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FMain->Close();
     QCOMPARE(boxes.count(), 0);
     QVERIFY(!FMain->isVisible());
     QVERIFY(Fexit->isVisible());
-    QTRY_VERIFY(nApp->terminated());
+    QTRY_VERIFY(boxes.programEnded());
 }
 
 void TestMainMenu::logoutAndBack()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FMain->SpeedButton14->click();
     QVERIFY(!FMain->isVisible());
     QVERIFY(FLogin->isVisible());
@@ -209,7 +209,7 @@ void TestMainMenu::logoutAndBack()
 
 void TestMainMenu::statusBoxAfterFirstLogin()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FMain->Status1->trigger();
     QCOMPARE(boxes.count(), 1);
     QCOMPARE(boxes.last().text, QStringLiteral("<-- Aplikasi Kervano Sistem Nota -->\n\n\nAdmin : admin\n\n"
@@ -224,7 +224,7 @@ void TestMainMenu::statusBoxAfterRenameShowsFirstRecord()
 {
     AccessFixture::addAccount(QStringLiteral("aaa"), QStringLiteral("x1"), 41);
     FMain->Label1->setText(QStringLiteral("hilang"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FMain->Status1->trigger();
     QVERIFY(boxes.last().text.contains(QStringLiteral("\nAdmin : hilang\n")));
     QVERIFY(boxes.last().text.contains(QStringLiteral("\nStatus Login : 41 Kali\n")));
@@ -312,7 +312,7 @@ void TestMainMenu::workWindowsReplaceMainWindow()
 {
     QFETCH(QString, how);
     QFETCH(QString, window);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     if (auto *button = FMain->findChild<QToolButton *>(how))
         button->click();
     else
@@ -345,10 +345,10 @@ void TestMainMenu::modalWindowsOverMainWindow()
 {
     QFETCH(QString, how);
     QFETCH(QString, window);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     QString shownModally;
     bool mainStillShown = false;
-    TForm::queueModalScript([&](TForm &form) {
+    boxes.actInside([&](TForm &form) {
         if (form.isShowingModal())
             shownModally = form.objectName();
         mainStillShown = FMain->isVisible();
@@ -369,7 +369,7 @@ void TestMainMenu::changePasswordOpensBeside()
     QVERIFY(FMain->isVisible());
     QVERIFY(!FPass->isShowingModal());
     // The main window's buttons still work meanwhile.
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FMain->Status1->trigger();
     QCOMPARE(boxes.count(), 1);
     FPass->Close();
@@ -431,7 +431,8 @@ void TestMainMenu::aboutAnswersEnterAndEscape()
 {
     QFETCH(int, key);
     bool closedByKey = false;
-    TForm::queueModalScript([&](TForm &form) {
+    ScriptedInterface person;
+    person.actInside([&](TForm &form) {
         QVERIFY(QTest::qWaitForWindowActive(&form));
         form.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));

@@ -104,7 +104,7 @@ void TestPass::confirmingStage()
 
 void TestPass::bothUpperBoxesEmptyDoNothing()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FPass->BitBtn1->click();
     QCOMPARE(boxes.count(), 0);
     QVERIFY(FPass->confirming());
@@ -126,7 +126,7 @@ void TestPass::confirmationRefused()
 {
     QFETCH(QString, name);
     QFETCH(QString, password);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     FPass->Edit1->setText(name);
     FPass->Edit2->setText(password);
     FPass->BitBtn1->click();
@@ -144,7 +144,7 @@ void TestPass::confirmationRefused()
 
 void TestPass::confirmationAccepted()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     confirm();
     QCOMPARE(boxes.count(), 0);
     QCOMPARE(FPass->outerHeight(), TFPass::kChangingHeight);
@@ -160,7 +160,7 @@ void TestPass::confirmationAccepted()
 // "Konfirmasi" while it is enabled, Escape as "Batal" once it is in reach.
 void TestPass::keyboardInBothStages()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     QCOMPARE(tabCycle(FPass->Edit1), (QStringList{"Edit1", "Edit2", "BitBtn1"}));
     QTest::keyClick(FPass->Edit1, Qt::Key_Escape);
     QVERIFY(FPass->isVisible());
@@ -210,7 +210,7 @@ void TestPass::changeChecks()
     QFETCH(QString, message);
     QFETCH(bool, emptied);
     confirm();
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     typeNew(typed[0], typed[1], typed[2], typed[3]);
     FPass->BitBtn2->click();
     QCOMPARE(boxes.count(), 1);
@@ -231,7 +231,7 @@ void TestPass::changeChecks()
 void TestPass::changeStoredThenLoginWithNewPasswordOnly()
 {
     confirm();
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     typeNew(QStringLiteral("pemilik"), QStringLiteral("pemilik"), QStringLiteral("Baru#2"), QStringLiteral("Baru#2"));
     FPass->BitBtn2->click();
     QCOMPARE(boxes.count(), 1);
@@ -290,7 +290,7 @@ void TestPass::reopenAfterChangingStage()
 void TestPass::duplicateNameRefusedByEngine()
 {
     confirm();
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     typeNew(QStringLiteral("kasir"), QStringLiteral("kasir"), QStringLiteral("Baru#2"), QStringLiteral("Baru#2"));
     FPass->BitBtn2->click();
     QCOMPARE(boxes.count(), 1);

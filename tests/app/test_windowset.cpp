@@ -9,7 +9,7 @@ class TestWindowSet : public QObject {
     Q_OBJECT
 private slots:
     void init() { windowset::create(); }
-    void cleanup() { windowset::destroy(); nApp->resetTerminated(); }
+    void cleanup() { windowset::destroy(); }
     void createdInBindingOrder();
     void captionsAndFrames_data();
     void captionsAndFrames();
@@ -90,16 +90,18 @@ void TestWindowSet::showingAShownWindowKeepsOneInstance()
 
 void TestWindowSet::closingLoginEndsProgram()
 {
+    ScriptedInterface person;
     FLogin->Show();
     FLogin->Close();
-    QVERIFY(nApp->terminated());
+    QVERIFY(person.programEnded());
 }
 
 void TestWindowSet::hidingLoginDoesNotEndProgram()
 {
+    ScriptedInterface person;
     FLogin->Show();
     FLogin->Hide();
-    QVERIFY(!nApp->terminated());
+    QVERIFY(!person.programEnded());
 }
 
 NOTA_TEST_MAIN(TestWindowSet)

@@ -1,10 +1,17 @@
-// Window base, handler guard, message boxes and the default error dialog.
+// Window base, handler guard, message boxes and the default error dialog,
+// the desktop's own answers to what a window asks, window titles and what
+// screen readers are told of a window.
 #include "TestMain.h"
 #include "TestSupport.h"
+#include "controls/DesktopInterface.h"
 #include "controls/Form.h"
 #include "controls/Guard.h"
 #include "core/Errors.h"
 
+#include <QAccessible>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QWindow>
 
 namespace {
 class ProbeForm : public TForm {
@@ -22,6 +29,29 @@ protected:
     void FormClose() override { ++closes; }
     void FormActivate() override { ++activates; }
 };
+
+// A window class of its own, as every window of the system is.
+class DesignedForm : public TForm {
+    Q_OBJECT
+};
+
+// The desktop's own interface in place of the scripted one, for its lifetime.
+class RealDesktop {
+public:
+    RealDesktop() : m_previous(installUserInterface(nullptr)) {}
+    ~RealDesktop() { installUserInterface(m_previous); }
+
+private:
+    UserInterface *m_previous;
+};
+
+// What a real message box offered, read while it is open.
+struct BoxSeen {
+    QString caption, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    QString defaultButton;
+};
 } // namespace
 
 class TestForms : public QObject {
@@ -33,12 +63,19 @@ private slots:
     void guardShowsErrorAndGoesOn();
     void exceptionInsideEventNeverCrossesLoop();
     void messageKinds();
+    void desktopMessageBoxes_data();
+    void desktopMessageBoxes();
+    void desktopModalLoop();
     void showTwiceKeepsOneWindow();
     void closeRunsHandlerAndHides();
     void showModalWaitsAndScriptActsInside();
     void errorInFormShowIsReported();
     void mainFormCloseTerminates();
     void windowFlagsFollowBorder();
+    void windowTitleIsTheCaption_data();
+    void windowTitleIsTheCaption();
+    void screenReadersSeeWindows_data();
+    void screenReadersSeeWindows();
 };
 
 void TestForms::fullStopRule_data()
@@ -78,7 +115,7 @@ void TestForms::guardShowsErrorAndGoesOn()
 {
     QFETCH(int, kind);
     QFETCH(QString, expected);
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     bool after = false;
     guard([&] {
         if (kind == 0)
@@ -101,7 +138,7 @@ void TestForms::guardShowsErrorAndGoesOn()
 
 void TestForms::exceptionInsideEventNeverCrossesLoop()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     // Thrown while the event loop delivers an event: the application object catches it.
     QTimer::singleShot(0, [] { throw EDatabaseError(QStringLiteral("Key violation")); });
     QTest::qWait(20);
@@ -111,7 +148,7 @@ void TestForms::exceptionInsideEventNeverCrossesLoop()
 
 void TestForms::messageKinds()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     boxes.answer(MsgAnswer::Cancel);
     QVERIFY(!msg::question(QStringLiteral("Lanjut?"), QStringLiteral("Kervano Nota System")));
     QVERIFY(msg::question(QStringLiteral("Lanjut?"), QStringLiteral("Kervano Nota System")));
@@ -129,6 +166,93 @@ void TestForms::messageKinds()
     QCOMPARE(boxes.boxes()[4].caption, QStringLiteral("Confirm"));
 }
 
+void TestForms::desktopMessageBoxes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QString>("press");  // a button's text, or "Esc"
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<QStringList>("buttons");
+    QTest::addColumn<int>("answer");
+    const QStringList ok{"OK"}, okCancel{"OK", "Cancel"};
+    const int yes = int(MsgAnswer::Ok), no = int(MsgAnswer::Cancel);
+    QTest::newRow("exclamation") << int(MsgKind::Exclamation) << "OK" << int(QMessageBox::Warning) << ok << yes;
+    QTest::newRow("exclamation, Esc") << int(MsgKind::Exclamation) << "Esc" << int(QMessageBox::Warning) << ok << yes;
+    QTest::newRow("information") << int(MsgKind::Information) << "OK" << int(QMessageBox::Information) << ok << yes;
+    QTest::newRow("error") << int(MsgKind::Error) << "OK" << int(QMessageBox::Critical) << ok << yes;
+    QTest::newRow("question, OK") << int(MsgKind::Question) << "OK" << int(QMessageBox::Question) << okCancel << yes;
+    QTest::newRow("question, Cancel") << int(MsgKind::Question) << "Cancel" << int(QMessageBox::Question) << okCancel
+                                      << no;
+    QTest::newRow("question, Esc") << int(MsgKind::Question) << "Esc" << int(QMessageBox::Question) << okCancel << no;
+    QTest::newRow("confirm, Esc") << int(MsgKind::Confirm) << "Esc" << int(QMessageBox::Question) << okCancel << no;
+}
+
+// The real boxes: icon, buttons, OK as the default, and the answer a press gives.
+void TestForms::desktopMessageBoxes()
+{
+    QFETCH(int, kind);
+    QFETCH(QString, press);
+    QFETCH(int, icon);
+    QFETCH(QStringList, buttons);
+    QFETCH(int, answer);
+    RealDesktop desktop;
+    BoxSeen seen;
+    std::function<void()> pressWhenOpen = [&] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            QTimer::singleShot(10, pressWhenOpen);
+            return;
+        }
+        seen.caption = box->windowTitle();
+        seen.text = box->text();
+        seen.icon = box->icon();
+        for (QAbstractButton *b : box->buttons())
+            seen.buttons << b->text();
+        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+        if (press == QLatin1String("Esc")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return;
+        }
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == press)
+                b->click();
+    };
+    QTimer::singleShot(0, pressWhenOpen);
+    const MsgAnswer given = ui().message({QStringLiteral("Lanjut?"), QStringLiteral("Kervano Nota System"), MsgKind(kind)});
+    QCOMPARE(int(given), answer);
+    QCOMPARE(seen.caption, QStringLiteral("Kervano Nota System"));
+    QCOMPARE(seen.text, QStringLiteral("Lanjut?"));
+    QCOMPARE(int(seen.icon), icon);
+    QCOMPARE(seen.buttons, buttons);
+    QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
+}
+
+// The real modal loop: the window is modal inside it, and its closing ends it.
+void TestForms::desktopModalLoop()
+{
+    RealDesktop desktop;
+    ProbeForm form;
+    bool modalInside = false;
+    QTimer::singleShot(0, &form, [&] {
+        modalInside = form.isShowingModal() && form.windowModality() == Qt::ApplicationModal
+                      && QApplication::activeModalWidget() == &form;
+        form.setModalResult(3);
+        form.Close();
+    });
+    QCOMPARE(form.ShowModal(), 3);
+    QVERIFY(modalInside);
+    QVERIFY(!form.isShowingModal());
+    QCOMPARE(form.windowModality(), Qt::NonModal);
+    // A wait ends through the event loop, and never once its context is gone.
+    bool kept = false, dropped = false;
+    auto *gone = new QObject;
+    ui().wait(0, &form, [&] { kept = true; });
+    ui().wait(0, gone, [&] { dropped = true; });
+    delete gone;
+    QVERIFY(!kept);
+    QTRY_VERIFY(kept);
+    QVERIFY(!dropped);
+}
+
 void TestForms::showTwiceKeepsOneWindow()
 {
     ProbeForm form;
@@ -144,6 +268,7 @@ void TestForms::showTwiceKeepsOneWindow()
 
 void TestForms::closeRunsHandlerAndHides()
 {
+    ScriptedInterface person;
     ProbeForm form;
     form.Show();
     form.Close();
@@ -153,32 +278,34 @@ void TestForms::closeRunsHandlerAndHides()
     QCOMPARE(form.shows, 2);
     form.Close();
     QCOMPARE(form.closes, 2);
-    QVERIFY(!nApp->terminated());
+    QVERIFY(!person.programEnded());
 }
 
 void TestForms::showModalWaitsAndScriptActsInside()
 {
+    ScriptedInterface person;
     ProbeForm form;
-    bool sawVisible = false;
-    TForm::queueModalScript([&](TForm &f) {
-        sawVisible = f.isVisible();
+    bool sawModal = false;
+    person.actInside([&](TForm &f) {
+        sawModal = &f == &form && f.isVisible() && f.isShowingModal();
         f.setModalResult(7);
         f.Close();
     });
     const int result = form.ShowModal();
-    QVERIFY(sawVisible);
+    QVERIFY(sawModal);
     QCOMPARE(result, 7);
     QVERIFY(!form.isVisible());
     QCOMPARE(form.closes, 1);
     // A script that forgets to close still ends the modal loop.
-    TForm::queueModalScript([](TForm &) {});
+    person.actInside([](TForm &) {});
     form.ShowModal();
     QVERIFY(!form.isVisible());
+    QVERIFY(!person.programEnded());
 }
 
 void TestForms::errorInFormShowIsReported()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     ProbeForm form;
     form.onShow = [] { throw EDatabaseError(QStringLiteral("Table does not exist")); };
     form.Show();
@@ -189,14 +316,16 @@ void TestForms::errorInFormShowIsReported()
 
 void TestForms::mainFormCloseTerminates()
 {
-    ProbeForm form;
-    nApp->resetTerminated();
+    ScriptedInterface person;
+    ProbeForm other, form;
     nApp->setMainForm(&form);
+    other.Show();
+    other.Close();
+    QVERIFY(!person.programEnded());
     form.Show();
     form.Close();
-    QVERIFY(nApp->terminated());
+    QCOMPARE(person.endings(), 1);
     nApp->setMainForm(nullptr);
-    nApp->resetTerminated();
 }
 
 void TestForms::windowFlagsFollowBorder()
@@ -216,6 +345,73 @@ void TestForms::windowFlagsFollowBorder()
     bare.setBorder(TForm::BorderStyle::Single, TForm::NoIcons);
     QVERIFY(!(bare.windowFlags() & Qt::WindowCloseButtonHint));
     QVERIFY(bare.windowFlags() & Qt::WindowTitleHint);
+}
+
+void TestForms::windowTitleIsTheCaption_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("login") << "Login";
+    QTest::newRow("main window") << "Sistem Nota";
+}
+
+void TestForms::windowTitleIsTheCaption()
+{
+    QFETCH(QString, caption);
+    DesignedForm form;
+    form.setCaption(caption);
+    form.Show();
+    QCOMPARE(form.windowHandle()->title(), caption);
+    // The window system appends the application's display name, when one is
+    // set, to every title it shows. Unset, the display name follows the
+    // application name.
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    const QString displayName = QGuiApplication::applicationDisplayName();
+    QCoreApplication::setApplicationName(name);
+    QCOMPARE(displayName, QStringLiteral("probe"));
+    // The program keeps its names: the process's, and the title on its own dialogs.
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("sistemnota"));
+    QCOMPARE(NotaApplication::title(), QStringLiteral("Kervano Nota Application"));
+    form.Hide();
+}
+
+void TestForms::screenReadersSeeWindows_data()
+{
+    QTest::addColumn<bool>("ownClass");
+    QTest::newRow("window") << false;
+    QTest::newRow("window of its own class") << true;
+}
+
+// A window is a window, a dialog while it is modal, named by its caption.
+void TestForms::screenReadersSeeWindows()
+{
+    QFETCH(bool, ownClass);
+    std::unique_ptr<TForm> form = ownClass ? std::unique_ptr<TForm>(new DesignedForm) : std::make_unique<ProbeForm>();
+    form->setCaption(QStringLiteral("Sistem Nota"));
+    form->setClientSize(200, 100);
+    form->Show();
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(form.get());
+    QVERIFY(window);
+    QCOMPARE(window->role(), QAccessible::Window);
+    QCOMPARE(window->text(QAccessible::Name), QStringLiteral("Sistem Nota"));
+    QVERIFY(!window->state().modal);
+    form->Hide();
+
+    ScriptedInterface person;
+    QAccessible::Role modalRole = QAccessible::NoRole;
+    bool modalState = false;
+    QString modalName;
+    person.actInside([&](TForm &shown) {
+        QAccessibleInterface *dialog = QAccessible::queryAccessibleInterface(&shown);
+        modalRole = dialog->role();
+        modalState = dialog->state().modal;
+        modalName = dialog->text(QAccessible::Name);
+    });
+    form->ShowModal();
+    QCOMPARE(modalRole, QAccessible::Dialog);
+    QVERIFY(modalState);
+    QCOMPARE(modalName, QStringLiteral("Sistem Nota"));
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.get())->role(), QAccessible::Window);
 }
 
 NOTA_TEST_MAIN(TestForms)

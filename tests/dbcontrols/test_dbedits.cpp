@@ -216,7 +216,7 @@ void TestDBEdits::closingDropsTheTyping()
 
 void TestDBEdits::badNumberIsReportedAndTheRecordStaysInEdit()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     GoodsForm f;
     f.table.open();
     f.show(f.price);
@@ -296,7 +296,7 @@ void TestDBEdits::badNumberStopsAWindowsOwnPostOrSeek()
 
 void TestDBEdits::escapeGivesBackTheStoredText()
 {
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     GoodsForm f;
     f.table.open();
     f.show(f.price);

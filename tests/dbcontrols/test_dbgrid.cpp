@@ -360,7 +360,7 @@ void TestDBGrid::ctrlDeleteAsksFirst()
     QFETCH(QString, remaining);
     GridForm f(QStringLiteral("Part.db"));
     fillParts(f.db, {"A", "B", "C"});
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     boxes.answer(confirm ? MsgAnswer::Ok : MsgAnswer::Cancel);
     f.show(f.grid);
     f.table.open();
@@ -386,7 +386,7 @@ void TestDBGrid::badNumberKeepsTheRowInEdit()
 {
     GridForm f(QStringLiteral("Barang.DB"));
     f.db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('K1', 100), ('K2', 200)"));
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     f.grid->setFieldNames({QStringLiteral("Kode_Kervano"), QStringLiteral("Harga")});
     f.show(f.grid);
     f.table.open();
@@ -418,7 +418,7 @@ void TestDBGrid::readOnlyGridTakesNoEditingKeys()
 {
     GridForm f(QStringLiteral("Part.db"));
     fillParts(f.db, {"A", "B"});
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     f.grid->setReadOnly(true);
     f.show(f.grid);
     f.table.open();

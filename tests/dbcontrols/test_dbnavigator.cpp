@@ -124,7 +124,7 @@ void TestDBNavigator::deleteAsksFirst()
     QFETCH(QString, remaining);
     ControlsFixture f(QStringLiteral("Part.db"));
     fillParts(f.db, {"A", "B", "C"});
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     boxes.answer(confirm ? MsgAnswer::Ok : MsgAnswer::Cancel);
     DBNavigator nav;
     nav.setDataSource(&f.source);
@@ -148,7 +148,7 @@ void TestDBNavigator::buttonsActAndReportTheClick()
 {
     ControlsFixture f(QStringLiteral("Part.db"));
     fillParts(f.db, {"A", "B", "C"});
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     DBNavigator nav;
     nav.setDataSource(&f.source);
     QSignalSpy clicks(&nav, &DBNavigator::clicked);
@@ -198,7 +198,7 @@ void TestDBNavigator::refusedPostKeepsTheRecordInInsertState()
 {
     ControlsFixture f(QStringLiteral("Part.db"));
     fillParts(f.db, {"A"});
-    ScriptedMessages boxes;
+    ScriptedInterface boxes;
     DBNavigator nav;
     nav.setDataSource(&f.source);
     QSignalSpy clicks(&nav, &DBNavigator::clicked);

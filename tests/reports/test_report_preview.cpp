@@ -11,6 +11,7 @@
 #include "reports/ReportPreview.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QProcess>
 #include <QScrollArea>
@@ -51,17 +52,11 @@ int pdfPages(const QString &pdf)
     run.waitForFinished(30000);
     return int(QString::fromUtf8(run.readAllStandardOutput()).split(QLatin1Char('\f'), Qt::SkipEmptyParts).size());
 }
-
-struct ChooserScope {
-    explicit ChooserScope(ReportPreview::FileChooser chooser) { ReportPreview::setFileChooser(std::move(chooser)); }
-    ~ChooserScope() { ReportPreview::setFileChooser({}); }
-};
 } // namespace
 
 class TestReportPreview : public QObject {
     Q_OBJECT
 private slots:
-    void cleanup();
     void captionCommandsAndStatus_data();
     void captionCommandsAndStatus();
     void modalPreviewOpensMaximisedOnPageOne();
@@ -78,12 +73,6 @@ private slots:
     void badReportFileLeavesTheWindowAsItWas();
     void printAndExportPdf();
 };
-
-void TestReportPreview::cleanup()
-{
-    TForm::clearModalScripts();
-    ReportPreview::setFileChooser({});
-}
 
 void TestReportPreview::captionCommandsAndStatus_data()
 {
@@ -120,7 +109,8 @@ void TestReportPreview::modalPreviewOpensMaximisedOnPageOne()
 {
     const auto def = pages(3, QStringLiteral("Nota"));
     bool ran = false;
-    TForm::queueModalScript([&](TForm &form) {
+    ScriptedInterface person;
+    person.actInside([&](TForm &form) {
         auto *preview = qobject_cast<ReportPreview *>(&form);
         QVERIFY(preview);
         ran = true;
@@ -143,7 +133,8 @@ void TestReportPreview::previewLeavesOtherWindowsUsable()
     other.setClientSize(200, 100);
     other.Show();
     bool ran = false;
-    ReportPreview::queueScript([&](ReportPreview &preview) {
+    ScriptedInterface person;
+    person.actInside<ReportPreview>([&](ReportPreview &preview) {
         ran = true;
         QVERIFY(preview.isVisible());
         QVERIFY(preview.windowState() & Qt::WindowMaximized);
@@ -329,14 +320,24 @@ void TestReportPreview::saveThenLoadInTheWindow()
     ReportPreview first;
     first.showReport(*def);
     first.finishProduction();
-    ChooserScope chooser([&](ReportPreview::FileAction) { return file; });
-    ScriptedMessages messages;
+    ScriptedInterface messages;
+    // Saved under a name without suffix: the report files' suffix is added.
+    messages.answerFile(dir.filePath("nota"));
     first.SaveReport->trigger();
     QVERIFY(QFile::exists(file));
 
     ReportPreview second;
+    messages.answerFile(file);
     second.LoadReport->trigger();
     QCOMPARE(messages.count(), 0);
+    QCOMPARE(messages.fileRequests().size(), 2);
+    const FileRequest save = messages.fileRequests()[0], load = messages.fileRequests()[1];
+    QCOMPARE(save.mode, FileRequest::Mode::Save);
+    QCOMPARE(save.caption, QStringLiteral("Save Report"));
+    QCOMPARE(save.filter, QStringLiteral("Report files (*.nqr)"));
+    QCOMPARE(load.mode, FileRequest::Mode::Open);
+    QCOMPARE(load.caption, QStringLiteral("Load Report"));
+    QCOMPARE(load.filter, QStringLiteral("Report files (*.nqr);;All files (*)"));
     QVERIFY(second.report()->samePages(*first.report()));
     QCOMPARE(second.caption(), QStringLiteral("Test"));
     QCOMPARE(second.PagePanel->text(), QStringLiteral("Page 1 of 3"));
@@ -360,8 +361,8 @@ void TestReportPreview::badReportFileLeavesTheWindowAsItWas()
     out.close();
 
     const auto before = window.report();
-    ChooserScope chooser([&](ReportPreview::FileAction) { return bad; });
-    ScriptedMessages messages;
+    ScriptedInterface messages;
+    messages.answerFile(bad);
     window.LoadReport->trigger();
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, QStringLiteral("The report file 'bad.nqr' is damaged or incomplete."));
@@ -384,15 +385,23 @@ void TestReportPreview::printAndExportPdf()
 
     window.printer().setOutputFormat(QPrinter::PdfFormat);
     window.printer().setOutputFileName(dir.filePath("printed.pdf"));
-    ScriptedMessages messages;
+    ScriptedInterface messages;
     window.Print->trigger();
     QCOMPARE(pdfPages(dir.filePath("printed.pdf")), 3);
 
-    ChooserScope chooser([&](ReportPreview::FileAction action) {
-        return action == ReportPreview::FileAction::ExportPdf ? dir.filePath("export.pdf") : QString();
-    });
+    messages.answerFile(dir.filePath("export.pdf"));
     window.ExportPdf->trigger();
     QCOMPARE(pdfPages(dir.filePath("export.pdf")), 3);
+    QCOMPARE(messages.count(), 0);
+    // One file asked for: where to export, suggested after the report's caption.
+    QCOMPARE(messages.fileRequests().size(), 1);
+    QCOMPARE(messages.fileRequests()[0].mode, FileRequest::Mode::Save);
+    QCOMPARE(messages.fileRequests()[0].caption, QStringLiteral("Export PDF"));
+    QCOMPARE(messages.fileRequests()[0].suggestion, QStringLiteral("Test.pdf"));
+    // Cancelled: nothing written, nothing said.
+    window.ExportPdf->trigger();
+    QCOMPARE(messages.fileRequests().size(), 2);
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     QCOMPARE(messages.count(), 0);
 }
 

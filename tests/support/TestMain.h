@@ -1,6 +1,9 @@
 #pragma once
 // main() for a QtTest program: the system's own application object, offscreen,
-// with resources and font mapping installed as at start.
+// with resources and font mapping installed as at start, and the scripted
+// person and desktop in place for the whole run: no real dialog opens, no
+// wait takes its time and the program's end leaves the run going.
+#include "TestSupport.h"
 #include "controls/Startup.h"
 #include "controls/Application.h"
 
@@ -14,7 +17,7 @@
         qputenv("QT_FONT_DPI", "96");                                      \
         NotaApplication app(argc, argv);                                   \
         startup::initialise();                                             \
-        app.setTerminateHandler([] {});                                    \
+        ScriptedInterface scripted;                                        \
         TestClass tc;                                                      \
         QTEST_SET_MAIN_SOURCE_PATH                                         \
         return QTest::qExec(&tc, argc, argv);                              \

@@ -1,26 +1,16 @@
 #include "TestSupport.h"
 
-namespace {
-MessagePresenter *&installed()
-{
-    static MessagePresenter *p = nullptr;
-    return p;
-}
-} // namespace
+#include "controls/Form.h"
+#include "controls/Guard.h"
 
-ScriptedMessages::ScriptedMessages() : m_previous(installed())
-{
-    installed() = this;
-    msg::setPresenter(this);
-}
+#include <QEventLoop>
+#include <QTimer>
 
-ScriptedMessages::~ScriptedMessages()
-{
-    installed() = m_previous;
-    msg::setPresenter(m_previous);
-}
+ScriptedInterface::ScriptedInterface() : m_previous(installUserInterface(this)) {}
 
-MsgAnswer ScriptedMessages::present(const MessageRecord &box)
+ScriptedInterface::~ScriptedInterface() { installUserInterface(m_previous); }
+
+MsgAnswer ScriptedInterface::message(const MessageRecord &box)
 {
     m_boxes.append(box);
     if (m_answers.empty())
@@ -28,4 +18,50 @@ MsgAnswer ScriptedMessages::present(const MessageRecord &box)
     const MsgAnswer a = m_answers.front();
     m_answers.pop_front();
     return a;
+}
+
+void ScriptedInterface::runUntilClosed(TForm &window, QEventLoop &loop)
+{
+    if (!m_scripts.empty()) {
+        auto script = std::move(m_scripts.front());
+        m_scripts.pop_front();
+        // Runs inside the loop, with the window's events going on around it.
+        QPointer<TForm> self(&window);
+        QTimer::singleShot(0, &window, [self, script] {
+            guard([&] { script(*self); });
+            if (self && self->isVisible())
+                self->Close();
+        });
+    }
+    if (window.isVisible())
+        loop.exec(window.isShowingModal() ? QEventLoop::DialogExec : QEventLoop::AllEvents);
+}
+
+QString ScriptedInterface::askForFile(const FileRequest &request, QWidget *)
+{
+    m_fileRequests.append(request);
+    if (m_files.empty())
+        return QString();
+    const QString name = m_files.front();
+    m_files.pop_front();
+    return name;
+}
+
+void ScriptedInterface::wait(int ms, QObject *context, std::function<void()> then)
+{
+    m_waits.append(ms);
+    if (m_holding)
+        m_held.push_back(HeldWait{context != nullptr, context, std::move(then)});
+    else
+        QTimer::singleShot(0, context, std::move(then));
+}
+
+void ScriptedInterface::finishWaits()
+{
+    m_holding = false;
+    auto held = std::move(m_held);
+    m_held.clear();
+    for (HeldWait &w : held)
+        if (!w.bound || w.context)
+            w.then();
 }

@@ -15,6 +15,7 @@
 #include "access/Pass.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
+#include "controls/DesktopInterface.h"
 #include "controls/Form.h"
 #include "controls/Startup.h"
 #include "data/Database.h"
@@ -35,6 +36,13 @@
 #include <cstdio>
 
 namespace {
+
+// The desktop's own dialogs and waits, but the run goes on past the program's
+// end: the exit splash is taken last.
+class KeepsRunning : public DesktopInterface {
+public:
+    void endProgram() override {}
+};
 
 void settle(int ms = 400)
 {
@@ -107,7 +115,8 @@ int main(int argc, char **argv)
         qputenv("QT_FONT_DPI", "96");
     NotaApplication app(argc, argv);
     startup::initialise();
-    app.setTerminateHandler([] {});
+    KeepsRunning desktop;
+    installUserInterface(&desktop);
     if (argc < 2) {
         std::fprintf(stderr, "usage: nota-screenshot <output folder>\n");
         return 2;
@@ -119,7 +128,6 @@ int main(int argc, char **argv)
     const QString db = temp.filePath(QStringLiteral("kv.sqlite"));
     provision::createDatabase(db, QStringLiteral("admin"), QStringLiteral("rahasia"));
     database::setAliasPath(QStringLiteral("KV"), db);
-    TFexit::setWaitForTesting(0);
 
     windowset::create();
 
@@ -166,5 +174,6 @@ int main(int argc, char **argv)
     shoot(*Fexit, out.filePath(QStringLiteral("exit.png")));
 
     windowset::destroy();
+    installUserInterface(nullptr);
     return 0;
 }
