@@ -5,31 +5,41 @@
 #include "TestMain.h"
 #include "core/Errors.h"
 #include "controls/DBEdit.h"
+#include "controls/DBGrid.h"
 #include "controls/DBMemo.h"
 #include "controls/DBNavigator.h"
 #include "controls/DBText.h"
+#include "controls/Guard.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
 
+#include <QPushButton>
 #include <QToolButton>
 #include <QVBoxLayout>
 
 using Button = DBNavigator::Button;
 
 namespace {
-// The goods window's arrangement in small: code and name edits and a navigator.
+// The goods window's arrangement in small: code, name and price edits, a
+// navigator, a grid over the same records and the window's own save button
+// (it posts through the engine).
 struct GoodsForm : ControlsFixture {
     DBEdit *code = new DBEdit(&window);
     DBEdit *name = new DBEdit(&window);
     DBEdit *price = new DBEdit(&window);
     DBNavigator *nav = new DBNavigator(&window);
+    DBGrid *grid = new DBGrid(&window);
+    QPushButton *save = new QPushButton(QStringLiteral("Simpan"), &window);
 
     GoodsForm() : ControlsFixture(QStringLiteral("Barang.DB"))
     {
         auto *column = new QVBoxLayout(&window);
-        for (QWidget *w : {static_cast<QWidget *>(code), static_cast<QWidget *>(name),
-                           static_cast<QWidget *>(price), static_cast<QWidget *>(nav)})
+        for (const auto &[w, objectName] : {std::pair<QWidget *, const char *>{code, "code"}, {name, "name"},
+                                            {price, "price"}, {nav, "nav"}, {grid, "grid"}, {save, "save"}}) {
+            w->setObjectName(QLatin1String(objectName));
             column->addWidget(w);
+        }
+        QObject::connect(save, &QPushButton::clicked, save, [this] { guard([this] { table.post(); }); });
         code->setDataSource(&source);
         code->setDataField(QStringLiteral("Kode_Kervano"));
         code->setCapitals(true);
@@ -39,6 +49,7 @@ struct GoodsForm : ControlsFixture {
         price->setDataSource(&source);
         price->setDataField(QStringLiteral("Harga"));
         nav->setDataSource(&source);
+        grid->setDataSource(&source);
         for (const auto &[k, n, h] : {std::tuple{"K1", "ban luar", 15000}, std::tuple{"K2", "SEAL", 2500},
                                       std::tuple{"K3", "KARET", 7000}})
             db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Nama_Barang\", \"Harga\") VALUES (?, ?, ?)"),
@@ -49,6 +60,27 @@ struct GoodsForm : ControlsFixture {
     {
         return db.scalar(QStringLiteral("SELECT \"%1\" FROM \"Barang\" WHERE \"Kode_Kervano\" = ?").arg(column), {code})
             .toString();
+    }
+};
+
+// Records and answers as the scripted interface does, and each box takes the
+// keyboard from the window while it is up, as the desktop's own boxes do.
+class BoxesTakingTheKeyboard : public ScriptedInterface {
+public:
+    MsgAnswer message(const MessageRecord &box) override
+    {
+        QWidget *window = QApplication::activeWindow();
+        QWidget shown;
+        shown.show();
+        shown.activateWindow();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(&shown)); }();
+        const MsgAnswer answer = ScriptedInterface::message(box);
+        shown.hide();
+        if (window) {
+            window->activateWindow();
+            [&] { QVERIFY(QTest::qWaitForWindowActive(window)); }();
+        }
+        return answer;
     }
 };
 } // namespace
@@ -65,6 +97,8 @@ private slots:
     void movingDropsAnUnchangedEdit();
     void closingDropsTheTyping();
     void badNumberIsReportedAndTheRecordStaysInEdit();
+    void badNumberIsReportedOnceWhereverTheEditIsLeft_data();
+    void badNumberIsReportedOnceWhereverTheEditIsLeft();
     void badNumberStopsAWindowsOwnPostOrSeek_data();
     void badNumberStopsAWindowsOwnPostOrSeek();
     void escapeGivesBackTheStoredText();
@@ -256,6 +290,105 @@ void TestDBEdits::badNumberIsReportedAndTheRecordStaysInEdit()
     f.nav->button(Button::Cancel)->click();
     QCOMPARE(boxes.count(), 3);
     QCOMPARE(f.price->text(), QStringLiteral("12"));
+}
+
+void TestDBEdits::badNumberIsReportedOnceWhereverTheEditIsLeft_data()
+{
+    // How the person tries to leave; once the number is corrected the same
+    // action goes through: the record it ends on, whether it stores the
+    // record, and where the keyboard is then ("" : the window is closed).
+    QTest::addColumn<QString>("leaveBy");
+    QTest::addColumn<int>("endsOnRecord");
+    QTest::addColumn<bool>("stores");
+    QTest::addColumn<QString>("keyboardAt");
+    QTest::addColumn<bool>("boxTakesKeyboard");
+    for (const bool takes : {false, true}) {
+        const char *box = takes ? ", box taking the keyboard" : "";
+        const auto row = [box](const char *name) -> QTestData & { return QTest::addRow("%s%s", name, box); };
+        row("click into the grid") << "grid" << 3 << true << "grid" << takes;
+        row("click into another edit") << "click edit" << 1 << false << "code" << takes;
+        row("Tab to another edit") << "tab" << 1 << false << "name" << takes;
+        row("Return") << "return" << 1 << false << "price" << takes;
+        row("navigator's next") << "next" << 2 << true << "price" << takes;
+        row("navigator's post") << "post" << 1 << true << "price" << takes;
+        row("a window's own save button") << "save" << 1 << true << "save" << takes;
+        row("closing the window") << "close" << 1 << false << "" << takes;
+    }
+}
+
+// However the person tries to leave a number that does not convert, the
+// error is shown once, the edit keeps the text and the keyboard, and the
+// record neither moves nor is stored.
+void TestDBEdits::badNumberIsReportedOnceWhereverTheEditIsLeft()
+{
+    QFETCH(QString, leaveBy);
+    QFETCH(int, endsOnRecord);
+    QFETCH(bool, stores);
+    QFETCH(QString, keyboardAt);
+    QFETCH(bool, boxTakesKeyboard);
+    const std::unique_ptr<ScriptedInterface> scripted =
+        boxTakesKeyboard ? std::make_unique<BoxesTakingTheKeyboard>() : std::make_unique<ScriptedInterface>();
+    const ScriptedInterface &boxes = *scripted;
+    GoodsForm f;
+    f.table.open();
+    f.show(f.price);
+    f.price->selectAll();
+    typeText(QStringLiteral("12a"));
+
+    const auto leave = [&] {
+        if (leaveBy == QLatin1String("grid")) {
+            const QRect cell = f.grid->visualRect(f.grid->model()->index(2, 0));
+            QTest::mouseClick(f.grid->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        } else if (leaveBy == QLatin1String("click edit")) {
+            QTest::mouseClick(f.code, Qt::LeftButton);
+        } else if (leaveBy == QLatin1String("tab")) {
+            pressKey(Qt::Key_Backtab, Qt::ShiftModifier);
+        } else if (leaveBy == QLatin1String("return")) {
+            pressKey(Qt::Key_Return);
+        } else if (leaveBy == QLatin1String("next")) {
+            f.nav->button(Button::Next)->click();
+        } else if (leaveBy == QLatin1String("post")) {
+            f.nav->button(Button::Post)->click();
+        } else if (leaveBy == QLatin1String("save")) {
+            QTest::mouseClick(f.save, Qt::LeftButton);
+        } else {
+            f.window.close();
+        }
+        QApplication::processEvents();
+    };
+
+    // Refused each time it is tried, with one box each time.
+    for (int attempt = 1; attempt <= 2; ++attempt) {
+        leave();
+        QCOMPARE(boxes.count(), attempt);
+        QCOMPARE(int(boxes.last().kind), int(MsgKind::Error));
+        QCOMPARE(boxes.last().text, QStringLiteral("'12a' is not a valid floating point value for field 'Harga'"));
+        QCOMPARE(f.price->text(), QStringLiteral("12a"));
+        QCOMPARE(QApplication::focusWidget(), f.price);
+        QVERIFY(f.window.isVisible());
+        QCOMPARE(f.table.state(), DataSetState::Edit);
+        QCOMPARE(f.table.recNo(), 1);
+        QCOMPARE(f.code->text(), QStringLiteral("K1"));
+        QCOMPARE(f.grid->currentIndex().row(), 0);
+        QCOMPARE(f.stored("K1", "Harga").toDouble(), 15000.0);
+    }
+
+    // Corrected, the same action goes through and nothing is left eating clicks.
+    f.price->selectAll();
+    typeText(QStringLiteral("12"));
+    leave();
+    QCOMPARE(boxes.count(), 2);
+    QCOMPARE(f.table.recNo(), endsOnRecord);
+    QCOMPARE(f.grid->currentIndex().row(), endsOnRecord - 1);
+    QCOMPARE(f.table.state(), stores ? DataSetState::Browse : DataSetState::Edit);
+    QCOMPARE(f.stored("K1", "Harga").toDouble(), stores ? 12.0 : 15000.0);
+    QCOMPARE(f.code->text(), QStringLiteral("K%1").arg(endsOnRecord));
+    if (endsOnRecord == 1)
+        QCOMPARE(f.price->text(), QStringLiteral("12"));
+    if (keyboardAt.isEmpty())
+        QVERIFY(!f.window.isVisible());
+    else
+        QCOMPARE(QApplication::focusWidget()->objectName(), keyboardAt);
 }
 
 void TestDBEdits::badNumberStopsAWindowsOwnPostOrSeek_data()
