@@ -5,11 +5,10 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QHash>
-#include <QSet>
 #include <QSqlDriver>
 #include <QSqlQuery>
 #include <QUrl>
+#include <QtDebug>
 
 #include <sqlite3.h>
 
@@ -19,20 +18,14 @@ QString connectionName(const QString &file) { return QStringLiteral("nota:") + f
 
 QString absolute(const QString &file) { return QFileInfo(file).absoluteFilePath(); }
 
-QSet<QString> &verifiedTables()
+// The open connections of the run, one per file (by absolute path).
+QHash<QString, std::shared_ptr<Connection>> &openConnections()
 {
-    static QSet<QString> set;
-    return set;
+    static QHash<QString, std::shared_ptr<Connection>> connections;
+    return connections;
 }
 
-QHash<QString, QHash<QString, sqlite3_stmt *>> &statements()
-{
-    static QHash<QString, QHash<QString, sqlite3_stmt *>> map;
-    return map;
-}
-} // namespace
-
-sqlite3 *handle(const QSqlDatabase &db)
+sqlite3 *driverHandle(const QSqlDatabase &db)
 {
     const QVariant v = db.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
@@ -40,26 +33,117 @@ sqlite3 *handle(const QSqlDatabase &db)
     return *static_cast<sqlite3 *const *>(v.constData());
 }
 
-void failNative(const QSqlDatabase &db, const QString &context)
+void execQt(QSqlDatabase db, const QString &sql)
 {
-    throw EDatabaseError(context + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(handle(db))));
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        fail(QStringLiteral("Database error"), q.lastError());
+}
+} // namespace
+
+// ---------------------------------------------------------------- Connection
+
+Connection::Connection(QSqlDatabase db, QString file) : m_db(std::move(db)), m_file(std::move(file))
+{
+    m_handle = driverHandle(m_db);
 }
 
-sqlite3_stmt *statement(const QSqlDatabase &db, const QString &sql)
+Connection::~Connection() { close(); }
+
+sqlite3 *Connection::handle() const
 {
-    QHash<QString, sqlite3_stmt *> &cache = statements()[db.connectionName()];
-    auto it = cache.constFind(sql);
-    if (it != cache.constEnd())
+    if (!m_handle)
+        throw EDatabaseError(QStringLiteral("The connection to '%1' is closed").arg(m_file));
+    return m_handle;
+}
+
+void Connection::fail(const QString &context) const
+{
+    throw EDatabaseError(context + QStringLiteral(": ") + QString::fromUtf8(sqlite3_errmsg(handle())));
+}
+
+sqlite3_stmt *Connection::statement(const QString &sql)
+{
+    auto it = m_statements.constFind(sql);
+    if (it != m_statements.constEnd())
         return *it;
     sqlite3_stmt *stmt = nullptr;
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(handle(db), text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
+    if (sqlite3_prepare_v2(handle(), text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK) {
         sqlite3_finalize(stmt);
-        failNative(db, QStringLiteral("Cannot read the database"));
+        fail(QStringLiteral("Cannot read the database"));
     }
-    cache.insert(sql, stmt);
+    m_statements.insert(sql, stmt);
     return stmt;
 }
+
+int Connection::run(const QString &sql, const QVariantList &values, QString *error)
+{
+    sqlite3_stmt *stmt = statement(sql);
+    for (int i = 0; i < values.size(); ++i)
+        bind(stmt, i + 1, values[i]);
+    const int rc = sqlite3_step(stmt);
+    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
+    if (!ok && error)
+        *error = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    return ok ? sqlite3_changes(m_handle) : -1;
+}
+
+bool Connection::exists(const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = statement(sql);
+    for (int i = 0; i < values.size(); ++i)
+        bind(stmt, i + 1, values[i]);
+    const int rc = sqlite3_step(stmt);
+    QString error;
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
+        error = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (!error.isEmpty())
+        throw EDatabaseError(QStringLiteral("Cannot read the database: ") + error);
+    return rc == SQLITE_ROW;
+}
+
+qint64 Connection::lastInsertRowid() const { return sqlite3_last_insert_rowid(handle()); }
+
+void Connection::exec(const QString &sql)
+{
+    handle();  // raises when closed
+    execQt(m_db, sql);
+}
+
+QStringList Connection::storedColumns(const QString &table)
+{
+    sqlite3_stmt *stmt = statement(QStringLiteral("SELECT name FROM pragma_table_info(?)"));
+    bind(stmt, 1, table);
+    QStringList out;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        out << column(stmt, 0).toString();
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (rc != SQLITE_DONE)
+        fail(QStringLiteral("Database error"));
+    return out;
+}
+
+void Connection::close()
+{
+    for (sqlite3_stmt *stmt : std::as_const(m_statements))
+        sqlite3_finalize(stmt);
+    m_statements.clear();
+    m_verified.clear();
+    m_openSets.clear();
+    m_handle = nullptr;
+    if (m_db.isValid())
+        m_db.close();
+    m_db = QSqlDatabase();  // nothing of QtSql is held once closed
+}
+
+// ---------------------------------------------------------------- statement values
 
 void bind(sqlite3_stmt *stmt, int index, const QVariant &value)
 {
@@ -89,38 +173,6 @@ void bind(sqlite3_stmt *stmt, int index, const QVariant &value)
     }
 }
 
-int run(const QSqlDatabase &db, const QString &sql, const QVariantList &values, QString *error)
-{
-    sqlite3_stmt *stmt = statement(db, sql);
-    for (int i = 0; i < values.size(); ++i)
-        bind(stmt, i + 1, values[i]);
-    const int rc = sqlite3_step(stmt);
-    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
-    if (!ok && error)
-        *error = QString::fromUtf8(sqlite3_errmsg(handle(db)));
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    return ok ? sqlite3_changes(handle(db)) : -1;
-}
-
-bool exists(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
-{
-    sqlite3_stmt *stmt = statement(db, sql);
-    for (int i = 0; i < values.size(); ++i)
-        bind(stmt, i + 1, values[i]);
-    const int rc = sqlite3_step(stmt);
-    QString error;
-    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        error = QString::fromUtf8(sqlite3_errmsg(handle(db)));
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    if (!error.isEmpty())
-        throw EDatabaseError(QStringLiteral("Cannot read the database: ") + error);
-    return rc == SQLITE_ROW;
-}
-
-qint64 lastInsertRowid(const QSqlDatabase &db) { return sqlite3_last_insert_rowid(handle(db)); }
-
 QVariant column(sqlite3_stmt *stmt, int index)
 {
     switch (sqlite3_column_type(stmt, index)) {
@@ -138,17 +190,7 @@ QVariant column(sqlite3_stmt *stmt, int index)
     }
 }
 
-QString fileOf(const QSqlDatabase &db) { return db.connectionName().mid(connectionName(QString()).size()); }
-
-bool isVerified(const QSqlDatabase &db, const QString &table)
-{
-    return verifiedTables().contains(db.connectionName() + QLatin1Char('|') + table);
-}
-
-void markVerified(const QSqlDatabase &db, const QString &table)
-{
-    verifiedTables().insert(db.connectionName() + QLatin1Char('|') + table);
-}
+// ---------------------------------------------------------------- opening and closing
 
 void fail(const QString &context, const QSqlError &error)
 {
@@ -158,19 +200,12 @@ void fail(const QString &context, const QSqlError &error)
     throw EDatabaseError(detail.isEmpty() ? context : context + QStringLiteral(": ") + detail);
 }
 
-void exec(QSqlDatabase db, const QString &sql)
-{
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        fail(QStringLiteral("Database error"), q.lastError());
-}
-
-QSqlDatabase forAlias(const QString &alias)
+std::shared_ptr<Connection> ofAlias(const QString &alias)
 {
     const QString file = database::aliasPath(alias);
     if (file.isEmpty())
         throw EDatabaseError(QStringLiteral("Unknown database alias '%1'").arg(alias));
-    return forFile(file);
+    return ofFile(file);
 }
 
 namespace {
@@ -178,26 +213,14 @@ namespace {
 // write-ahead journal back into the database file.
 void closeAll()
 {
-    for (auto it = statements().begin(); it != statements().end(); ++it)
-        for (sqlite3_stmt *stmt : std::as_const(*it))
-            sqlite3_finalize(stmt);
-    statements().clear();
-    verifiedTables().clear();
-    for (const QString &name : QSqlDatabase::connectionNames())
-        if (name.startsWith(connectionName(QString())))
-            QSqlDatabase::database(name, false).close();
+    for (const std::shared_ptr<Connection> &c : std::as_const(openConnections()))
+        c->close();
+    openConnections().clear();
 }
-} // namespace
 
-QSqlDatabase forFile(const QString &file)
+QSqlDatabase openDatabase(const QString &path)
 {
-    const QString path = absolute(file);
     const QString name = connectionName(path);
-    if (QSqlDatabase::contains(name)) {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        if (db.isOpen())
-            return db;
-    }
     const QFileInfo info(path);
     if (!info.exists())
         throw EDatabaseError(QStringLiteral("Database file '%1' not found").arg(path));
@@ -227,23 +250,48 @@ QSqlDatabase forFile(const QString &file)
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
             fail(QStringLiteral("Cannot open database '%1'").arg(path), q.lastError());
         q.finish();
-        exec(db, QStringLiteral("PRAGMA synchronous=FULL"));
-        exec(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
-        exec(db, QStringLiteral("PRAGMA temp_store=MEMORY"));
-        exec(db, QStringLiteral("PRAGMA busy_timeout=5000"));
+        execQt(db, QStringLiteral("PRAGMA synchronous=FULL"));
+        execQt(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+        execQt(db, QStringLiteral("PRAGMA temp_store=MEMORY"));
+        execQt(db, QStringLiteral("PRAGMA busy_timeout=5000"));
     } catch (...) {
         db.close();
         throw;
     }
     return db;
 }
+} // namespace
+
+std::shared_ptr<Connection> ofFile(const QString &file)
+{
+    const QString path = absolute(file);
+    auto found = openConnections().constFind(path);
+    if (found != openConnections().constEnd()) {
+        if ((*found)->isOpen() && (*found)->database().isOpen())
+            return *found;
+        (*found)->close();
+        openConnections().remove(path);
+    }
+    QSqlDatabase db = openDatabase(path);
+    std::shared_ptr<Connection> c;
+    try {
+        c = std::make_shared<Connection>(db, path);
+    } catch (...) {
+        db.close();
+        throw;
+    }
+    openConnections().insert(path, c);
+    return c;
+}
+
+QSqlDatabase forFile(const QString &file) { return ofFile(file)->database(); }
 
 void closeFile(const QString &file)
 {
-    const QString name = connectionName(absolute(file));
-    verifiedTables().removeIf([&](const QString &key) { return key.startsWith(name + QLatin1Char('|')); });
-    for (sqlite3_stmt *stmt : statements().take(name))
-        sqlite3_finalize(stmt);
+    const QString path = absolute(file);
+    if (std::shared_ptr<Connection> c = openConnections().take(path))
+        c->close();
+    const QString name = connectionName(path);
     if (!QSqlDatabase::contains(name))
         return;
     {
@@ -253,37 +301,29 @@ void closeFile(const QString &file)
     QSqlDatabase::removeDatabase(name);
 }
 
-QStringList storedColumns(QSqlDatabase db, const QString &table)
+// ---------------------------------------------------------------- Transaction
+
+Transaction::Transaction(Connection &connection) : m_connection(connection)
 {
-    QSqlQuery q(db);
-    q.setForwardOnly(true);
-    if (!q.prepare(QStringLiteral("SELECT name FROM pragma_table_info(?)")))
-        fail(QStringLiteral("Database error"), q.lastError());
-    q.addBindValue(table);
-    if (!q.exec())
-        fail(QStringLiteral("Database error"), q.lastError());
-    QStringList out;
-    while (q.next())
-        out << q.value(0).toString();
-    return out;
+    if (sqlite3_exec(m_connection.handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        m_connection.fail(QStringLiteral("Cannot start a transaction"));
 }
 
-Transaction::Transaction(QSqlDatabase db) : m_db(db)
+Transaction::~Transaction() noexcept
 {
-    if (sqlite3_exec(handle(m_db), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        failNative(m_db, QStringLiteral("Cannot start a transaction"));
-}
-
-Transaction::~Transaction()
-{
-    if (!m_done && sqlite3_get_autocommit(handle(m_db)) == 0)
-        sqlite3_exec(handle(m_db), "ROLLBACK", nullptr, nullptr, nullptr);
+    if (m_done || !m_connection.isOpen())
+        return;
+    sqlite3 *h = m_connection.handle();
+    if (sqlite3_get_autocommit(h) != 0)
+        return;  // SQLite already rolled back
+    if (sqlite3_exec(h, "ROLLBACK", nullptr, nullptr, nullptr) != SQLITE_OK)
+        qWarning("Rollback failed on %s: %s", qUtf8Printable(m_connection.file()), sqlite3_errmsg(h));
 }
 
 void Transaction::commit()
 {
-    if (sqlite3_exec(handle(m_db), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        failNative(m_db, QStringLiteral("Cannot commit"));
+    if (sqlite3_exec(m_connection.handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        m_connection.fail(QStringLiteral("Cannot commit"));
     m_done = true;
 }
 } // namespace connection

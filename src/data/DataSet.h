@@ -19,6 +19,9 @@
 
 enum class DataSetState { Inactive, Browse, Edit, Insert };
 
+struct RowSpec;
+struct TableDef;
+
 class DataSet : public QObject {
     Q_OBJECT
 public:
@@ -106,6 +109,18 @@ public:
     class Impl;  // the engine's inner state (data/DataSetImpl.h)
 
 protected:
+    // What a table and a query each tell the engine.
+    // Checks that the dataset can open and gives the table its rows come
+    // from (a query parses its statement and sets up its fields here).
+    virtual const TableDef &tableToOpen() = 0;
+    // The column the rows are ordered by, as the schema spells it; empty for
+    // insertion order. Only asked while open.
+    virtual QString orderColumn() const = 0;
+    // Narrows the rows beyond the filter (a query's LIKE); nothing by default.
+    virtual void narrowRows(RowSpec &spec) const;
+    // False for a read-only dataset.
+    virtual bool isWritable() const = 0;
+
     std::unique_ptr<Impl> d;
     friend class Field;
 

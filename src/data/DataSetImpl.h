@@ -5,55 +5,48 @@
 // moving, seeking and posting cost the same on any table size. The position
 // (recNo) is worked out only when asked and kept until the rows change. Rows
 // by position (for grids) come from a small cache filled a window at a time.
+// What differs between a table and a query the dataset asks of its own
+// virtual functions.
+#include "data/CachedUpdates.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
+#include "data/RowCache.h"
 #include "data/RowReader.h"
-#include "data/SqlDialect.h"
+#include "data/RowWriter.h"
 
-#include <QHash>
-#include <QSet>
-#include <QSqlDatabase>
 #include <memory>
 #include <optional>
 #include <vector>
 
 struct TableDef;
+namespace connection {
+class Connection;
+}
 
 class DataSet::Impl {
 public:
-    enum class Kind { Table, Query };
     enum class InsertAt { Current, End };
 
-    Impl(DataSet *owner, Kind kind);
+    explicit Impl(DataSet *owner);
     ~Impl();
 
     DataSet *q;
-    Kind kind;
-
-    // Table
-    QString tableName;
-    const TableDef *tableDef = nullptr;
-    QString indexField;
-
-    // Query
-    QString sql;
-
-    // Cached updates (tables only): the rows live in a private temp copy of
-    // the table; what changed is listed here until applied.
-    bool cachedUpdates = false;
-    QString cacheTable;
-    int cacheId = 0;  // the copy's name stays the same for this dataset, so its statements are reused
-    QSet<qint64> cacheInserted, cacheModified, cacheDeleted;
 
     // Fields, filter
     std::vector<std::unique_ptr<Field>> fields;
+    QList<Field *> fieldList;  // the same fields, as DataSet::fields() hands them out
     QString filterText;
     bool filtered = false;
 
+    // Cached updates (tables only)
+    bool cachedUpdates = false;
+    CachedUpdates cache;
+
     // Open state
-    QSqlDatabase db;
+    std::shared_ptr<connection::Connection> conn;
     const TableDef *source = nullptr;  // the table the rows come from
     std::unique_ptr<RowReader> reader;
+    RowCache rows;  // rows by position
 
     // Cursor and record buffer
     std::optional<Row> cur;
@@ -61,65 +54,65 @@ public:
     bool bof = true;
     bool eof = true;
     QVariantList buffer;
-    quint64 bufferLazy = 0;
+    quint64 bufferLazy = 0;  // bit i: buffer[i] only tells whether a picture is present
     std::vector<bool> changed;
     bool modified = false;
     InsertAt insertAt = InsertAt::End;
 
-    // Rows by position
-    mutable QHash<int, Row> rowCache;
-    mutable int countCache = -1;
-
-    std::optional<ParsedQuery> parsed;  // query: the statement, parsed when set
-
-    // --- set-up
+    // --- set-up (DataSetImpl.cpp)
     void buildFields(const TableDef *table, const QStringList &columns);
-    RowSpec makeSpec(const QString &filterText, bool filtered, const QString &indexField) const;
-    QString keyColumn(const QString &indexField) const;  // seek and order column; empty: insertion order
     int fieldOfColumn(const QString &column) const;
+    // Raises for a bad filter or order without changing anything.
+    RowSpec makeSpec(const QString &filterText, bool filtered) const;
+    QString relation() const;  // the table, or its private copy under cached updates
     void rebuildReader();
     void checkStoredTable(const TableDef &def);
     void openRows(int window = 0);  // on the first record; 0: a screenful of rows
     void closeRows();
 
-    // --- state
+    // --- state (DataSetImpl.cpp)
     void setState(DataSetState s);
     void checkActive() const;
     void checkBrowseMode();
     void checkCanModify() const;
+    // Bound controls hand over text they hold but have not written yet (DataSet.cpp).
+    void handOverPendingText();
     void loadBuffer();
     void clearBuffer();
     void setCurrent(std::optional<Row> row, int index);
     void invalidateRows();
-    void repositionNear(const Row &old);
-    QVariant bufferValue(int field) const;
+    // Puts the cursor on the record `rowid` again after the rows changed;
+    // when it is no longer among them, next to `near` (or before it at the
+    // end), or on the first record when there is no `near` or no rowid.
+    void findAgain(std::optional<qint64> rowid, const Row *near);
+    // Moves to the first record whose field equals the value; false and
+    // unmoved when there is none.
+    bool seek(const QString &column, const QVariant &value);
+    // One record forward (+1) or back (-1); sets eof or bof at the end.
+    void step(int direction);
+    QVariant bufferValue(int field);
     void writeField(int field, const QVariant &stored);
 
-    // --- rows by position
-    const Row *rowAt(int index) const;
-    int count() const;
-    int currentIndex() const;
-    int insertIndex() const;
-    QVariant rowValue(const Row &row, int field) const;
+    // --- rows by position (DataSetImpl.cpp)
+    const Row *rowAt(int index);
+    int count();
+    int currentIndex();
+    int insertIndex();
+    QVariant rowValue(const Row &row, int field);
 
-    // --- writing
+    // --- writing (DataSetWrite.cpp)
     void postRecord();
     void deleteCurrent();
-    void checkRequired() const;
-    void checkUnique(qint64 rowid) const;
-    QVariant bindValue(int field) const;
-    QString relation() const;
+    QVariant bindValue(int field);
+    RowWriter writer();
     void announceWrite();
 
-    // --- cached updates
-    void createCacheCopy();
-    void fillCacheCopy();
-    void dropCacheCopy();
-    void applyCache();
+    // --- cached updates (CachedUpdates.cpp)
+    void setCachedUpdates(bool on);
+    void applyCachedUpdates();
+    void cancelCachedUpdates();
 
     // --- signals
     enum Notify { Rows = 1, Record = 2, State = 4 };
     void notify(int what);
-    // One record forward (+1) or back (-1); sets eof or bof at the end.
-    void step(int direction);
 };

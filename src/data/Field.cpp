@@ -10,14 +10,14 @@
 Field::Field(DataSet *owner, FieldDef def, int index) : m_owner(owner), m_def(std::move(def)), m_index(index) {}
 
 namespace {
-bool lazyBit(const DataSet::Impl &d, int index) { return d.bufferLazy & (quint64(1) << index); }
+bool lazyBit(DataSet::Impl &d, int index) { return d.bufferLazy & (quint64(1) << index); }
 } // namespace
 
 bool Field::isNull() const
 {
     if (!m_owner->active())
         return true;
-    const DataSet::Impl &d = *m_owner->d;
+    DataSet::Impl &d = *m_owner->d;
     if (lazyBit(d, m_index))
         return !d.buffer[m_index].toBool();
     return !fieldtext::hasValue(d.bufferValue(m_index));
@@ -94,7 +94,7 @@ QString Field::displayText() const
 {
     if (!m_owner->active())
         return QString();
-    const DataSet::Impl &d = *m_owner->d;
+    DataSet::Impl &d = *m_owner->d;
     if (m_def.kind == FieldKind::Graphic || m_def.kind == FieldKind::Memo)
         return fieldtext::displayText(m_def, QVariant(), !isNull());
     return fieldtext::displayText(m_def, d.bufferValue(m_index), !isNull());

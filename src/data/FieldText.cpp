@@ -126,6 +126,15 @@ QVariant fromString(const FieldDef &def, const QString &text)
     return text;
 }
 
+QVariant searchValue(const FieldDef &def, const QString &text)
+{
+    if (text.isEmpty())
+        return QVariant();
+    if (def.kind == FieldKind::Text || def.kind == FieldKind::Memo)
+        return text;
+    return fromString(def, text);
+}
+
 QVariant fromFloat(const FieldDef &def, long double value)
 {
     switch (def.kind) {

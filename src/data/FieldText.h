@@ -14,6 +14,10 @@ QString asString(const FieldDef &def, const QVariant &stored);
 QString displayText(const FieldDef &def, const QVariant &stored, bool present);
 // Text to stored form: cut to the width, empty to null; raises EConvertError.
 QVariant fromString(const FieldDef &def, const QString &text);
+// What a key seek, a locate or a filter compares the field with: the text as
+// it is for text and memo fields (not cut), converted for the others, no value
+// for empty text. Raises EConvertError for text the field cannot hold.
+QVariant searchValue(const FieldDef &def, const QString &text);
 // A number to the stored form of a number field; raises EConvertError for a
 // value the field cannot hold (beyond the range of its double, or not finite).
 QVariant fromFloat(const FieldDef &def, long double value);

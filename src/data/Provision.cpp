@@ -44,11 +44,11 @@ void createDatabase(const QString &file, const QString &adminName, const QString
         throw EDatabaseError(QStringLiteral("Cannot create the folder '%1'").arg(info.absolutePath()));
     createEmptyFile(info.absoluteFilePath());
     try {
-        QSqlDatabase db = connection::forFile(info.absoluteFilePath());
-        connection::Transaction tx(db);
+        const std::shared_ptr<connection::Connection> db = connection::ofFile(info.absoluteFilePath());
+        connection::Transaction tx(*db);
         for (const QString &statement : schema::createStatements())
-            connection::exec(db, statement);
-        QSqlQuery add(db);
+            db->exec(statement);
+        QSqlQuery add(db->database());
         add.prepare(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"));
         add.addBindValue(adminName.left(30));
         add.addBindValue(password::hash(adminPassword));

@@ -2,23 +2,48 @@
 
 #include "core/Errors.h"
 #include "data/DataSetImpl.h"
+#include "data/Schema.h"
+#include "data/SqlDialect.h"
 
-Query::Query(QObject *parent) : DataSet(parent) { d->kind = Impl::Kind::Query; }
+Query::Query(QObject *parent) : DataSet(parent) {}
 
 Query::~Query() = default;
 
-QString Query::sql() const { return d->sql; }
+QString Query::sql() const { return m_sql; }
 
 void Query::setSql(const QString &text)
 {
     close();
-    d->sql = text;
+    m_sql = text;
     // Fields follow the statement at once when it reads; a statement that does
     // not is reported when the query is opened.
     try {
-        d->parsed = sqldialect::parse(text);
-        d->buildFields(d->parsed->table, d->parsed->columns);
+        m_parsed = std::make_unique<ParsedQuery>(sqldialect::parse(text));
+        d->buildFields(m_parsed->table, m_parsed->columns);
     } catch (const EError &) {
-        d->parsed.reset();
+        m_parsed.reset();
+    }
+}
+
+const TableDef &Query::tableToOpen()
+{
+    auto parsed = std::make_unique<ParsedQuery>(sqldialect::parse(m_sql));
+    m_parsed = std::move(parsed);
+    d->buildFields(m_parsed->table, m_parsed->columns);
+    return *m_parsed->table;
+}
+
+QString Query::orderColumn() const
+{
+    if (!m_parsed)
+        return QString();
+    return m_parsed->orderColumn.isEmpty() ? m_parsed->table->keyColumn : m_parsed->orderColumn;
+}
+
+void Query::narrowRows(RowSpec &spec) const
+{
+    if (m_parsed && m_parsed->hasLike) {
+        spec.conditions << schema::quote(m_parsed->likeColumn) + QStringLiteral(" LIKE ?");
+        spec.binds << m_parsed->pattern;
     }
 }

@@ -9,6 +9,10 @@
 // and the query stays closed.
 #include "data/DataSet.h"
 
+#include <memory>
+
+struct ParsedQuery;
+
 class Query : public DataSet {
     Q_OBJECT
 public:
@@ -17,4 +21,14 @@ public:
 
     QString sql() const;
     void setSql(const QString &text);  // closes the query first
+
+protected:
+    const TableDef &tableToOpen() override;
+    QString orderColumn() const override;
+    void narrowRows(RowSpec &spec) const override;
+    bool isWritable() const override { return false; }
+
+private:
+    QString m_sql;
+    std::unique_ptr<ParsedQuery> m_parsed;  // the statement, parsed when set; nullptr when it does not read
 };

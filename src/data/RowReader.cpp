@@ -25,7 +25,8 @@ private:
 };
 } // namespace
 
-RowReader::RowReader(QSqlDatabase db, RowSpec spec) : m_db(db), m_spec(std::move(spec))
+RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSpec spec)
+    : m_connection(std::move(connection)), m_spec(std::move(spec))
 {
     m_orderQuoted = m_spec.orderColumn.isEmpty() ? QString() : schema::quote(m_spec.orderColumn);
     m_tie = m_spec.tieColumn.isEmpty() || m_orderQuoted.isEmpty() ? QStringLiteral("rowid") : schema::quote(m_spec.tieColumn);
@@ -75,7 +76,7 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
                       .arg(m_selectList, m_spec.relation, where(condition), order);
     if (offset > 0)
         sql += QStringLiteral(" OFFSET ?");
-    sqlite3_stmt *stmt = connection::statement(m_db, sql);
+    sqlite3_stmt *stmt = m_connection->statement(sql);
     Use use(stmt);
     int i = 1;
     for (const QVariant &v : m_spec.binds)
@@ -111,7 +112,7 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
         rows.push_back(std::move(r));
     }
     if (rc != SQLITE_DONE)
-        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
     return rows;
 }
 
@@ -178,12 +179,12 @@ std::optional<Row> RowReader::firstWhere(const QString &column, const QVariant &
 
 qint64 RowReader::scalar(const QString &sql, const QVariantList &binds)
 {
-    sqlite3_stmt *stmt = connection::statement(m_db, sql);
+    sqlite3_stmt *stmt = m_connection->statement(sql);
     Use use(stmt);
     for (int i = 0; i < binds.size(); ++i)
         connection::bind(stmt, i + 1, binds[i]);
     if (sqlite3_step(stmt) != SQLITE_ROW)
-        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
     return sqlite3_column_int64(stmt, 0);
 }
 
@@ -219,7 +220,7 @@ int RowReader::position(const Row &row)
 
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
-    sqlite3_stmt *stmt = connection::statement(m_db, QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+    sqlite3_stmt *stmt = m_connection->statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
                                                          .arg(schema::quote(m_spec.columns[field]), m_spec.relation));
     Use use(stmt);
     sqlite3_bind_int64(stmt, 1, rowid);
@@ -227,6 +228,6 @@ QVariant RowReader::loadValue(qint64 rowid, int field)
     if (rc == SQLITE_ROW)
         return connection::column(stmt, 0);
     if (rc != SQLITE_DONE)
-        connection::failNative(m_db, QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
     return QVariant();
 }

@@ -6,12 +6,15 @@
 // Pictures are not read with the rows; only whether one is present.
 #include "data/Field.h"
 
-#include <QHash>
-#include <QSqlDatabase>
 #include <QStringList>
 #include <QVariant>
+#include <memory>
 #include <optional>
 #include <vector>
+
+namespace connection {
+class Connection;
+}
 
 struct Row {
     qint64 rowid = 0;
@@ -34,7 +37,7 @@ struct RowSpec {
 
 class RowReader {
 public:
-    RowReader(QSqlDatabase db, RowSpec spec);
+    RowReader(std::shared_ptr<connection::Connection> connection, RowSpec spec);
 
     const RowSpec &spec() const { return m_spec; }
 
@@ -57,7 +60,7 @@ private:
     QString orderDesc() const;
     qint64 scalar(const QString &sql, const QVariantList &binds);
 
-    QSqlDatabase m_db;
+    std::shared_ptr<connection::Connection> m_connection;
     RowSpec m_spec;
     QString m_selectList;
     QString m_orderQuoted;

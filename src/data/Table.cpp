@@ -3,42 +3,52 @@
 #include "core/Errors.h"
 #include "data/DataSetImpl.h"
 #include "data/FieldText.h"
+#include "data/RowSpecBuilder.h"
 #include "data/Schema.h"
 
 Table::Table(QObject *parent) : DataSet(parent) {}
 
 Table::~Table() = default;
 
-QString Table::tableName() const { return d->tableName; }
+QString Table::tableName() const { return m_tableName; }
 
 void Table::setTableName(const QString &name)
 {
-    if (name == d->tableName)
+    if (name == m_tableName)
         return;
     close();
-    d->tableName = name;
-    d->tableDef = schema::findTable(name);
-    d->buildFields(d->tableDef, d->tableDef ? d->tableDef->columnNames() : QStringList());
+    m_tableName = name;
+    m_def = schema::findTable(name);
+    d->buildFields(m_def, m_def ? m_def->columnNames() : QStringList());
 }
 
-QString Table::indexFieldNames() const { return d->indexField; }
+const TableDef &Table::tableToOpen()
+{
+    if (m_tableName.trimmed().isEmpty())
+        throw EDatabaseError(QStringLiteral("Table name is not set"));
+    if (!m_def)
+        throw EDatabaseError(QStringLiteral("Table '%1' not found in database '%2'").arg(m_tableName, databaseName()));
+    return *m_def;
+}
+
+QString Table::orderColumn() const { return m_def ? rowspec::orderColumnFor(*m_def, m_indexField) : QString(); }
+
+QString Table::indexFieldNames() const { return m_indexField; }
 
 void Table::setIndexFieldNames(const QString &field)
 {
-    if (field == d->indexField)
+    if (field == m_indexField)
         return;
     if (!active()) {
-        d->indexField = field;
+        m_indexField = field;
         return;
     }
-    d->keyColumn(field);  // an unknown field changes nothing
+    rowspec::orderColumnFor(*m_def, field);  // an unknown field changes nothing
     d->checkBrowseMode();
-    d->indexField = field;
+    m_indexField = field;
     d->rebuildReader();
-    if (d->cur) {
-        const qint64 rowid = d->cur->rowid;
-        d->setCurrent(d->reader->byRowid(rowid), -1);
-    }
+    if (d->cur)
+        d->findAgain(d->cur->rowid, nullptr);
     d->notify(Impl::Rows | Impl::Record);
 }
 
@@ -46,90 +56,18 @@ bool Table::findKey(const QString &key)
 {
     d->checkActive();
     d->checkBrowseMode();
-    const QString column = d->keyColumn(d->indexField);
+    const QString column = orderColumn();
     if (column.isEmpty())
-        throw EDatabaseError(QStringLiteral("Table '%1' has no index for a key seek").arg(d->source->name));
-    const FieldDef &def = d->source->column(column)->field;
-    const bool isText = def.kind == FieldKind::Text || def.kind == FieldKind::Memo;
-    const QVariant value = key.isEmpty() ? QVariant() : isText ? QVariant(key) : fieldtext::fromString(def, key);
-    std::optional<Row> row = d->reader->firstWhere(column, value);
-    if (!row)
-        return false;
-    d->setCurrent(std::move(row), -1);
-    d->bof = d->eof = false;
-    d->notify(Impl::Record);
-    return true;
+        throw EDatabaseError(QStringLiteral("Table '%1' has no index for a key seek").arg(m_def->name));
+    return d->seek(column, fieldtext::searchValue(m_def->column(column)->field, key));
 }
 
 bool Table::cachedUpdates() const { return d->cachedUpdates; }
 
-void Table::setCachedUpdates(bool on)
-{
-    if (on == d->cachedUpdates)
-        return;
-    if (!active()) {
-        d->cachedUpdates = on;
-        return;
-    }
-    d->checkBrowseMode();
-    const std::optional<qint64> rowid = d->cur ? std::optional<qint64>(d->cur->rowid) : std::nullopt;
-    d->reader.reset();
-    if (on) {
-        d->cachedUpdates = true;
-        d->createCacheCopy();
-    } else {
-        d->dropCacheCopy();  // what was not applied is dropped
-        d->cachedUpdates = false;
-    }
-    d->rebuildReader();
-    std::optional<Row> row = rowid ? d->reader->byRowid(*rowid) : std::nullopt;
-    if (row)
-        d->setCurrent(std::move(row), -1);
-    else
-        d->openRows();
-    d->notify(Impl::Rows | Impl::Record);
-}
+void Table::setCachedUpdates(bool on) { d->setCachedUpdates(on); }
 
-namespace {
-void reread(DataSet::Impl &d)
-{
-    const std::optional<qint64> rowid = d.cur ? std::optional<qint64>(d.cur->rowid) : std::nullopt;
-    d.rebuildReader();
-    std::optional<Row> row = rowid ? d.reader->byRowid(*rowid) : std::nullopt;
-    if (row)
-        d.setCurrent(std::move(row), -1);
-    else
-        d.openRows();
-}
-} // namespace
+void Table::applyUpdates() { d->applyCachedUpdates(); }
 
-void Table::applyUpdates()
-{
-    d->checkActive();
-    if (!d->cachedUpdates)
-        return;
-    d->checkBrowseMode();
-    d->applyCache();
-    d->reader.reset();
-    d->fillCacheCopy();  // the copy now shows the rows as stored, auto-numbers included
-    reread(*d);
-    d->notify(Impl::Rows | Impl::Record);
-}
+void Table::cancelUpdates() { d->cancelCachedUpdates(); }
 
-void Table::cancelUpdates()
-{
-    d->checkActive();
-    if (!d->cachedUpdates)
-        return;
-    const bool wasEditing = state() != DataSetState::Browse;
-    cancel();
-    d->reader.reset();
-    d->fillCacheCopy();
-    reread(*d);
-    d->notify(Impl::Rows | Impl::Record | (wasEditing ? Impl::State : 0));
-}
-
-bool Table::updatesPending() const
-{
-    return !d->cacheInserted.isEmpty() || !d->cacheModified.isEmpty() || !d->cacheDeleted.isEmpty();
-}
+bool Table::updatesPending() const { return d->cache.pending(); }

@@ -30,4 +30,14 @@ public:
     void applyUpdates();   // writes the pending changes in one transaction
     void cancelUpdates();
     bool updatesPending() const;
+
+protected:
+    const TableDef &tableToOpen() override;
+    QString orderColumn() const override;
+    bool isWritable() const override { return true; }
+
+private:
+    QString m_tableName;
+    const TableDef *m_def = nullptr;  // the schema's table of that name; nullptr when none
+    QString m_indexField;
 };

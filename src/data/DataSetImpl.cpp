@@ -1,0 +1,305 @@
+#include "data/DataSetImpl.h"
+
+#include "core/Errors.h"
+#include "data/Connection.h"
+#include "data/RowSpecBuilder.h"
+#include "data/Schema.h"
+
+#include <algorithm>
+
+namespace {
+[[noreturn]] void refuse(const char *text) { throw EDatabaseError(QString::fromLatin1(text)); }
+
+constexpr quint64 bitOf(int field) { return quint64(1) << field; }
+} // namespace
+
+DataSet::Impl::Impl(DataSet *owner) : q(owner) {}
+
+DataSet::Impl::~Impl()
+{
+    if (conn)
+        conn->detach(this);
+}
+
+// ---------------------------------------------------------------- set-up
+
+void DataSet::Impl::buildFields(const TableDef *table, const QStringList &columns)
+{
+    bool same = table && int(fields.size()) == columns.size();
+    for (int i = 0; same && i < columns.size(); ++i)
+        same = fields[i]->name().compare(columns[i], Qt::CaseInsensitive) == 0;
+    if (same)
+        return;
+    fields.clear();
+    fieldList.clear();
+    if (!table)
+        return;
+    for (int i = 0; i < columns.size(); ++i) {
+        fields.push_back(std::make_unique<Field>(q, table->column(columns[i])->field, i));
+        fieldList << fields.back().get();
+    }
+}
+
+int DataSet::Impl::fieldOfColumn(const QString &column) const
+{
+    for (int i = 0; i < int(fields.size()); ++i)
+        if (fields[i]->name().compare(column, Qt::CaseInsensitive) == 0)
+            return i;
+    return -1;
+}
+
+RowSpec DataSet::Impl::makeSpec(const QString &filterValue, bool filterOn) const
+{
+    RowSpec spec = rowspec::make(*source, relation(), fields, q->orderColumn());
+    q->narrowRows(spec);
+    if (filterOn)
+        rowspec::addFilter(spec, *source, filterValue);
+    return spec;
+}
+
+QString DataSet::Impl::relation() const
+{
+    if (cachedUpdates && cache.started())
+        return cache.relation();
+    return schema::quote(source->name);
+}
+
+void DataSet::Impl::rebuildReader()
+{
+    reader = std::make_unique<RowReader>(conn, makeSpec(filterText, filtered));
+    invalidateRows();
+}
+
+void DataSet::Impl::checkStoredTable(const TableDef &def)
+{
+    if (conn->isVerified(def.name))
+        return;
+    const QStringList stored = conn->storedColumns(def.name);
+    const QString where = QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file());
+    if (stored.isEmpty())
+        throw EDatabaseError(QStringLiteral("Table '%1' not found in %2").arg(def.name, where));
+    for (const ColumnDef &c : def.columns) {
+        const bool present = std::any_of(stored.begin(), stored.end(), [&](const QString &s) {
+            return s.compare(c.field.name, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            throw EDatabaseError(QStringLiteral("Table '%1' in %2 has no field '%3'").arg(def.name, where, c.field.name));
+    }
+    conn->markVerified(def.name);
+}
+
+void DataSet::Impl::openRows(int window)
+{
+    if (window <= 0)
+        window = RowCache::kWindow;
+    std::vector<Row> first = reader->after(nullptr, window);
+    rows.keepFirst(first, window);
+    setCurrent(first.empty() ? std::nullopt : std::optional<Row>(std::move(first.front())), 0);
+    bof = true;
+    eof = !cur;
+}
+
+void DataSet::Impl::closeRows()
+{
+    reader.reset();
+    cur.reset();
+    curIndex = -1;
+    invalidateRows();
+    cache.drop();
+    if (conn)
+        conn->detach(this);
+    conn.reset();
+    source = nullptr;
+    buffer.clear();
+    changed.clear();
+    modified = false;
+    bof = eof = true;
+}
+
+// ---------------------------------------------------------------- state
+
+void DataSet::Impl::setState(DataSetState s) { q->m_state = s; }
+
+void DataSet::Impl::checkActive() const
+{
+    if (q->m_state == DataSetState::Inactive)
+        refuse("Cannot perform this operation on a closed dataset");
+}
+
+void DataSet::Impl::checkCanModify() const
+{
+    if (!q->isWritable())
+        refuse("Cannot modify a read-only dataset");
+}
+
+void DataSet::Impl::checkBrowseMode()
+{
+    if (q->m_state == DataSetState::Edit || q->m_state == DataSetState::Insert) {
+        handOverPendingText();
+        if (modified)
+            q->post();
+        else
+            q->cancel();
+    }
+}
+
+void DataSet::Impl::clearBuffer()
+{
+    buffer = QVariantList(qsizetype(fields.size()));
+    bufferLazy = 0;
+    changed.assign(fields.size(), false);
+    modified = false;
+}
+
+void DataSet::Impl::loadBuffer()
+{
+    if (!cur) {
+        clearBuffer();
+        return;
+    }
+    buffer = cur->values;
+    bufferLazy = cur->lazy;
+    changed.assign(fields.size(), false);
+    modified = false;
+}
+
+void DataSet::Impl::setCurrent(std::optional<Row> row, int index)
+{
+    cur = std::move(row);
+    curIndex = cur ? index : -1;
+    loadBuffer();
+}
+
+void DataSet::Impl::invalidateRows() { rows.clear(); }
+
+void DataSet::Impl::findAgain(std::optional<qint64> rowid, const Row *near)
+{
+    if (rowid) {
+        if (std::optional<Row> row = reader->byRowid(*rowid)) {
+            setCurrent(std::move(row), -1);
+            return;
+        }
+    }
+    if (!near) {
+        openRows();
+        return;
+    }
+    std::vector<Row> found = reader->after(near, 1);
+    if (found.empty())
+        found = reader->before(near, 1);
+    setCurrent(found.empty() ? std::nullopt : std::optional<Row>(std::move(found.front())), -1);
+}
+
+bool DataSet::Impl::seek(const QString &column, const QVariant &value)
+{
+    std::optional<Row> row = reader->firstWhere(column, value);
+    if (!row)
+        return false;
+    setCurrent(std::move(row), -1);
+    bof = eof = false;
+    notify(Record);
+    return true;
+}
+
+void DataSet::Impl::step(int direction)
+{
+    checkActive();
+    checkBrowseMode();
+    std::optional<Row> found;
+    int index = -1;
+    if (cur) {
+        if (curIndex >= 0) {
+            if (const Row *row = rowAt(curIndex + direction)) {
+                found = *row;
+                index = curIndex + direction;
+            }
+        } else {
+            std::vector<Row> next = direction > 0 ? reader->after(&*cur, 1) : reader->before(&*cur, 1);
+            if (!next.empty())
+                found = std::move(next.front());
+        }
+    }
+    if (found) {
+        setCurrent(std::move(found), index);
+        bof = false;
+        eof = false;
+    } else if (direction > 0) {
+        eof = true;
+    } else {
+        bof = true;
+    }
+    notify(Record);
+}
+
+QVariant DataSet::Impl::bufferValue(int field)
+{
+    if (field < 0 || field >= buffer.size())
+        return QVariant();
+    if (bufferLazy & bitOf(field)) {
+        buffer[field] = cur ? reader->loadValue(cur->rowid, field) : QVariant();
+        bufferLazy &= ~bitOf(field);
+        if (cur) {
+            cur->values[field] = buffer[field];
+            cur->lazy &= ~bitOf(field);
+        }
+    }
+    return buffer[field];
+}
+
+void DataSet::Impl::writeField(int field, const QVariant &stored)
+{
+    checkActive();
+    if (fields[field]->kind() == FieldKind::AutoInc)
+        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(fields[field]->name()));
+    if (q->m_state == DataSetState::Browse)
+        q->edit();
+    buffer[field] = stored;
+    bufferLazy &= ~bitOf(field);
+    changed[field] = true;
+    modified = true;
+    emit q->fieldChanged(fields[field].get());
+}
+
+void DataSet::Impl::notify(int what)
+{
+    if (what & Rows)
+        emit q->rowsChanged();
+    if (what & Record)
+        emit q->recordChanged();
+    if (what & State)
+        emit q->stateChanged();
+}
+
+// ---------------------------------------------------------------- rows by position
+
+const Row *DataSet::Impl::rowAt(int index)
+{
+    if (!reader)
+        return nullptr;
+    return rows.at(*reader, index, cur ? &*cur : nullptr, curIndex);
+}
+
+int DataSet::Impl::count() { return reader ? rows.count(*reader) : 0; }
+
+int DataSet::Impl::currentIndex()
+{
+    if (!cur || !reader)
+        return -1;
+    if (curIndex < 0)
+        curIndex = reader->position(*cur);
+    return curIndex;
+}
+
+int DataSet::Impl::insertIndex()
+{
+    if (insertAt == InsertAt::End || !cur)
+        return insertAt == InsertAt::End ? count() : 0;
+    return currentIndex();
+}
+
+QVariant DataSet::Impl::rowValue(const Row &row, int field)
+{
+    if (row.lazy & bitOf(field))
+        return row.values[field].toBool() ? reader->loadValue(row.rowid, field) : QVariant();
+    return row.values[field];
+}

@@ -1,0 +1,114 @@
+// Posting and deleting the current record: the record buffer goes through
+// the dataset's RowWriter, then the cursor finds the record where it now
+// stands, and the other datasets reading the table hear of the change.
+#include "data/DataSetImpl.h"
+
+#include "data/Connection.h"
+#include "data/FieldText.h"
+#include "data/PictureBlob.h"
+#include "data/Schema.h"
+
+QVariant DataSet::Impl::bindValue(int field)
+{
+    const QVariant v = bufferValue(field);
+    if (!fieldtext::hasValue(v))
+        return QVariant();
+    if (fields[field]->kind() == FieldKind::Graphic) {
+        const QByteArray stored = pictureblob::toStored(v.toByteArray());
+        return stored.isEmpty() ? QVariant() : QVariant(stored);
+    }
+    return v;
+}
+
+RowWriter DataSet::Impl::writer() { return RowWriter(*conn, *source, relation(), !cachedUpdates); }
+
+void DataSet::Impl::postRecord()
+{
+    RowWriter out = writer();
+    QStringList withoutValue;
+    for (const auto &f : fields) {
+        const int i = f->index();
+        const bool lazyPresent = (bufferLazy & (quint64(1) << i)) && buffer[i].toBool();
+        if (!lazyPresent && !fieldtext::hasValue(buffer[i]))
+            withoutValue << f->name();
+    }
+    out.checkRequired(withoutValue);
+
+    const bool inserting = q->m_state == DataSetState::Insert;
+    QList<ColumnValue> values;
+    for (const auto &f : fields)
+        if (f->kind() != FieldKind::AutoInc && (inserting || changed[f->index()]))
+            values << ColumnValue{&f->def(), bindValue(f->index())};
+    if (!inserting && values.isEmpty()) {
+        setState(DataSetState::Browse);
+        loadBuffer();
+        notify(Record | State);
+        return;
+    }
+    qint64 rowid = inserting ? 0 : cur->rowid;
+    if (inserting)
+        rowid = out.insert(values);
+    else
+        out.update(rowid, values);
+    if (cachedUpdates) {
+        if (inserting)
+            cache.inserted(rowid);
+        else
+            cache.updated(rowid);
+    }
+    // Where the posted record stands now; when a filter hides it, on its neighbour.
+    Row posted;
+    posted.rowid = rowid;
+    const int orderField = reader->spec().orderColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().orderColumn);
+    if (orderField >= 0)
+        posted.orderKey = bindValue(orderField);
+    const int tieField = reader->spec().tieColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().tieColumn);
+    posted.tieKey = tieField >= 0 ? bindValue(tieField) : QVariant(rowid);
+    invalidateRows();
+    setState(DataSetState::Browse);
+    findAgain(rowid, &posted);
+    bof = eof = false;
+    if (!cachedUpdates)
+        announceWrite();
+    notify(Rows | Record | State);
+}
+
+void DataSet::Impl::deleteCurrent()
+{
+    const Row old = *cur;
+    const int oldIndex = curIndex;
+    writer().remove(old.rowid);
+    if (cachedUpdates)
+        cache.deleted(old.rowid);
+    const bool wasEditing = q->m_state != DataSetState::Browse;
+    setState(DataSetState::Browse);
+    invalidateRows();
+    std::vector<Row> next = reader->after(&old, 1);
+    if (!next.empty()) {
+        setCurrent(std::move(next.front()), oldIndex);
+    } else {
+        next = reader->before(&old, 1);
+        setCurrent(next.empty() ? std::nullopt : std::optional<Row>(next.front()), oldIndex > 0 ? oldIndex - 1 : -1);
+    }
+    bof = !cur;
+    eof = !cur;
+    if (!cachedUpdates)
+        announceWrite();
+    notify(Rows | Record | (wasEditing ? State : 0));
+}
+
+void DataSet::Impl::announceWrite()
+{
+    // A notice may close or open datasets: walk a copy, skipping those gone.
+    const std::shared_ptr<connection::Connection> connection = conn;
+    const QList<Impl *> others = connection->openSets();
+    for (Impl *other : others) {
+        if (other == this || !connection->openSets().contains(other))
+            continue;
+        if (other->cachedUpdates || other->source != source)
+            continue;
+        other->invalidateRows();
+        other->curIndex = -1;
+        other->notify(Rows);
+    }
+}

@@ -1,0 +1,62 @@
+#include "data/RowSpecBuilder.h"
+
+#include "core/Errors.h"
+#include "data/FieldText.h"
+#include "data/FilterText.h"
+#include "data/Schema.h"
+
+namespace rowspec {
+QString orderColumnFor(const TableDef &table, const QString &field)
+{
+    const QString wanted = field.trimmed();
+    if (wanted.isEmpty())
+        return table.keyColumn;
+    const ColumnDef *c = table.column(wanted);
+    if (!c)
+        throw EDatabaseError(QStringLiteral("Table '%1' has no field '%2' to order by").arg(table.name, wanted));
+    return c->field.name;
+}
+
+RowSpec make(const TableDef &table, const QString &relation, const std::vector<std::unique_ptr<Field>> &fields,
+             const QString &orderColumn)
+{
+    RowSpec spec;
+    spec.relation = relation;
+    spec.columns.reserve(qsizetype(fields.size()));
+    spec.kinds.reserve(qsizetype(fields.size()));
+    for (const auto &f : fields) {
+        spec.columns << f->name();
+        spec.kinds << f->kind();
+    }
+    // An auto-number key is the rowid: rowid order is the same order, and in
+    // a cached copy it also keeps rows not yet numbered at the end.
+    const ColumnDef *orderDef = table.column(orderColumn);
+    spec.orderColumn = orderDef && orderDef->field.kind == FieldKind::AutoInc ? QString() : orderColumn;
+    spec.orderRequired = orderDef && orderDef->required;
+    // Records of equal order value stand in key order, as in a secondary index.
+    const ColumnDef *key = table.column(table.keyColumn);
+    if (key && key->required && table.isUnique(key->field.name) && key->field.kind != FieldKind::AutoInc
+        && key->field.name != spec.orderColumn)
+        spec.tieColumn = key->field.name;
+    return spec;
+}
+
+void addFilter(RowSpec &spec, const TableDef &table, const QString &filter)
+{
+    if (filter.trimmed().isEmpty())
+        return;
+    const FilterTerm term = filtertext::parse(filter);
+    const ColumnDef *c = table.column(term.field);
+    if (!c)
+        throw EDatabaseError(
+            QStringLiteral("Invalid filter '%1': table '%2' has no field '%3'").arg(filter, table.name, term.field));
+    const QString col = schema::quote(c->field.name);
+    if (term.value.isEmpty()) {
+        spec.conditions << QStringLiteral("(%1 IS NULL OR %1 = '')").arg(col);
+        return;
+    }
+    const QVariant value = fieldtext::searchValue(c->field, term.value);
+    spec.conditions << col + QStringLiteral(" = ?");
+    spec.binds << value;
+}
+} // namespace rowspec

@@ -1,0 +1,47 @@
+#pragma once
+// Writes the rows of one dataset, as RowReader reads them: checks what the
+// schema asks (a value in every required field, no second record with a
+// unique value), then inserts, updates or deletes one row by its rowid. Each
+// write is one transaction, except on a private copy of the rows (cached
+// updates), whose changes reach the table only when applied.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+
+struct FieldDef;
+struct TableDef;
+namespace connection {
+class Connection;
+}
+
+// One column of a write: the field and the value to store, as bound.
+struct ColumnValue {
+    const FieldDef *field;
+    QVariant value;
+};
+
+class RowWriter {
+public:
+    RowWriter(connection::Connection &connection, const TableDef &table, QString relation, bool ownTransaction);
+
+    // Raises "Field '<name>' must have a value" for the first of
+    // `fieldsWithoutValue` that the table requires.
+    void checkRequired(const QStringList &fieldsWithoutValue) const;
+    // The new row's rowid.
+    qint64 insert(const QList<ColumnValue> &values);
+    // Raises when the row is gone (another program deleted it).
+    void update(qint64 rowid, const QList<ColumnValue> &values);
+    void remove(qint64 rowid);
+
+    // Raises the engine's error for SQLite's message `text` on writing `table`.
+    [[noreturn]] static void failWrite(const QString &table, const QString &text);
+
+private:
+    void checkUnique(const QList<ColumnValue> &values, qint64 rowid) const;
+
+    connection::Connection &m_connection;
+    const TableDef &m_table;
+    QString m_relation;
+    bool m_ownTransaction;
+};
