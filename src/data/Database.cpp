@@ -69,4 +69,12 @@ QString aliasPath(const QString &alias)
 void setAliasPath(const QString &alias, const QString &path) { overrides().insert(alias.toUpper(), path); }
 
 void clearAliasPath(const QString &alias) { overrides().remove(alias.toUpper()); }
+
+std::optional<QString> overriddenPath(const QString &alias)
+{
+    const auto found = overrides().constFind(alias.toUpper());
+    if (found == overrides().constEnd())
+        return std::nullopt;
+    return *found;
+}
 } // namespace database

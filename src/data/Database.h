@@ -4,10 +4,12 @@
 // environment variable NOTA_KV_DATABASE, or defaults to
 // <data>/sistemnota/kv.sqlite (XDG folders of the user).
 #include <QString>
+#include <optional>
 
 namespace database {
 QString aliasPath(const QString &alias);  // the file the alias names
 void setAliasPath(const QString &alias, const QString &path);  // for this run (tests, tools)
 void clearAliasPath(const QString &alias);  // back to the configuration
+std::optional<QString> overriddenPath(const QString &alias);  // what setAliasPath set, if anything
 QString defaultPath();
 } // namespace database

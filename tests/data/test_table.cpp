@@ -5,18 +5,10 @@
 #include "DataSupport.h"
 #include "core/Errors.h"
 #include "core/PasswordHash.h"
-#include "data/Connection.h"
-#include "data/Database.h"
 #include "data/Provision.h"
 #include "data/Table.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSignalSpy>
-
-#include <sqlite3.h>
-#include <thread>
 
 namespace {
 void addGoods(const TempDatabase &db, const QString &code, const QString &maker, const QString &name, double price)
@@ -37,13 +29,13 @@ private slots:
     void provisionCreatesTablesAndFirstAccount();
     void tableNamesIgnoreCaseAndExtension_data();
     void tableNamesIgnoreCaseAndExtension();
-    void missingDatabaseIsReportedWhenOpenedNeverCreated();
     void missingTableIsReportedWhenOpened();
     void openCloseAreIdempotent();
     void defaultOrderIsTheKey_data();
     void defaultOrderIsTheKey();
     void cursorMovesAndFlags();
     void indexChangeWhileOpenKeepsRecord();
+    void indexChangeAfterRecordDeletedElsewhere();
     void findKey_data();
     void findKey();
     void findKeyPostsOrDropsPendingEdit();
@@ -64,10 +56,6 @@ private slots:
     void signalsFollowTheRecord();
     void secondTableSeesPostedRows();
     void refreshRereadsRows();
-    void journalAndSyncSettings();
-    void unusualFileNames_data();
-    void unusualFileNames();
-    void postWaitsForAnotherWriter();
 
 private:
     std::unique_ptr<PinnedLocale> m_locale;
@@ -122,22 +110,6 @@ void TestTable::tableNamesIgnoreCaseAndExtension()
     QCOMPARE(t.fields().size(), 5);
     QCOMPARE(t.fieldByName(QStringLiteral("NO_NOTA"))->asString(), QStringLiteral("000001"));
     QCOMPARE(t.fieldByName(QStringLiteral("no_nota"))->name(), QStringLiteral("No_Nota"));
-}
-
-void TestTable::missingDatabaseIsReportedWhenOpenedNeverCreated()
-{
-    QTemporaryDir dir;
-    const QString missing = dir.filePath(QStringLiteral("none/kv.sqlite"));
-    database::setAliasPath(QStringLiteral("KV"), missing);
-    Table t;
-    t.setTableName(QStringLiteral("Barang.DB"));  // nothing happens before open
-    const QString error = errorOf([&] { t.open(); });
-    QVERIFY2(error.contains(missing), qPrintable(error));
-    QVERIFY(!t.active());
-    QVERIFY(!QFile::exists(missing));
-    const QString second = errorOf([&] { t.open(); });
-    QVERIFY(!second.isEmpty());
-    database::clearAliasPath(QStringLiteral("KV"));
 }
 
 void TestTable::missingTableIsReportedWhenOpened()
@@ -291,6 +263,23 @@ void TestTable::indexChangeWhileOpenKeepsRecord()
     QCOMPARE(columnOf(t, QStringLiteral("Kode_Barang")), (QStringList{"A-1", "M-5", "Z-9"}));
     QVERIFY(!errorOf([&] { t.setIndexFieldNames(QStringLiteral("Warna")); }).isEmpty());
     QCOMPARE(t.indexFieldNames(), QStringLiteral("Kode_Barang"));
+}
+
+void TestTable::indexChangeAfterRecordDeletedElsewhere()
+{
+    TempDatabase db;
+    addGoods(db, QStringLiteral("KV-1"), QStringLiteral("Z-9"), QStringLiteral("A"), 1);
+    addGoods(db, QStringLiteral("KV-2"), QStringLiteral("A-1"), QStringLiteral("B"), 1);
+    addGoods(db, QStringLiteral("KV-3"), QStringLiteral("M-5"), QStringLiteral("C"), 1);
+    Table t;
+    t.setTableName(QStringLiteral("Barang.DB"));
+    t.open();
+    t.next();
+    db.exec(QStringLiteral("DELETE FROM \"Barang\" WHERE \"Kode_Kervano\" = 'KV-2'"));  // another program
+    t.setIndexFieldNames(QStringLiteral("Kode_Barang"));
+    QVERIFY(!t.isEmpty());
+    QVERIFY(t.bof());
+    QCOMPARE(t.fieldByName(QStringLiteral("Kode_Kervano"))->asString(), QStringLiteral("KV-3"));
 }
 
 void TestTable::findKey_data()
@@ -721,80 +710,6 @@ void TestTable::refreshRereadsRows()
     db.exec(QStringLiteral("DELETE FROM \"Part\" WHERE \"Part\"='B'"));
     t.refresh();
     QCOMPARE(t.fieldByName(QStringLiteral("Part"))->asString(), QStringLiteral("A"));
-}
-
-void TestTable::journalAndSyncSettings()
-{
-    TempDatabase db;
-    Table t;
-    t.setTableName(QStringLiteral("Part.db"));
-    t.open();  // the engine's connection is the one TempDatabase reads through
-    QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
-    QCOMPARE(db.scalar(QStringLiteral("PRAGMA synchronous")).toInt(), 2);  // FULL
-    QCOMPARE(db.scalar(QStringLiteral("PRAGMA busy_timeout")).toInt(), 5000);
-    QCOMPARE(db.scalar(QStringLiteral("PRAGMA foreign_keys")).toInt(), 0);
-}
-
-void TestTable::postWaitsForAnotherWriter()
-{
-    TempDatabase db;
-    Table t;
-    t.setTableName(QStringLiteral("Part.db"));
-    t.open();
-    // Another program holds the write lock for a moment; the post waits for it.
-    sqlite3 *other = nullptr;
-    QCOMPARE(sqlite3_open_v2(QFile::encodeName(db.path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
-    QCOMPARE(sqlite3_exec(other, "BEGIN IMMEDIATE; INSERT INTO \"Part\" VALUES ('BOOT')", nullptr, nullptr, nullptr), SQLITE_OK);
-    std::thread releaser([other] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        sqlite3_exec(other, "COMMIT", nullptr, nullptr, nullptr);
-    });
-    t.append();
-    t.fieldByName(QStringLiteral("Part"))->setAsString(QStringLiteral("SEAL"));
-    const QString error = errorOf([&] { t.post(); });
-    releaser.join();
-    sqlite3_close(other);
-    QVERIFY2(error.isEmpty(), qPrintable(error));
-    t.refresh();
-    QCOMPARE(columnOf(t, QStringLiteral("Part")), (QStringList{"BOOT", "SEAL"}));
-}
-
-void TestTable::unusualFileNames_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::newRow("blanks") << "Data Toko/kv nota.sqlite";
-    QTest::newRow("URI characters") << "a#b?c=d%20e/kv&1.sqlite";
-    QTest::newRow("not ASCII") << "Kervano Müller/kv.sqlite";
-}
-
-void TestTable::unusualFileNames()
-{
-    QFETCH(QString, name);
-    QTemporaryDir dir;
-    const QString file = dir.filePath(name);
-    provision::createDatabase(file, QStringLiteral("admin"), QStringLiteral("admin"));
-    database::setAliasPath(QStringLiteral("KV"), file);
-    {
-        Table t;
-        t.setTableName(QStringLiteral("Adm.db"));
-        t.open();
-        QCOMPARE(t.recordCount(), 1);
-        t.edit();
-        t.fieldByName(QStringLiteral("Nomer"))->setAsString(QStringLiteral("1"));
-        t.post();
-    }
-    connection::closeFile(file);
-    database::clearAliasPath(QStringLiteral("KV"));
-    // The same file was used throughout, and closing folded the journal into it.
-    QCOMPARE(QFileInfo(file).dir().entryList(QDir::Files), QStringList{QFileInfo(file).fileName()});
-
-    const QString missing = dir.filePath(QStringLiteral("x#y/none?.sqlite"));
-    database::setAliasPath(QStringLiteral("KV"), missing);
-    Table t;
-    t.setTableName(QStringLiteral("Adm.db"));
-    QVERIFY(!errorOf([&] { t.open(); }).isEmpty());
-    QVERIFY(!QFile::exists(missing));
-    database::clearAliasPath(QStringLiteral("KV"));
 }
 
 NOTA_DATA_TEST_MAIN(TestTable)

@@ -36,13 +36,23 @@ TempDatabase::TempDatabase(const QString &adminName, const QString &adminPasswor
     if (!QFile::copy(templateFor(adminName, adminPassword), m_path))
         throw EDatabaseError(QStringLiteral("Cannot create %1").arg(m_path));
     QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner);
-    database::setAliasPath(QStringLiteral("KV"), m_path);
+    m_alias.emplace(QStringLiteral("KV"), m_path);
 }
 
-TempDatabase::~TempDatabase()
+TempDatabase::~TempDatabase() { connection::closeFile(m_path); }
+
+AliasOverride::AliasOverride(const QString &alias, const QString &path)
+    : m_alias(alias), m_previous(database::overriddenPath(alias))
 {
-    connection::closeFile(m_path);
-    database::clearAliasPath(QStringLiteral("KV"));
+    database::setAliasPath(alias, path);
+}
+
+AliasOverride::~AliasOverride()
+{
+    if (m_previous)
+        database::setAliasPath(m_alias, *m_previous);
+    else
+        database::clearAliasPath(m_alias);
 }
 
 QSqlDatabase TempDatabase::db() const { return connection::forFile(m_path); }

@@ -8,6 +8,22 @@
 #include <QTemporaryDir>
 #include <QVariant>
 #include <QVariantList>
+#include <optional>
+
+// Points an alias at a file for its lifetime; what the alias named before
+// (set by another fixture or by configuration) is restored on destruction,
+// also when a check fails half way.
+class AliasOverride {
+public:
+    AliasOverride(const QString &alias, const QString &path);
+    ~AliasOverride();
+    AliasOverride(const AliasOverride &) = delete;
+    AliasOverride &operator=(const AliasOverride &) = delete;
+
+private:
+    QString m_alias;
+    std::optional<QString> m_previous;
+};
 
 class TempDatabase {
 public:
@@ -28,4 +44,5 @@ public:
 private:
     QTemporaryDir m_dir;
     QString m_path;
+    std::optional<AliasOverride> m_alias;
 };
