@@ -129,15 +129,12 @@ void DataSet::Impl::setCachedUpdates(bool on)
         return;
     }
     checkBrowseMode();
-    const std::optional<qint64> rowid = cur ? std::optional<qint64>(cur->rowid) : std::nullopt;
-    if (on) {
+    if (on)
         cache.start(conn, *source);
-    } else {
+    else
         cache.drop();  // what was not applied is dropped
-    }
     cachedUpdates = on;
-    rebuildReader();
-    findAgain(rowid, nullptr);
+    rereadRows();
     notify(Rows | Record);
 }
 
@@ -152,9 +149,7 @@ void DataSet::Impl::applyCachedUpdates()
         announceWrite();
     }
     cache.refill();  // the copy now shows the rows as stored, auto-numbers included
-    const std::optional<qint64> rowid = cur ? std::optional<qint64>(cur->rowid) : std::nullopt;
-    rebuildReader();
-    findAgain(rowid, nullptr);
+    rereadRows();
     notify(Rows | Record);
 }
 
@@ -166,8 +161,6 @@ void DataSet::Impl::cancelCachedUpdates()
     const bool wasEditing = q->m_state != DataSetState::Browse;
     q->cancel();
     cache.refill();
-    const std::optional<qint64> rowid = cur ? std::optional<qint64>(cur->rowid) : std::nullopt;
-    rebuildReader();
-    findAgain(rowid, nullptr);
+    rereadRows();
     notify(Rows | Record | (wasEditing ? State : 0));
 }

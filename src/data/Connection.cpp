@@ -77,32 +77,36 @@ sqlite3_stmt *Connection::statement(const QString &sql)
     return stmt;
 }
 
-int Connection::run(const QString &sql, const QVariantList &values, QString *error)
+int Connection::stepOnce(const QString &sql, const QVariantList &values, QString *error)
 {
     sqlite3_stmt *stmt = statement(sql);
     for (int i = 0; i < values.size(); ++i)
         bind(stmt, i + 1, values[i]);
     const int rc = sqlite3_step(stmt);
-    const bool ok = rc == SQLITE_DONE || rc == SQLITE_ROW;
-    if (!ok && error)
+    if (rc != SQLITE_ROW && rc != SQLITE_DONE)
         *error = QString::fromUtf8(sqlite3_errmsg(m_handle));
     sqlite3_reset(stmt);
     sqlite3_clear_bindings(stmt);
-    return ok ? sqlite3_changes(m_handle) : -1;
+    return rc;
+}
+
+int Connection::run(const QString &sql, const QVariantList &values, QString *error)
+{
+    QString message;
+    const int rc = stepOnce(sql, values, &message);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        if (error)
+            *error = message;
+        return -1;
+    }
+    return sqlite3_changes(m_handle);
 }
 
 bool Connection::exists(const QString &sql, const QVariantList &values)
 {
-    sqlite3_stmt *stmt = statement(sql);
-    for (int i = 0; i < values.size(); ++i)
-        bind(stmt, i + 1, values[i]);
-    const int rc = sqlite3_step(stmt);
     QString error;
+    const int rc = stepOnce(sql, values, &error);
     if (rc != SQLITE_ROW && rc != SQLITE_DONE)
-        error = QString::fromUtf8(sqlite3_errmsg(m_handle));
-    sqlite3_reset(stmt);
-    sqlite3_clear_bindings(stmt);
-    if (!error.isEmpty())
         throw EDatabaseError(QStringLiteral("Cannot read the database: ") + error);
     return rc == SQLITE_ROW;
 }

@@ -74,6 +74,10 @@ public:
     void close();
 
 private:
+    // Runs a kept statement to its first row with `values` bound and resets
+    // it; SQLite's result code, with its message in `error` on failure.
+    int stepOnce(const QString &sql, const QVariantList &values, QString *error);
+
     QSqlDatabase m_db;
     QString m_file;
     sqlite3 *m_handle = nullptr;

@@ -190,6 +190,13 @@ void DataSet::Impl::findAgain(std::optional<qint64> rowid, const Row *near)
     setCurrent(found.empty() ? std::nullopt : std::optional<Row>(std::move(found.front())), -1);
 }
 
+void DataSet::Impl::rereadRows()
+{
+    const std::optional<qint64> rowid = cur ? std::optional<qint64>(cur->rowid) : std::nullopt;
+    rebuildReader();
+    findAgain(rowid, nullptr);
+}
+
 bool DataSet::Impl::seek(const QString &column, const QVariant &value)
 {
     std::optional<Row> row = reader->firstWhere(column, value);

@@ -85,6 +85,9 @@ public:
     // when it is no longer among them, next to `near` (or before it at the
     // end), or on the first record when there is no `near` or no rowid.
     void findAgain(std::optional<qint64> rowid, const Row *near);
+    // Reads the rows again under the current settings (order, filter, copy),
+    // staying on the current record.
+    void rereadRows();
     // Moves to the first record whose field equals the value; false and
     // unmoved when there is none.
     bool seek(const QString &column, const QVariant &value);

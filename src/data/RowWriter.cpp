@@ -7,6 +7,17 @@
 
 #include <optional>
 
+namespace {
+// The quoted column names of a write and the values bound to them.
+void split(const QList<ColumnValue> &values, QStringList *names, QVariantList *binds)
+{
+    for (const ColumnValue &v : values) {
+        *names << schema::quote(v.field->name);
+        *binds << v.value;
+    }
+}
+} // namespace
+
 RowWriter::RowWriter(connection::Connection &connection, const TableDef &table, QString relation, bool ownTransaction)
     : m_connection(connection), m_table(table), m_relation(std::move(relation)), m_ownTransaction(ownTransaction)
 {
@@ -54,10 +65,7 @@ qint64 RowWriter::insert(const QList<ColumnValue> &values)
     checkUnique(values, -1);
     QStringList names;
     QVariantList binds;
-    for (const ColumnValue &v : values) {
-        names << schema::quote(v.field->name);
-        binds << v.value;
-    }
+    split(values, &names, &binds);
     const QString sql = values.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_relation)
                                          : QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
                                                .arg(m_relation, names.join(QStringLiteral(", ")),
@@ -79,10 +87,7 @@ void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values)
     checkUnique(values, rowid);
     QStringList names;
     QVariantList binds;
-    for (const ColumnValue &v : values) {
-        names << schema::quote(v.field->name);
-        binds << v.value;
-    }
+    split(values, &names, &binds);
     binds << rowid;
     const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(m_relation, names.join(QStringLiteral(" = ?, ")));
     QString error;

@@ -46,9 +46,7 @@ void Table::setIndexFieldNames(const QString &field)
     rowspec::orderColumnFor(*m_def, field);  // an unknown field changes nothing
     d->checkBrowseMode();
     m_indexField = field;
-    d->rebuildReader();
-    if (d->cur)
-        d->findAgain(d->cur->rowid, nullptr);
+    d->rereadRows();
     d->notify(Impl::Rows | Impl::Record);
 }
 
