@@ -159,12 +159,16 @@ void ReportLayout::startPage()
     m_page.ops.clear();
     m_y = m_def.page.topMargin;
     m_startingPage = true;
+    // The page header shows its data even when the empty table's blank
+    // detail band is what opens the page.
+    const bool blankData = std::exchange(m_blankData, false);
     if (m_pageNumber > 1 || m_def.pageHeaderOnFirstPage)
         if (const ReportBand *header = m_def.band(BandKind::PageHeader))
             placeBand(*header, m_y, 0);
     if (m_pageNumber > 1 && m_columnHeaders)
         if (const ReportBand *columns = m_def.band(BandKind::ColumnHeader))
             placeBand(*columns, m_y, 0);
+    m_blankData = blankData;
     m_startingPage = false;
 }
 
