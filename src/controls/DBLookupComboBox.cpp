@@ -6,6 +6,8 @@
 #include "data/DataSet.h"
 #include "data/Field.h"
 
+#include <utility>
+
 DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_model(new DBGridModel(this))
 {
     setEditable(false);
@@ -96,9 +98,20 @@ void DBLookupComboBox::showKey()
         setCurrentIndex(row);
 }
 
+void DBLookupComboBox::showPopup()
+{
+    // Also an empty list, which does not open, closes up again.
+    m_droppedDown = true;
+    QComboBox::showPopup();
+}
+
 void DBLookupComboBox::hidePopup()
 {
+    // The combo box hides its list whenever it is hidden itself, dropped or not.
+    const bool droppedDown = std::exchange(m_droppedDown, false);
     QComboBox::hidePopup();
+    if (!droppedDown)
+        return;
     // A pick made in the list is handled when the list has closed; the
     // close-up follows it.
     QMetaObject::invokeMethod(this, [this] { emit closeUp(); }, Qt::QueuedConnection);

@@ -36,11 +36,13 @@ public:
     // Picks row `row` of the list as the user does.
     void pick(int row);
 
+    void showPopup() override;
     void hidePopup() override;
 
 signals:
     // The drop-down list closed, whether or not a row was picked; sent after
-    // the pick has moved the dataset.
+    // the pick has moved the dataset. Only a list that was dropped down
+    // closes: hiding the control (its window closing) sends nothing.
     void closeUp();
 
 private:
@@ -55,4 +57,5 @@ private:
     QString m_listField;
     QString m_keyValue;
     bool m_hasKey = false;
+    bool m_droppedDown = false;
 };

@@ -137,6 +137,11 @@ void TestDBLookup::closeUpComesWhetherOrNotPicked()
     f.combo->hidePopup();
     QTRY_COMPARE(seen.size(), 3);
     QCOMPARE(seen.last(), QStringLiteral("/"));
+
+    // The control hidden with its window: no list closed, nothing sent.
+    f.window.hide();
+    QCoreApplication::processEvents();
+    QCOMPARE(seen.size(), 3);
 }
 
 void TestDBLookup::pickIsKeptAcrossCloseAndOpen()
