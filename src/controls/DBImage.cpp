@@ -4,7 +4,9 @@
 #include "core/Errors.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
+#include "data/PictureBlob.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QPainter>
@@ -19,6 +21,27 @@ QString invalidText(const QString &suffix)
     if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
         return QStringLiteral("Metafile pictures cannot be shown");
     return QStringLiteral("JPEG image is not valid");
+}
+
+// A decoded picture as a bitmap file, scaled down to fit the largest side
+// and laid on white where it is transparent.
+QByteArray asBitmap(const QImage &image)
+{
+    QImage fitted = image;
+    const int side = DBImage::kLargestConvertedSide;
+    if (fitted.width() > side || fitted.height() > side)
+        fitted = fitted.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    QImage opaque(fitted.size(), QImage::Format_RGB32);
+    opaque.fill(Qt::white);
+    {
+        QPainter painter(&opaque);
+        painter.drawImage(0, 0, fitted);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    opaque.save(&buffer, "BMP");
+    return bytes;
 }
 } // namespace
 
@@ -66,10 +89,13 @@ void DBImage::loadFromFile(const QString &path)
     Field *f = m_link->field();
     if (!f)
         return;
+    // The field keeps bitmaps only: a bitmap file goes in as it is, any other
+    // picture that decodes goes in converted to one.
+    const QByteArray stored = pictureblob::isBitmap(bytes) ? bytes : asBitmap(image);
     m_writing = true;
     try {
         m_link->beginEdit();
-        f->setAsBlob(bytes);
+        f->setAsBlob(stored);
     } catch (...) {
         m_writing = false;
         throw;

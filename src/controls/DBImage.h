@@ -7,8 +7,9 @@
 // loadFromFile() reads a picture file into the box and the record buffer
 // (the record goes into edit state). The box shows what was loaded until the
 // record is posted or dropped; what the field then holds is shown again. The
-// field keeps only bitmaps: another kind of picture (a JPEG, an icon) is
-// stored as an empty picture by the engine when the record is posted.
+// field keeps only bitmaps: a bitmap file is stored as it is, another kind of
+// picture that decodes (a JPEG, an icon) is converted to a bitmap no larger
+// than kLargestConvertedSide on its longer side.
 #include <QFrame>
 #include <QImage>
 
@@ -29,6 +30,8 @@ public:
     const QImage &picture() const { return m_picture; }
     // Where the picture is drawn inside the box.
     QRect pictureRect() const;
+
+    static constexpr int kLargestConvertedSide = 1024;
 
     // Raises EInvalidGraphic for a file that cannot be read as a picture:
     // "Unknown picture file extension (.%s)" for a kind the box does not know.

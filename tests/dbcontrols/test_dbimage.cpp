@@ -1,6 +1,7 @@
 // The picture box: stretched and natural-size drawing, pictures loaded from
-// files (bitmaps stored, other kinds shown until the post and stored empty),
-// and pictures read back from the table with or without their header.
+// files (bitmaps stored as they are, other kinds converted to bitmaps no
+// larger than the largest side), and pictures read back from the table with
+// or without their header.
 #include "Fixture.h"
 #include "TestMain.h"
 #include "controls/DBImage.h"
@@ -14,17 +15,17 @@
 #include <QtEndian>
 
 namespace {
-QImage redPicture()
+QImage redPicture(QSize size = QSize(40, 20))
 {
-    QImage image(40, 20, QImage::Format_RGB32);
+    QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::red);
     return image;
 }
 
-QString saveAs(const TempDatabase &db, const QString &name, const char *format)
+QString saveAs(const TempDatabase &db, const QString &name, const char *format, QSize size = QSize(40, 20))
 {
     const QString path = db.folder() + QLatin1Char('/') + name;
-    if (!redPicture().save(path, format))
+    if (!redPicture(size).save(path, format))
         qFatal("cannot write %s", qPrintable(path));
     return path;
 }
@@ -62,8 +63,9 @@ class TestDBImage : public QObject {
 private slots:
     void stretchedFillsNaturalIsCentred();
     void bitmapIsStoredAndReadBack();
-    void otherKindsShowUntilThePostAndAreStoredEmpty_data();
-    void otherKindsShowUntilThePostAndAreStoredEmpty();
+    void otherKindsAreStoredAsBitmaps_data();
+    void otherKindsAreStoredAsBitmaps();
+    void transparentPartsAreStoredWhite();
     void unreadableFilesAreRefused_data();
     void unreadableFilesAreRefused();
     void storedPictureWithOrWithoutHeader_data();
@@ -127,29 +129,50 @@ void TestDBImage::bitmapIsStoredAndReadBack()
     QCOMPARE(f.box->picture().pixelColor(5, 5), QColor(Qt::red));
 }
 
-void TestDBImage::otherKindsShowUntilThePostAndAreStoredEmpty_data()
+void TestDBImage::otherKindsAreStoredAsBitmaps_data()
 {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("format");
-    QTest::newRow("JPEG") << "karet.jpg" << QByteArray("JPG");
-    QTest::newRow("icon") << "karet.ico" << QByteArray("ICO");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<QSize>("storedSize");
+    QTest::newRow("JPEG") << "karet.jpg" << QByteArray("JPG") << QSize(40, 20) << QSize(40, 20);
+    QTest::newRow("icon") << "karet.ico" << QByteArray("ICO") << QSize(40, 20) << QSize(40, 20);
+    QTest::newRow("wide JPEG scaled down") << "lebar.jpg" << QByteArray("JPG") << QSize(3000, 1500) << QSize(1024, 512);
+    QTest::newRow("tall JPEG scaled down") << "tinggi.jpeg" << QByteArray("JPG") << QSize(600, 2048) << QSize(300, 1024);
+    QTest::newRow("longest side just fits") << "pas.jpg" << QByteArray("JPG") << QSize(1024, 700) << QSize(1024, 700);
+    QTest::newRow("PNG under a JPEG name") << "png.jpg" << QByteArray("PNG") << QSize(40, 20) << QSize(40, 20);
 }
 
-void TestDBImage::otherKindsShowUntilThePostAndAreStoredEmpty()
+void TestDBImage::otherKindsAreStoredAsBitmaps()
 {
     QFETCH(QString, name);
     QFETCH(QByteArray, format);
+    QFETCH(QSize, size);
+    QFETCH(QSize, storedSize);
     PictureForm f;
     f.db.exec(QStringLiteral("UPDATE \"Barang\" SET \"Gambar\" = ? WHERE \"Kode_Kervano\" = 'K1'"), {bitmapBytes()});
-    const QString file = saveAs(f.db, name, format.constData());
+    const QString file = saveAs(f.db, name, format.constData(), size);
     f.table.open();
     f.table.edit();
     f.box->loadFromFile(file);
-    QCOMPARE(f.box->picture().size(), QSize(40, 20));  // shown at once
+    QCOMPARE(f.box->picture().size(), size);  // shown at once as loaded
     f.table.post();
-    QVERIFY(f.box->picture().isNull());  // stored as no picture
-    QVERIFY(f.stored().isEmpty());
-    QVERIFY(f.db.scalar(QStringLiteral("SELECT \"Gambar\" IS NULL FROM \"Barang\" WHERE \"Kode_Kervano\" = 'K1'")).toBool());
+
+    // Stored as a bitmap with its header, the longer side at most 1024 pixels.
+    const QByteArray stored = f.stored();
+    QVERIFY(stored.size() > 8);
+    const auto *p = reinterpret_cast<const uchar *>(stored.constData());
+    QCOMPARE(qFromLittleEndian<quint16>(p), quint16(1));
+    QCOMPARE(qFromLittleEndian<quint16>(p + 2), quint16(0x0100));
+    QCOMPARE(qFromLittleEndian<quint32>(p + 4), quint32(stored.size() - 8));
+    QVERIFY(stored.mid(8).startsWith("BM"));
+    QImage readBack;
+    QVERIFY(readBack.loadFromData(stored.mid(8), "BMP"));
+    QCOMPARE(readBack.size(), storedSize);
+    const QColor middle = readBack.pixelColor(storedSize.width() / 2, storedSize.height() / 2);
+    QVERIFY2(middle.red() > 200 && middle.green() < 60 && middle.blue() < 60, qPrintable(middle.name()));
+    // The box shows what is stored now.
+    QCOMPARE(f.box->picture().size(), storedSize);
 
     // Dropped instead of posted: the stored picture comes back.
     f.db.exec(QStringLiteral("UPDATE \"Barang\" SET \"Gambar\" = ? WHERE \"Kode_Kervano\" = 'K1'"), {bitmapBytes()});
@@ -158,6 +181,25 @@ void TestDBImage::otherKindsShowUntilThePostAndAreStoredEmpty()
     f.table.cancel();
     QCOMPARE(f.box->picture().size(), QSize(40, 20));
     QCOMPARE(f.stored(), bitmapBytes());  // untouched
+}
+
+void TestDBImage::transparentPartsAreStoredWhite()
+{
+    PictureForm f;
+    QImage icon(32, 32, QImage::Format_ARGB32);
+    icon.fill(Qt::transparent);
+    for (int x = 0; x < 16; ++x)
+        for (int y = 0; y < 32; ++y)
+            icon.setPixelColor(x, y, Qt::blue);
+    const QString file = f.db.folder() + QStringLiteral("/setengah.ico");
+    QVERIFY(icon.save(file, "ICO"));
+    f.table.open();
+    f.box->loadFromFile(file);
+    f.table.post();
+    QImage readBack;
+    QVERIFY(readBack.loadFromData(f.stored().mid(8), "BMP"));
+    QCOMPARE(readBack.pixelColor(4, 16), QColor(Qt::blue));
+    QCOMPARE(readBack.pixelColor(28, 16), QColor(Qt::white));
 }
 
 void TestDBImage::unreadableFilesAreRefused_data()
