@@ -15,16 +15,22 @@
 #include "access/Pass.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
+#include "controls/DBLookupComboBox.h"
 #include "controls/DesktopInterface.h"
 #include "controls/Form.h"
 #include "controls/Startup.h"
 #include "data/Database.h"
 #include "data/Provision.h"
+#include "data/Table.h"
+#include "invoice/Nota1.h"
+#include "invoice/Nota3.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -168,6 +174,50 @@ int main(int argc, char **argv)
     settle(600);
     shoot(*Fabout, out.filePath(QStringLiteral("about.png")));
     Fabout->Close();
+
+    // The new-invoice window with two lines and the customer picker over it.
+    {
+        Table lines;
+        lines.setTableName(QStringLiteral("Nota.DB"));
+        lines.open();
+        const struct {
+            const char *kv, *brg, *nama;
+            double harga, banyak, diskon, jumlah;
+        } rows[] = {{"KV-1001", "90310-37", "KARET STABILIZER DEPAN", 15000, 3, 10, 40500},
+                    {"KV-1002", "90948-01", "SELANG RADIATOR 1/2\"", 27500, 2, 0, 55000}};
+        for (const auto &r : rows) {
+            lines.append();
+            lines.fieldByName(QStringLiteral("ID_Nota"))->setAsString(QStringLiteral("000001"));
+            lines.fieldByName(QStringLiteral("Kode_KV"))->setAsString(QString::fromUtf8(r.kv));
+            lines.fieldByName(QStringLiteral("Kode_Brg"))->setAsString(QString::fromUtf8(r.brg));
+            lines.fieldByName(QStringLiteral("Nama_Brg"))->setAsString(QString::fromUtf8(r.nama));
+            lines.fieldByName(QStringLiteral("Harga"))->setAsFloat(r.harga);
+            lines.fieldByName(QStringLiteral("Banyak"))->setAsFloat(r.banyak);
+            lines.fieldByName(QStringLiteral("Diskon"))->setAsFloat(r.diskon);
+            lines.fieldByName(QStringLiteral("Jumlah"))->setAsFloat(r.jumlah);
+            lines.post();
+        }
+        Table customers;
+        customers.setTableName(QStringLiteral("Pelanggan.DB"));
+        customers.open();
+        customers.append();
+        customers.fieldByName(QStringLiteral("Nama"))->setAsString(QStringLiteral("TOKO SUMBER MAKMUR"));
+        customers.fieldByName(QStringLiteral("Alamat"))->setAsString(QStringLiteral("Jl. Gatot Subroto 17\nJakarta"));
+        customers.post();
+    }
+    FMain->SpeedButton3->click();
+    FNota1->Edit2->setText(QStringLiteral("TOKO SUMBER MAKMUR"));
+    FNota1->Memo1->setPlainText(QStringLiteral("Jl. Gatot Subroto 17\nJakarta"));
+    FNota1->Label7->setText(QStringLiteral("95500"));
+    FNota1->BitBtn2->setEnabled(true);
+    shoot(*FNota1, out.filePath(QStringLiteral("nota-baru.png")));
+    FNota1->Table3->open();
+    FNota3->Show();
+    FNota3->DBLookupComboBox1->pick(0);
+    FNota3->DBLookupComboBox1CloseUp();
+    shoot(*FNota3, out.filePath(QStringLiteral("cari-pelanggan.png")));
+    FNota3->Close();
+    FNota1->Close();
 
     FMain->Hide();
     Fexit->Show();
