@@ -1,6 +1,59 @@
 #include "invoice/LihatN.h"
 
+#include "access/Widgets.h"
+#include "controls/DBGrid.h"
+#include "controls/DBNavigator.h"
+#include "controls/DBText.h"
+#include "controls/Guard.h"
+#include "controls/Pictures.h"
+#include "core/DateText.h"
+#include "data/DataSource.h"
 #include "data/Table.h"
+#include "invoice/PrintN2.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QToolButton>
+
+using namespace accessui;
+
+namespace {
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
+                    const QIcon &icon)
+{
+    auto *b = new QPushButton(icon, caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+// A caption and the value it names: a screen reader reads the value under
+// the caption's words.
+DBText *value(QWidget *parent, const QString &name, QLabel *caption, DataSource *source, const QString &field,
+              const QRect &geometry)
+{
+    auto *text = new DBText(parent);
+    text->setObjectName(name);
+    text->setGeometry(geometry);
+    text->setDataSource(source);
+    text->setDataField(field);
+    caption->setBuddy(text);
+    text->setAccessibleName(caption->text().remove(QLatin1Char(':')).trimmed());
+    return text;
+}
+
+QLabel *captionLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+{
+    QLabel *l = label(parent, name, text, geometry);
+    l->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    return l;
+}
+} // namespace
 
 TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
 {
@@ -18,9 +71,126 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     Table2 = new Table(this);
     Table2->setObjectName(QStringLiteral("Table2"));
     Table2->setTableName(QStringLiteral("Nota.DB"));
+    DataSource1 = new DataSource(this);
+    DataSource1->setObjectName(QStringLiteral("DataSource1"));
+    DataSource1->setDataSet(Table1);
+    DataSource2 = new DataSource(this);
+    DataSource2->setObjectName(QStringLiteral("DataSource2"));
+    DataSource2->setDataSet(Table2);
+
+    // Header panel: logo and shop name at the left with the invoice number
+    // below them, date, customer and address at the right.
+    Panel1 = panel(this, QStringLiteral("Panel1"), QRect(0, 0, 918, 132), Qt::white);
+    Image1 = new QLabel(Panel1);
+    Image1->setObjectName(QStringLiteral("Image1"));
+    Image1->setGeometry(8, 6, 84, 84);
+    Image1->setPixmap(QPixmap::fromImage(pictures::logo(QSize(84, 84))));
+    Image1->setAccessibleName(QStringLiteral("Logo Kervano"));
+    Label1 = label(Panel1, QStringLiteral("Label1"), QStringLiteral("Kervano"), QRect(100, 8, 260, 50));
+    applyFont(Label1, QStringLiteral("Georgia"), 26);
+    Label2 = label(Panel1, QStringLiteral("Label2"), QStringLiteral("AUTOMOTIVE RUBBER PART"), QRect(104, 60, 260, 20));
+    applyFont(Label2, QStringLiteral("Tahoma"), 10, true);
+
+    Label3 = label(Panel1, QStringLiteral("Label3"), QStringLiteral("No Nota :"), QRect(10, 102, 70, 20));
+    DBText1 = value(Panel1, QStringLiteral("DBText1"), Label3, DataSource1, QStringLiteral("No_Nota"),
+                    QRect(84, 102, 200, 20));
+    setTextColour(DBText1, kBlue);
+
+    Label4 = captionLabel(Panel1, QStringLiteral("Label4"), QStringLiteral("Tanggal Buat Nota :"), QRect(500, 14, 150, 20));
+    DBText2 = value(Panel1, QStringLiteral("DBText2"), Label4, DataSource1, QStringLiteral("Tanggal"),
+                    QRect(656, 14, 250, 20));
+    setTextColour(DBText2, kBlue);
+    Label5 = captionLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("Kepada :"), QRect(500, 42, 150, 20));
+    DBText3 = value(Panel1, QStringLiteral("DBText3"), Label5, DataSource1, QStringLiteral("Kepada"),
+                    QRect(656, 42, 250, 20));
+    Label6 = captionLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("Alamat :"), QRect(500, 70, 150, 20));
+    DBText4 = value(Panel1, QStringLiteral("DBText4"), Label6, DataSource1, QStringLiteral("Alamat"),
+                    QRect(656, 70, 250, 54));
+    DBText4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    DBText4->setWordWrap(true);
+    for (DBText *customer : {DBText3, DBText4}) {
+        applyFont(customer, QStringLiteral("Tahoma"), 10, true);
+        setTextColour(customer, kMaroon);
+    }
+
+    // The invoice's lines, read only.
+    DBGrid1 = new DBGrid(this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setAccessibleName(QStringLiteral("Daftar Barang Nota"));
+    DBGrid1->setGeometry(0, 134, 918, 172);
+    DBGrid1->setReadOnly(true);
+    DBGrid1->setRowSelect(true);
+    DBGrid1->horizontalHeader()->setFont(QFont(QStringLiteral("Tahoma"), 10));
+    DBGrid1->setDataSource(DataSource2);
+    DBGrid1->setColumnVisible(QStringLiteral("ID_Nota"), false);
+
+    // The row of controls along the bottom.
+    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QString(), QRect(8, 313, 34, 32),
+                     QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton));
+    BitBtn2->setAccessibleName(QStringLiteral("Bantuan tombol navigasi"));
+    DBNavigator1 = new DBNavigator(this);
+    DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
+    DBNavigator1->setGeometry(48, 313, 160, 32);
+    DBNavigator1->setVisibleButtons({DBNavigator::Button::First, DBNavigator::Button::Prior,
+                                     DBNavigator::Button::Next, DBNavigator::Button::Last,
+                                     DBNavigator::Button::Refresh});
+    DBNavigator1->setDataSource(DataSource1);
+    DBNavigator1->setCursor(Qt::PointingHandCursor);
+    DBNavigator1->setAccessibleName(QStringLiteral("Navigasi Nota"));
+    for (DBNavigator::Button which : DBNavigator1->visibleButtons()) {
+        QToolButton *b = DBNavigator1->button(which);
+        b->setCursor(Qt::PointingHandCursor);
+        if (b->accessibleName().isEmpty())
+            b->setAccessibleName(DBNavigator::hint(which));
+    }
+    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("Print Preview"), QRect(216, 313, 140, 32),
+                     QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
+    setTextColour(BitBtn1, kGreen);
+    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("&Close"), QRect(364, 313, 100, 32),
+                     QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton));
+    Label7 = captionLabel(this, QStringLiteral("Label7"), QStringLiteral("Jumlah Total :"), QRect(600, 319, 150, 20));
+    DBText5 = value(this, QStringLiteral("DBText5"), Label7, DataSource1, QStringLiteral("Jumlah_Total"),
+                    QRect(756, 319, 150, 20));
+    setTextColour(DBText5, kMaroon);
+
+    onEvent(DBNavigator1, &DBNavigator::clicked, this, &TFlihatN::DBNavigator1Click);
+    onEvent(BitBtn1, &QPushButton::clicked, this, &TFlihatN::BitBtn1Click);
+    onEvent(BitBtn2, &QPushButton::clicked, this, &TFlihatN::BitBtn2Click);
+    onEvent(BitBtn3, &QPushButton::clicked, this, &TFlihatN::BitBtn3Click);
 }
+
+void TFlihatN::filterLines()
+{
+    QString number = Table1->fieldByName(QStringLiteral("No_Nota"))->asString();
+    number.replace(QLatin1Char('\''), QLatin1String("''"));
+    Table2->setFiltered(false);
+    Table2->setFilter(QStringLiteral("ID_Nota ='") + number + QLatin1Char('\''));
+    Table2->setFiltered(true);
+}
+
+void TFlihatN::FormShow()
+{
+    Table1->open();
+    Table2->open();
+    filterLines();
+}
+
+// The grid follows the header only through this renewal of the filter.
+void TFlihatN::DBNavigator1Click() { filterLines(); }
+
+void TFlihatN::BitBtn1Click()
+{
+    FPrintN2->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
+    FPrintN2->PreviewModal();
+}
+
+void TFlihatN::BitBtn2Click() { windows::form(FHelp1)->ShowModal(); }
+
+void TFlihatN::BitBtn3Click() { Close(); }
 
 void TFlihatN::FormClose()
 {
+    Table1->close();
+    Table2->close();
     windows::form(FMain)->Show();
 }

@@ -1,0 +1,131 @@
+// Pictures for a person to look at: the goods and the customer list reports
+// over a small sample shop, as PDF files (every page) through the renderer
+// the preview exports with, and the invoice browser on its second invoice as
+// the screen shows it. Run under an X server (xvfb-run) with the desktop's
+// regional settings, e.g. LC_ALL=id_ID.UTF-8:
+//   listreport_shots <output folder>
+// then turn a PDF page into PNG with pdftoppm.
+#include "TempDatabase.h"
+
+#include "app/WindowSet.h"
+#include "controls/Application.h"
+#include "controls/DBNavigator.h"
+#include "controls/Startup.h"
+#include "data/PictureBlob.h"
+#include "data/Table.h"
+#include "invoice/LihatN.h"
+#include "listreports/RBarang.h"
+#include "listreports/RPelanggan.h"
+#include "reports/PageRenderer.h"
+#include "reports/ReportLayout.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPainter>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+// A rubber ring in a coloured field, as a stored Windows bitmap.
+QByteArray ringPicture(int variant)
+{
+    QImage image(200, 130, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(variant * 47 % 360, 40, 240));
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(QPen(QColor(0x22, 0x22, 0x24), 10 + variant % 3 * 4));
+        p.drawEllipse(QPointF(100, 65), 40 + variant % 4 * 4, 40 + variant % 4 * 4);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return pictureblob::wrap(bytes);
+}
+
+void storeSampleShop(const TempDatabase &db)
+{
+    const char *names[] = {"SEAL RODA DEPAN", "O-RING POMPA", "BOOT AS RODA", "KARET STABILIZER", "BUSHING ARM"};
+    const char *parts[] = {"SEAL", "O-RING", "BOOT", "STABILIZER", "BUSHING"};
+    for (int i = 1; i <= 10; ++i)
+        db.exec(QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Part, Group_Barang, Harga, "
+                               "Gambar) VALUES (?, ?, ?, ?, ?, ?, ?)"),
+                {QStringLiteral("KV-%1").arg(i, 4, 10, QLatin1Char('0')), QStringLiteral("90310-%1").arg(i * 37),
+                 QString::fromLatin1(names[i % 5]), QString::fromLatin1(parts[i % 5]), QStringLiteral("TOYOTA"),
+                 i == 3 ? 150000.0 : 1250.5 * i,
+                 i == 2 ? QVariant(QMetaType(QMetaType::QByteArray)) : QVariant(ringPicture(i))});
+    for (int i = 1; i <= 7; ++i)
+        db.exec(QStringLiteral("INSERT INTO Pelanggan (Nama, Alamat, Kota, KodePos, No_Telp1, No_Telp2, FAX, Email) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                {QStringLiteral("Toko Sumber Makmur %1").arg(i), QStringLiteral("Jl. Gatot Subroto %1\nBandung").arg(i),
+                 QStringLiteral("Bandung"), QStringLiteral("40262"), QStringLiteral("022-73%1").arg(i),
+                 QStringLiteral("0812-220%1").arg(i), QStringLiteral("022-74%1").arg(i),
+                 QStringLiteral("toko%1@contoh.id").arg(i)});
+    const struct {
+        const char *number, *date, *to, *address;
+        double total;
+    } headers[] = {{"000001", "2009-12-05", "Toko Sumber Makmur", "Jl. Gatot Subroto 17", 459376.5},
+                   {"000002", "2009-12-07", "Bengkel Maju Jaya", "Jl. Asia Afrika 8\nBandung", 48751.5}};
+    for (const auto &h : headers)
+        db.exec(QStringLiteral("INSERT INTO NotaUtama (No_Nota, Tanggal, Kepada, Alamat, Jumlah_Total) "
+                               "VALUES (?, ?, ?, ?, ?)"),
+                {QString::fromLatin1(h.number), QString::fromLatin1(h.date), QString::fromLatin1(h.to),
+                 QString::fromLatin1(h.address), h.total});
+    for (int i = 1; i <= 4; ++i)
+        db.exec(QStringLiteral("INSERT INTO Nota (ID_Nota, Kode_KV, Kode_Brg, Nama_Brg, Harga, Banyak, Diskon, Jumlah) "
+                               "VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
+                {QStringLiteral("000002"), QStringLiteral("KV-%1").arg(i, 4, 10, QLatin1Char('0')),
+                 QStringLiteral("90310-%1").arg(i * 37), QString::fromLatin1(names[i % 5]), 1250.5 * i, double(i),
+                 i % 2 * 10.0, 1250.5 * i * i * (1 - i % 2 * 0.1)});
+}
+
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+bool writePdf(const ReportDefinition &report, const QString &file)
+{
+    const auto prepared = reports::layout(report);
+    std::printf("%s: %d pages\n", qPrintable(file), prepared->pageCount());
+    return pagerender::toPdf(*prepared, file);
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    NotaApplication app(argc, argv);
+    startup::initialise();
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: listreport_shots <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    TempDatabase db;
+    storeSampleShop(db);
+    windowset::create();
+
+    FRBarang->Table1->open();
+    FRPelanggan->Table1->open();
+    const bool written = writePdf(FRBarang->report, out.filePath(QStringLiteral("goods.pdf")))
+                         && writePdf(FRPelanggan->report, out.filePath(QStringLiteral("customers.pdf")));
+
+    FlihatN->Show();
+    FlihatN->DBNavigator1->button(DBNavigator::Button::Next)->click();
+    settle(300);
+    FlihatN->grab().save(out.filePath(QStringLiteral("browser.png")));
+    std::printf("%s\n", qPrintable(out.filePath(QStringLiteral("browser.png"))));
+    FlihatN->Close();
+
+    windowset::destroy();
+    return written ? 0 : 1;
+}
