@@ -15,6 +15,7 @@
 #include <QFrame>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyle>
 #include <QToolButton>
@@ -45,6 +46,29 @@ DBText *value(QWidget *parent, const QString &name, QLabel *caption, DataSource 
     caption->setBuddy(text);
     text->setAccessibleName(caption->text().remove(QLatin1Char(':')).trimmed());
     return text;
+}
+
+// The help button's picture: a page with a question mark on it.
+QIcon pageWithQuestionMark()
+{
+    QPixmap picture(20, 20);
+    picture.fill(Qt::transparent);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPolygonF page;
+    page << QPointF(3.5, 1.5) << QPointF(12.5, 1.5) << QPointF(16.5, 5.5) << QPointF(16.5, 18.5) << QPointF(3.5, 18.5);
+    p.setPen(QPen(QColor(0x60, 0x60, 0x60), 1));
+    p.setBrush(Qt::white);
+    p.drawPolygon(page);
+    p.drawPolyline(QPolygonF{QPointF(12.5, 1.5), QPointF(12.5, 5.5), QPointF(16.5, 5.5)});
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(13);
+    font.setBold(true);
+    p.setFont(font);
+    p.setPen(kBlue);
+    p.drawText(QRectF(3, 4, 14, 15), Qt::AlignCenter, QStringLiteral("?"));
+    p.end();
+    return QIcon(picture);
 }
 
 QLabel *captionLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
@@ -126,7 +150,7 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
 
     // The row of controls along the bottom.
     BitBtn2 = button(this, QStringLiteral("BitBtn2"), QString(), QRect(8, 313, 34, 32),
-                     QApplication::style()->standardIcon(QStyle::SP_DialogHelpButton));
+                     pageWithQuestionMark());
     BitBtn2->setAccessibleName(QStringLiteral("Bantuan tombol navigasi"));
     DBNavigator1 = new DBNavigator(this);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
