@@ -66,7 +66,15 @@ QString DataSet::Impl::relation() const
 
 void DataSet::Impl::rebuildReader()
 {
-    reader = std::make_unique<RowReader>(conn, makeSpec(filterText, filtered));
+    RowSpec spec = makeSpec(filterText, filtered);
+    if (!reader)
+        reader = std::move(closedReader);
+    // A filter on another value, or the same rows opened again, reads with the
+    // same statements: the reader stays and takes the new values.
+    if (reader && reader->connection() == conn && conn->isOpen() && reader->spec().sameStatements(spec))
+        reader->setBinds(spec.binds);
+    else
+        reader = std::make_unique<RowReader>(conn, std::move(spec));
     invalidateRows();
 }
 
@@ -93,15 +101,16 @@ void DataSet::Impl::openRows(int window)
     if (window <= 0)
         window = RowCache::kWindow;
     std::vector<Row> first = reader->after(nullptr, window);
-    rows.keepFirst(first, window);
-    setCurrent(first.empty() ? std::nullopt : std::optional<Row>(std::move(first.front())), 0);
+    std::optional<Row> current = first.empty() ? std::nullopt : std::optional<Row>(first.front());
+    rows.keepFirst(std::move(first), window);
+    setCurrent(std::move(current), 0);
     bof = true;
     eof = !cur;
 }
 
 void DataSet::Impl::closeRows()
 {
-    reader.reset();
+    closedReader = std::move(reader);
     cur.reset();
     curIndex = -1;
     invalidateRows();
@@ -238,19 +247,20 @@ void DataSet::Impl::step(int direction)
     notify(Record);
 }
 
-QVariant DataSet::Impl::bufferValue(int field)
+const QVariant &DataSet::Impl::bufferValue(int field)
 {
+    static const QVariant none;
     if (field < 0 || field >= buffer.size())
-        return QVariant();
+        return none;
     if (bufferLazy & bitOf(field)) {
         buffer[field] = cur ? reader->loadValue(cur->rowid, field) : QVariant();
         bufferLazy &= ~bitOf(field);
         if (cur) {
-            cur->values[field] = buffer[field];
+            cur->values[field] = buffer.at(field);
             cur->lazy &= ~bitOf(field);
         }
     }
-    return buffer[field];
+    return buffer.at(field);  // read in place: the buffer stays shared with the row it was loaded from
 }
 
 void DataSet::Impl::writeField(int field, const QVariant &stored)

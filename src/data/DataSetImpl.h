@@ -46,6 +46,7 @@ public:
     std::shared_ptr<connection::Connection> conn;
     const TableDef *source = nullptr;  // the table the rows come from
     std::unique_ptr<RowReader> reader;
+    std::unique_ptr<RowReader> closedReader;  // kept for opening the same rows again
     RowCache rows;  // rows by position
 
     // Cursor and record buffer
@@ -93,7 +94,7 @@ public:
     bool seek(const QString &column, const QVariant &value);
     // One record forward (+1) or back (-1); sets eof or bof at the end.
     void step(int direction);
-    QVariant bufferValue(int field);
+    const QVariant &bufferValue(int field);  // valid until the buffer changes
     void writeField(int field, const QVariant &stored);
 
     // --- rows by position (DataSetImpl.cpp)

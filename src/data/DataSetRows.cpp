@@ -37,7 +37,7 @@ QVariant cell(const DataSet &ds, DataSet::Impl &d, int row, int field, bool load
     } else if (ds.state() == DataSetState::Edit && row == d.currentIndex()) {
         if ((d.bufferLazy & bit) && !load) {
             *lazy = true;
-            return d.buffer[field];
+            return d.buffer.at(field);
         }
         return d.bufferValue(field);
     }

@@ -28,8 +28,8 @@ void DataSet::Impl::postRecord()
     QStringList withoutValue;
     for (const auto &f : fields) {
         const int i = f->index();
-        const bool lazyPresent = (bufferLazy & (quint64(1) << i)) && buffer[i].toBool();
-        if (!lazyPresent && !fieldtext::hasValue(buffer[i]))
+        const bool lazyPresent = (bufferLazy & (quint64(1) << i)) && buffer.at(i).toBool();
+        if (!lazyPresent && !fieldtext::hasValue(buffer.at(i)))
             withoutValue << f->name();
     }
     out.checkRequired(withoutValue);

@@ -19,16 +19,17 @@ bool Field::isNull() const
         return true;
     DataSet::Impl &d = *m_owner->d;
     if (lazyBit(d, m_index))
-        return !d.buffer[m_index].toBool();
+        return !d.buffer.at(m_index).toBool();
     return !fieldtext::hasValue(d.bufferValue(m_index));
 }
 
-QVariant Field::value() const
+const QVariant &Field::stored() const
 {
-    if (!m_owner->active())
-        return QVariant();
-    return m_owner->d->bufferValue(m_index);
+    static const QVariant none;
+    return m_owner->active() ? m_owner->d->bufferValue(m_index) : none;
 }
+
+QVariant Field::value() const { return stored(); }
 
 void Field::setValue(const QVariant &v) { m_owner->d->writeField(m_index, fieldtext::normalise(m_def, v)); }
 
@@ -36,7 +37,7 @@ QString Field::asString() const
 {
     if (m_def.kind == FieldKind::Graphic)
         return QString();
-    return fieldtext::asString(m_def, value());
+    return fieldtext::asString(m_def, stored());
 }
 
 void Field::setAsString(const QString &text)
@@ -45,7 +46,7 @@ void Field::setAsString(const QString &text)
     m_owner->d->writeField(m_index, fieldtext::fromString(m_def, text));
 }
 
-long double Field::asFloat() const { return fieldtext::asFloat(m_def, value()); }
+long double Field::asFloat() const { return fieldtext::asFloat(m_def, stored()); }
 
 void Field::setAsFloat(long double v)
 {
@@ -53,7 +54,7 @@ void Field::setAsFloat(long double v)
     m_owner->d->writeField(m_index, fieldtext::fromFloat(m_def, v));
 }
 
-qint64 Field::asInteger() const { return fieldtext::asInteger(m_def, value()); }
+qint64 Field::asInteger() const { return fieldtext::asInteger(m_def, stored()); }
 
 void Field::setAsInteger(qint64 v)
 {

@@ -66,6 +66,8 @@ public:
     QString displayText() const;
 
 private:
+    const QVariant &stored() const;  // the record buffer's value, read in place
+
     DataSet *m_owner;
     FieldDef m_def;
     int m_index;

@@ -40,9 +40,10 @@ bool hasValue(const QVariant &stored)
 {
     if (!stored.isValid() || stored.isNull())
         return false;
+    // Looked at in place: this runs for every value shown.
     switch (stored.typeId()) {
-    case QMetaType::QString: return !stored.toString().isEmpty();
-    case QMetaType::QByteArray: return !stored.toByteArray().isEmpty();
+    case QMetaType::QString: return !static_cast<const QString *>(stored.constData())->isEmpty();
+    case QMetaType::QByteArray: return !static_cast<const QByteArray *>(stored.constData())->isEmpty();
     default: return true;
     }
 }
@@ -62,11 +63,13 @@ QString asString(const FieldDef &def, const QVariant &stored)
         return QString();
     // A file written by other means may hold text in a number column: it is
     // shown as it is, so that whoever reads it as a number gets the error.
-    const bool isText = stored.typeId() == QMetaType::QString;
+    // Text is read in place, without a conversion: this runs for every value shown.
+    const QString *text =
+        stored.typeId() == QMetaType::QString ? static_cast<const QString *>(stored.constData()) : nullptr;
     switch (def.kind) {
-    case FieldKind::Float: return isText ? stored.toString() : numtext::floatToStr(stored.toDouble());
+    case FieldKind::Float: return text ? *text : numtext::floatToStr(stored.toDouble());
     case FieldKind::Integer:
-    case FieldKind::AutoInc: return isText ? stored.toString() : QString::number(stored.toLongLong());
+    case FieldKind::AutoInc: return text ? *text : QString::number(stored.toLongLong());
     case FieldKind::Date: {
         const QDate d = asDate(stored);
         return d.isValid() ? datetext::shortDate(d) : stored.toString();
@@ -75,7 +78,7 @@ QString asString(const FieldDef &def, const QVariant &stored)
     case FieldKind::Text:
     case FieldKind::Memo: break;
     }
-    return stored.toString();
+    return text ? *text : stored.toString();
 }
 
 QString displayText(const FieldDef &def, const QVariant &stored, bool present)

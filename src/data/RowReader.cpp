@@ -50,6 +50,13 @@ RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSpec
     m_selectList = select.join(QStringLiteral(", "));
 }
 
+bool RowSpec::sameStatements(const RowSpec &other) const
+{
+    return relation == other.relation && columns == other.columns && kinds == other.kinds
+        && orderColumn == other.orderColumn && tieColumn == other.tieColumn && orderRequired == other.orderRequired
+        && conditions == other.conditions;
+}
+
 QString RowReader::where(const QString &extra) const
 {
     QStringList parts = m_spec.conditions;
@@ -69,14 +76,46 @@ QString RowReader::orderDesc() const
                                    : m_orderQuoted + QStringLiteral(" DESC, ") + m_tie + QStringLiteral(" DESC");
 }
 
-std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &binds, const QString &order, int limit,
-                                  int offset)
+QString RowReader::select(const QString &condition, const QString &order) const
 {
-    QString sql = QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ?")
-                      .arg(m_selectList, m_spec.relation, where(condition), order);
-    if (offset > 0)
-        sql += QStringLiteral(" OFFSET ?");
-    sqlite3_stmt *stmt = m_connection->statement(sql);
+    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ?").arg(m_selectList, m_spec.relation, where(condition), order);
+}
+
+QString RowReader::sqlOf(Read read) const
+{
+    const QString &c = m_orderQuoted;
+    const QString &t = m_tie;
+    switch (read) {
+    case FromStart: return select(QString(), orderAsc());
+    case FromEnd: return select(QString(), orderDesc());
+    case FromOffset: return select(QString(), orderAsc()) + QStringLiteral(" OFFSET ?");
+    case AfterRowid: return select(QStringLiteral("rowid > ?"), orderAsc());
+    case BeforeRowid: return select(QStringLiteral("rowid < ?"), orderDesc());
+    case AfterKey: return select(QStringLiteral("%1 >= ? AND (%1 > ? OR %2 > ?)").arg(c, t), orderAsc());
+    case BeforeKey: return select(QStringLiteral("%1 <= ? AND (%1 < ? OR %2 < ?)").arg(c, t), orderDesc());
+    case AfterNullKey: return select(QStringLiteral("%1 IS NULL AND %2 > ?").arg(c, t), t);
+    case BeforeNullKey: return select(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t), t + QStringLiteral(" DESC"));
+    case WithKey: return select(QStringLiteral("%1 IS NOT NULL").arg(c), orderAsc());
+    case WithoutKey: return select(QStringLiteral("%1 IS NULL").arg(c), t + QStringLiteral(" DESC"));
+    case ByRowid: return select(QStringLiteral("rowid = ?"), QStringLiteral("rowid"));
+    case ReadCount: break;
+    }
+    return QString();
+}
+
+sqlite3_stmt *RowReader::statement(Read read)
+{
+    // The connection finalizes its statements when it closes, and a closed
+    // connection is never opened again: it raises from here on.
+    if (!m_connection->isOpen())
+        m_connection->handle();
+    if (!m_statements[read])
+        m_statements[read] = m_connection->statement(sqlOf(read));
+    return m_statements[read];
+}
+
+std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds, int limit, int offset)
+{
     Use use(stmt);
     int i = 1;
     for (const QVariant &v : m_spec.binds)
@@ -91,7 +130,7 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
     const int n = int(m_spec.columns.size());
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Row r;
+        Row &r = rows.emplace_back();
         r.rowid = sqlite3_column_int64(stmt, 0);
         r.values.reserve(n);
         for (int c = 0; c < n; ++c) {
@@ -103,13 +142,12 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
             }
         }
         if (m_orderAt >= 0)
-            r.orderKey = m_orderAt >= m_valuesAt && m_orderAt < m_valuesAt + n ? r.values[m_orderAt - m_valuesAt]
+            r.orderKey = m_orderAt >= m_valuesAt && m_orderAt < m_valuesAt + n ? r.values.at(m_orderAt - m_valuesAt)
                                                                                 : connection::column(stmt, m_orderAt);
         if (m_tieAt == 0)
             r.tieKey = r.rowid;
         else
-            r.tieKey = m_tieAt < m_valuesAt + n ? r.values[m_tieAt - m_valuesAt] : connection::column(stmt, m_tieAt);
-        rows.push_back(std::move(r));
+            r.tieKey = m_tieAt < m_valuesAt + n ? r.values.at(m_tieAt - m_valuesAt) : connection::column(stmt, m_tieAt);
     }
     if (rc != SQLITE_DONE)
         m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
@@ -119,18 +157,15 @@ std::vector<Row> RowReader::fetch(const QString &condition, const QVariantList &
 std::vector<Row> RowReader::after(const Row *anchor, int limit)
 {
     if (!anchor)
-        return fetch(QString(), {}, orderAsc(), limit);
+        return fetch(statement(FromStart), {}, limit);
     if (m_orderQuoted.isEmpty())
-        return fetch(QStringLiteral("rowid > ?"), {anchor->rowid}, orderAsc(), limit);
-    const QString c = m_orderQuoted;
-    const QString t = m_tie;
+        return fetch(statement(AfterRowid), {anchor->rowid}, limit);
     if (!anchor->orderKey.isNull())
-        return fetch(QStringLiteral("%1 >= ? AND (%1 > ? OR %2 > ?)").arg(c, t),
-                     {anchor->orderKey, anchor->orderKey, anchor->tieKey}, orderAsc(), limit);
+        return fetch(statement(AfterKey), {anchor->orderKey, anchor->orderKey, anchor->tieKey}, limit);
     // Rows without a value come first, in tie order; then every row with one.
-    std::vector<Row> rows = fetch(QStringLiteral("%1 IS NULL AND %2 > ?").arg(c, t), {anchor->tieKey}, t, limit);
+    std::vector<Row> rows = fetch(statement(AfterNullKey), {anchor->tieKey}, limit);
     if (int(rows.size()) < limit) {
-        std::vector<Row> more = fetch(QStringLiteral("%1 IS NOT NULL").arg(c), {}, orderAsc(), limit - int(rows.size()));
+        std::vector<Row> more = fetch(statement(WithKey), {}, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
     }
     return rows;
@@ -139,28 +174,27 @@ std::vector<Row> RowReader::after(const Row *anchor, int limit)
 std::vector<Row> RowReader::before(const Row *anchor, int limit)
 {
     if (!anchor)
-        return fetch(QString(), {}, orderDesc(), limit);
+        return fetch(statement(FromEnd), {}, limit);
     if (m_orderQuoted.isEmpty())
-        return fetch(QStringLiteral("rowid < ?"), {anchor->rowid}, orderDesc(), limit);
-    const QString c = m_orderQuoted;
-    const QString t = m_tie;
-    const QString tieDesc = t + QStringLiteral(" DESC");
+        return fetch(statement(BeforeRowid), {anchor->rowid}, limit);
     if (anchor->orderKey.isNull())
-        return fetch(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t), {anchor->tieKey}, tieDesc, limit);
-    std::vector<Row> rows = fetch(QStringLiteral("%1 <= ? AND (%1 < ? OR %2 < ?)").arg(c, t),
-                                  {anchor->orderKey, anchor->orderKey, anchor->tieKey}, orderDesc(), limit);
+        return fetch(statement(BeforeNullKey), {anchor->tieKey}, limit);
+    std::vector<Row> rows = fetch(statement(BeforeKey), {anchor->orderKey, anchor->orderKey, anchor->tieKey}, limit);
     if (int(rows.size()) < limit && !m_spec.orderRequired) {
-        std::vector<Row> more = fetch(QStringLiteral("%1 IS NULL").arg(c), {}, tieDesc, limit - int(rows.size()));
+        std::vector<Row> more = fetch(statement(WithoutKey), {}, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
     }
     return rows;
 }
 
-std::vector<Row> RowReader::at(int offset, int limit) { return fetch(QString(), {}, orderAsc(), limit, offset); }
+std::vector<Row> RowReader::at(int offset, int limit)
+{
+    return offset > 0 ? fetch(statement(FromOffset), {}, limit, offset) : fetch(statement(FromStart), {}, limit);
+}
 
 std::optional<Row> RowReader::byRowid(qint64 rowid)
 {
-    std::vector<Row> rows = fetch(QStringLiteral("rowid = ?"), {rowid}, QStringLiteral("rowid"), 1);
+    std::vector<Row> rows = fetch(statement(ByRowid), {rowid}, 1);
     if (rows.empty())
         return std::nullopt;
     return std::move(rows.front());
@@ -168,10 +202,18 @@ std::optional<Row> RowReader::byRowid(qint64 rowid)
 
 std::optional<Row> RowReader::firstWhere(const QString &column, const QVariant &value)
 {
-    const QString c = schema::quote(column);
-    std::vector<Row> rows = value.isNull()
-        ? fetch(QStringLiteral("%1 IS NULL").arg(c), {}, orderAsc(), 1)
-        : fetch(QStringLiteral("%1 = ?").arg(c), {value}, orderAsc(), 1);
+    // Key seeks and lookups repeat on the same column: its statements are kept.
+    const bool none = value.isNull();
+    const QString key = none ? column + QLatin1Char('\n') : column;
+    if (!m_connection->isOpen())
+        m_connection->handle();
+    sqlite3_stmt *&stmt = m_seeks[key];
+    if (!stmt) {
+        const QString c = schema::quote(column);
+        stmt = m_connection->statement(
+            select(none ? QStringLiteral("%1 IS NULL").arg(c) : QStringLiteral("%1 = ?").arg(c), orderAsc()));
+    }
+    std::vector<Row> rows = none ? fetch(stmt, {}, 1) : fetch(stmt, {value}, 1);
     if (rows.empty())
         return std::nullopt;
     return std::move(rows.front());

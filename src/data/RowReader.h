@@ -6,6 +6,7 @@
 // Pictures are not read with the rows; only whether one is present.
 #include "data/Field.h"
 
+#include <QHash>
 #include <QStringList>
 #include <QVariant>
 #include <memory>
@@ -33,13 +34,21 @@ struct RowSpec {
     bool orderRequired = false; // the order column never lacks a value: no search for rows without one
     QStringList conditions;     // SQL fragments with "?" placeholders, ANDed
     QVariantList binds;         // values for the conditions' placeholders
+
+    // True when `other` reads with the same statements, its values aside.
+    bool sameStatements(const RowSpec &other) const;
 };
+
+struct sqlite3_stmt;
 
 class RowReader {
 public:
     RowReader(std::shared_ptr<connection::Connection> connection, RowSpec spec);
 
     const RowSpec &spec() const { return m_spec; }
+    const std::shared_ptr<connection::Connection> &connection() const { return m_connection; }
+    // Takes the values of a spec that reads with the same statements.
+    void setBinds(const QVariantList &binds) { m_spec.binds = binds; }
 
     std::vector<Row> after(const Row *anchor, int limit);   // ascending; from the start without anchor
     std::vector<Row> before(const Row *anchor, int limit);  // nearest first; from the end without anchor
@@ -53,8 +62,26 @@ public:
     QVariant loadValue(qint64 rowid, int field);
 
 private:
-    std::vector<Row> fetch(const QString &condition, const QVariantList &binds, const QString &order, int limit,
-                           int offset = 0);
+    // The reads of rows, each one statement kept for this reader.
+    enum Read {
+        FromStart,       // all rows, ascending
+        FromEnd,         // all rows, descending
+        FromOffset,      // all rows, ascending, from an offset
+        AfterRowid,      // insertion order
+        BeforeRowid,
+        AfterKey,        // rows after a row with an order value
+        BeforeKey,
+        AfterNullKey,    // rows without an order value, after one of them
+        BeforeNullKey,
+        WithKey,         // every row with an order value, ascending
+        WithoutKey,      // every row without one, descending
+        ByRowid,
+        ReadCount
+    };
+    sqlite3_stmt *statement(Read read);
+    QString sqlOf(Read read) const;
+    std::vector<Row> fetch(sqlite3_stmt *stmt, const QVariantList &binds, int limit, int offset = 0);
+    QString select(const QString &condition, const QString &order) const;
     QString where(const QString &extra) const;
     QString orderAsc() const;
     QString orderDesc() const;
@@ -68,4 +95,8 @@ private:
     int m_orderAt = -1;  // result column of the order value
     int m_tieAt = 0;     // result column of the tie value (0: rowid)
     int m_valuesAt = 1;  // result column of the first field
+    // Statements prepared on the connection, which owns them; they are valid
+    // while it is open.
+    sqlite3_stmt *m_statements[ReadCount] = {};
+    QHash<QString, sqlite3_stmt *> m_seeks;  // by column; a line feed after it: rows without a value
 };

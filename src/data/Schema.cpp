@@ -166,9 +166,15 @@ const TableDef *findTable(const QString &name)
 
 QString quote(const QString &identifier)
 {
-    QString inner = identifier;
-    inner.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + inner + QLatin1Char('"');
+    QString out;
+    out.reserve(identifier.size() + 2);
+    out += QLatin1Char('"');
+    if (identifier.contains(QLatin1Char('"')))
+        out += QString(identifier).replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    else
+        out += identifier;
+    out += QLatin1Char('"');
+    return out;
 }
 
 QStringList createStatements()
