@@ -51,7 +51,8 @@ void SearchFixture::addSampleGoods()
     addGoods(QStringLiteral("KV-0003"), QStringLiteral("A'B"), QStringLiteral("SEAL 50%"), QStringLiteral("SEAL"), {},
              2500);
     addGoods(QStringLiteral("KV-0005"), {}, QStringLiteral("SELANG 1/2\""), {}, QStringLiteral("SUZUKI"), 12000);
-    addGoods(QStringLiteral("KV-0006"), QStringLiteral("BRG-6"), {}, QStringLiteral("SEAL"), QStringLiteral("HONDA"), 500);
+    // A group in small letters, as a pick list may hold it.
+    addGoods(QStringLiteral("KV-0006"), QStringLiteral("BRG-6"), {}, QStringLiteral("SEAL"), QStringLiteral("honda"), 500);
     addGoods(QStringLiteral("KV-0007"), QStringLiteral("BRG-7"), QStringLiteral("PAKING \" OR 1=1 --"),
              QStringLiteral("GASKET"), QStringLiteral("DAIHATSU"), 900);
 }

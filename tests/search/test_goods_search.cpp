@@ -205,6 +205,8 @@ void TestGoodsSearch::search_data()
     QTest::newRow("empty text on the group") << "Group barang" << "" << "Group_Barang Like \"%%\""
                                              << QStringList{"KV-0001", "KV-0002", "KV-0004", "KV-0005", "KV-0006", "KV-0007"}
                                              << "KV-0001";
+    QTest::newRow("stored small letters found by capitals") << "Group barang" << "Honda" << "Group_Barang Like \"%HONDA%\""
+                                                           << QStringList{"KV-0002", "KV-0006"} << "KV-0002";
     QTest::newRow("percent is a wildcard") << "Nama Barang" << "L%0" << "Nama_Barang Like \"%L%0%\""
                                            << QStringList{"KV-0003"} << "KV-0003";
     QTest::newRow("underscore is a wildcard") << "Nama Barang" << "KARET_" << "Nama_Barang Like \"%KARET_%\""
