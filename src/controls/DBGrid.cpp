@@ -98,6 +98,7 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new DBGridModel(th
     connect(m_model, &QAbstractItemModel::modelAboutToBeReset, this, [this] {
         const QWidget *focus = QApplication::focusWidget();
         m_focusBeforeReset = focus && (focus == this || isAncestorOf(focus));
+        m_columnBeforeReset = currentIndex().isValid() ? currentIndex().column() : 0;
         m_resetting = true;
     });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::setColumnWidths);
@@ -192,7 +193,8 @@ void DBGrid::followDataSet(int row)
         clearSelection();
     } else if (m_model->columnCount() > 0) {
         m_model->fetchTo(row);
-        const int column = currentIndex().isValid() ? currentIndex().column() : 0;
+        // A reset (a post, an append) keeps the column the user was in.
+        const int column = currentIndex().isValid() ? currentIndex().column() : m_columnBeforeReset;
         const QModelIndex target = m_model->index(row, qMin(column, m_model->columnCount() - 1));
         if (currentIndex() != target || !selectionModel()->isSelected(target)) {
             QItemSelectionModel::SelectionFlags how = QItemSelectionModel::ClearAndSelect;

@@ -76,6 +76,7 @@ private:
     bool m_syncing = false;     // the grid itself moves its selection
     bool m_writeFailed = false;     // the editor's text was refused; the row stays
     bool m_focusBeforeReset = false;
+    int m_columnBeforeReset = 0;
     bool m_resetting = false;       // between a model reset and the row it ends on
     QPointer<QLineEdit> m_openEditor;
     QPersistentModelIndex m_editorIndex;

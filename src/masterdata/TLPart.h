@@ -1,12 +1,10 @@
 #pragma once
+// The part list: the Part table in an editable grid.
 #include "app/Windows.h"
-#include "controls/Form.h"
+#include "masterdata/PickListWindow.h"
 
-class TForm2 : public TForm {
+class TForm2 : public PickListWindow {
     Q_OBJECT
 public:
     explicit TForm2(QWidget *parent = nullptr);
-
-protected:
-    void FormClose() override;
 };

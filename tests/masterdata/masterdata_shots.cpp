@@ -1,0 +1,191 @@
+// Pictures of the master data windows for a person to compare with their
+// designs: the goods list with a picture, the pick-up window for the group
+// and for the part kind, the group list, the part list and the customer
+// list. Runs on a fresh temporary database under an X server such as Xvfb:
+//   xvfb-run -a -s "-screen 0 1280x1024x24" tests/masterdata/masterdata_shots <output folder>
+// Without a window manager there is no frame, so each picture gets a plain
+// title bar drawn above the client area with the border icons the window asks for.
+#include "TempDatabase.h"
+
+#include "access/Login.h"
+#include "access/MainMenu.h"
+#include "app/WindowSet.h"
+#include "controls/Application.h"
+#include "controls/DBLookupComboBox.h"
+#include "controls/DesktopInterface.h"
+#include "controls/Startup.h"
+#include "data/PictureBlob.h"
+#include "data/Table.h"
+#include "masterdata/DaftarBrg.h"
+#include "masterdata/Pelanggan.h"
+#include "masterdata/TLGroup.h"
+#include "masterdata/TLPart.h"
+#include "masterdata/update1.h"
+
+#include <QBuffer>
+#include <QCheckBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextStream>
+#include <QToolButton>
+#include <cstdio>
+
+namespace {
+void settle(int ms = 400)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+QImage titleBar(const TForm &form)
+{
+    QImage bar(form.width(), TForm::kFrameHeight - 4, QImage::Format_RGB32);
+    QPainter p(&bar);
+    QLinearGradient g(0, 0, form.width(), 0);
+    g.setColorAt(0, QColor(0x0A, 0x24, 0x6A));
+    g.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
+    p.fillRect(bar.rect(), g);
+    QFont f(QStringLiteral("Tahoma"), 8);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(bar.rect().adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, form.caption());
+    int x = form.width() - 20;
+    const auto box = [&](const QString &glyph) {
+        const QRect r(x, 5, 16, 15);
+        p.fillRect(r, QColor(0xD4, 0xD0, 0xC8));
+        p.setPen(Qt::black);
+        p.drawText(r, Qt::AlignCenter, glyph);
+        x -= 18;
+    };
+    if (form.borderIcons() & TForm::SystemMenu)
+        box(QStringLiteral("x"));
+    if (form.borderIcons() & TForm::Maximize)
+        box(QStringLiteral("[]"));
+    if (form.borderIcons() & TForm::Minimize)
+        box(QStringLiteral("_"));
+    return bar;
+}
+
+void shoot(TForm &form, const QString &file)
+{
+    settle();
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const QImage client = screen.copy(form.geometry()).toImage();
+    const int top = TForm::kFrameHeight - 4;
+    QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
+    QPainter p(&out);
+    p.drawImage(0, 0, titleBar(form));
+    p.drawImage(0, top, client);
+    p.end();
+    out.save(file);
+    QTextStream(stdout) << file << " " << form.objectName() << " client " << form.width() << "x" << form.height()
+                        << "\n";
+}
+
+// A small made-up goods picture: a dark rubber ring on a light background.
+QByteArray ringPicture()
+{
+    QImage image(300, 200, QImage::Format_RGB32);
+    image.fill(QColor(0xF4, 0xF1, 0xE8));
+    QPainter p(&image);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x22, 0x22, 0x22), 28));
+    p.drawEllipse(QPoint(150, 100), 70, 70);
+    p.setPen(QPen(QColor(0x55, 0x55, 0x55), 4));
+    p.drawEllipse(QPoint(150, 100), 56, 56);
+    p.end();
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return pictureblob::wrap(bytes);
+}
+
+// Shows the pick-up window as the goods list's button prepares it, without waiting in it.
+void showPickUp(bool group)
+{
+    Fup1->Label1->setText(group ? QStringLiteral("Update Dari List Group :") : QStringLiteral("Update Dari List Part :"));
+    (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->setVisible(true);
+    (group ? Fup1->BitBtn1 : Fup1->BitBtn3)->setVisible(true);
+    (group ? Fup1->Table1 : Fup1->Table2)->open();
+    (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->pick(1);
+    Fup1->Show();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    NotaApplication app(argc, argv);
+    startup::initialise();
+    DesktopInterface desktop;
+    installUserInterface(&desktop);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: masterdata_shots <output folder>\n");
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+
+    TempDatabase db(QStringLiteral("admin"), QStringLiteral("rahasia"));
+    db.exec(QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Part, Group_Barang, Harga, Gambar) "
+                           "VALUES ('KV-0001', '90310-37001', 'SIL RODA DEPAN KIJANG', 'SEAL', 'KARET MOBIL', 40500, ?)"),
+            {ringPicture()});
+    db.exec(QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Harga) "
+                           "VALUES ('KV-0002', '90311-40003', 'KARET PINTU', 15000)"));
+    for (const char *g : {"Karet Mobil", "Karet Motor", "Seal", "Bushing"})
+        db.exec(QStringLiteral("INSERT INTO \"Group\" (\"Group\") VALUES (?)"), {QString::fromLatin1(g)});
+    for (const char *p : {"Oring", "Boot", "Seal", "Bushing", "Mounting"})
+        db.exec(QStringLiteral("INSERT INTO Part (Part) VALUES (?)"), {QString::fromLatin1(p)});
+    db.exec(QStringLiteral("INSERT INTO Pelanggan (Nama, Alamat, Kota, KodePos, No_Telp1, No_Telp2, FAX, Email) "
+                           "VALUES ('Bengkel Jaya Motor', 'Jl. Merdeka No. 17\nKebon Jeruk', 'Jakarta', '11530', "
+                           "'021-5551234', '0812-3456789', '021-5551235', 'jaya@contoh.id')"));
+
+    windowset::create();
+    FLogin->Show();
+    FLogin->Edit1->setText(QStringLiteral("admin"));
+    FLogin->Edit2->setText(QStringLiteral("rahasia"));
+    FLogin->SpeedButton1->click();
+
+    FMain->SpeedButton2->click();
+    FDaftarBrg->Edit1->setText(QStringLiteral("KV-0002"));
+    shoot(*FDaftarBrg, out.filePath(QStringLiteral("goods-list.png")));
+    FDaftarBrg->Edit1->clear();
+    FDaftarBrg->CheckBox1->click();
+    shoot(*FDaftarBrg, out.filePath(QStringLiteral("goods-list-unstretched.png")));
+    FDaftarBrg->CheckBox1->click();
+
+    showPickUp(true);
+    shoot(*Fup1, out.filePath(QStringLiteral("pickup-group.png")));
+    Fup1->BitBtn2->click();
+    showPickUp(false);
+    shoot(*Fup1, out.filePath(QStringLiteral("pickup-part.png")));
+    Fup1->BitBtn2->click();
+    FDaftarBrg->Close();
+
+    FMain->SpeedButton6->click();
+    shoot(*Form1, out.filePath(QStringLiteral("group-list.png")));
+    Form1->Close();
+    FMain->SpeedButton7->click();
+    shoot(*Form2, out.filePath(QStringLiteral("part-list.png")));
+    Form2->Close();
+
+    FMain->SpeedButton4->click();
+    shoot(*FPelanggan, out.filePath(QStringLiteral("customer-list.png")));
+    FPelanggan->Close();
+
+    windowset::destroy();
+    installUserInterface(nullptr);
+    return 0;
+}
