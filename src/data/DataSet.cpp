@@ -195,7 +195,7 @@ void DataSet::edit()
     // Start from the record as stored now (another window may have changed it).
     bool reread = false;
     if (std::optional<Row> fresh = d->reader->byRowid(d->cur->rowid)) {
-        reread = fresh->values != d->cur->values;
+        reread = fresh->values() != d->cur->values();
         d->setCurrent(std::move(fresh), d->curIndex);
     } else {
         d->loadBuffer();

@@ -166,7 +166,7 @@ void DataSet::Impl::loadBuffer()
         clearBuffer();
         return;
     }
-    buffer = cur->values;
+    buffer = cur->values();
     bufferLazy = cur->lazy;
     changed.assign(fields.size(), false);
     modified = false;
@@ -256,7 +256,7 @@ const QVariant &DataSet::Impl::bufferValue(int field)
         buffer[field] = cur ? reader->loadValue(cur->rowid, field) : QVariant();
         bufferLazy &= ~bitOf(field);
         if (cur) {
-            cur->values[field] = buffer.at(field);
+            cur->setValue(field, buffer.at(field));
             cur->lazy &= ~bitOf(field);
         }
     }
@@ -317,6 +317,6 @@ int DataSet::Impl::insertIndex()
 QVariant DataSet::Impl::rowValue(const Row &row, int field)
 {
     if (row.lazy & bitOf(field))
-        return row.values[field].toBool() ? reader->loadValue(row.rowid, field) : QVariant();
-    return row.values[field];
+        return row.value(field).toBool() ? reader->loadValue(row.rowid, field) : QVariant();
+    return row.value(field);
 }

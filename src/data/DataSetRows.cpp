@@ -46,7 +46,7 @@ QVariant cell(const DataSet &ds, DataSet::Impl &d, int row, int field, bool load
         return QVariant();
     if ((r->lazy & bit) && !load) {
         *lazy = true;
-        return r->values[field];
+        return r->value(field);
     }
     return d.rowValue(*r, field);
 }

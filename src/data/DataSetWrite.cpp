@@ -60,10 +60,9 @@ void DataSet::Impl::postRecord()
     Row posted;
     posted.rowid = rowid;
     const int orderField = reader->spec().orderColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().orderColumn);
-    if (orderField >= 0)
-        posted.orderKey = bindValue(orderField);
     const int tieField = reader->spec().tieColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().tieColumn);
-    posted.tieKey = tieField >= 0 ? bindValue(tieField) : QVariant(rowid);
+    posted.setKeys(orderField >= 0 ? bindValue(orderField) : QVariant(),
+                   tieField >= 0 ? bindValue(tieField) : QVariant(rowid));
     invalidateRows();
     setState(DataSetState::Browse);
     findAgain(rowid, &posted);

@@ -38,13 +38,13 @@ bool toDouble(long double value, double &out)
 
 bool hasValue(const QVariant &stored)
 {
-    if (!stored.isValid() || stored.isNull())
-        return false;
-    // Looked at in place: this runs for every value shown.
+    // Looked at in place: this runs for every value shown. A null text or
+    // byte array is empty too.
     switch (stored.typeId()) {
+    case QMetaType::UnknownType: return false;
     case QMetaType::QString: return !static_cast<const QString *>(stored.constData())->isEmpty();
     case QMetaType::QByteArray: return !static_cast<const QByteArray *>(stored.constData())->isEmpty();
-    default: return true;
+    default: return !stored.isNull();
     }
 }
 

@@ -1,6 +1,7 @@
 #include "data/RowReader.h"
 
 #include "data/Connection.h"
+#include "data/RowBlock.h"
 #include "data/Schema.h"
 
 #include <algorithm>
@@ -48,6 +49,10 @@ RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSpec
     if (m_tie != QLatin1String("rowid"))
         m_tieAt = resultColumn(m_spec.tieColumn);
     m_selectList = select.join(QStringLiteral(", "));
+    m_width = int(select.size()) - m_valuesAt;
+    for (int i = 0; i < m_spec.kinds.size(); ++i)
+        if (m_spec.kinds[i] == FieldKind::Graphic)
+            m_graphics |= quint64(1) << i;
 }
 
 bool RowSpec::sameStatements(const RowSpec &other) const
@@ -127,27 +132,13 @@ std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds,
         sqlite3_bind_int(stmt, i++, offset);
     std::vector<Row> rows;
     rows.reserve(size_t(limit));
-    const int n = int(m_spec.columns.size());
+    auto block = std::make_shared<RowBlock>(int(m_spec.columns.size()), m_width, m_graphics, limit);
+    const int orderAt = m_orderAt >= 0 ? m_orderAt - m_valuesAt : -1;
+    const int tieAt = m_tieAt > 0 ? m_tieAt - m_valuesAt : -1;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Row &r = rows.emplace_back();
-        r.rowid = sqlite3_column_int64(stmt, 0);
-        r.values.reserve(n);
-        for (int c = 0; c < n; ++c) {
-            if (m_spec.kinds[c] == FieldKind::Graphic) {
-                r.values.append(QVariant(sqlite3_column_int(stmt, m_valuesAt + c) != 0));
-                r.lazy |= quint64(1) << c;
-            } else {
-                r.values.append(connection::column(stmt, m_valuesAt + c));
-            }
-        }
-        if (m_orderAt >= 0)
-            r.orderKey = m_orderAt >= m_valuesAt && m_orderAt < m_valuesAt + n ? r.values.at(m_orderAt - m_valuesAt)
-                                                                                : connection::column(stmt, m_orderAt);
-        if (m_tieAt == 0)
-            r.tieKey = r.rowid;
-        else
-            r.tieKey = m_tieAt < m_valuesAt + n ? r.values.at(m_tieAt - m_valuesAt) : connection::column(stmt, m_tieAt);
+        block->add(stmt, m_valuesAt);
+        rows.emplace_back(sqlite3_column_int64(stmt, 0), m_graphics, block, int(rows.size()), orderAt, tieAt);
     }
     if (rc != SQLITE_DONE)
         m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
@@ -160,10 +151,11 @@ std::vector<Row> RowReader::after(const Row *anchor, int limit)
         return fetch(statement(FromStart), {}, limit);
     if (m_orderQuoted.isEmpty())
         return fetch(statement(AfterRowid), {anchor->rowid}, limit);
-    if (!anchor->orderKey.isNull())
-        return fetch(statement(AfterKey), {anchor->orderKey, anchor->orderKey, anchor->tieKey}, limit);
+    const QVariant key = anchor->orderKey();
+    if (!key.isNull())
+        return fetch(statement(AfterKey), {key, key, anchor->tieKey()}, limit);
     // Rows without a value come first, in tie order; then every row with one.
-    std::vector<Row> rows = fetch(statement(AfterNullKey), {anchor->tieKey}, limit);
+    std::vector<Row> rows = fetch(statement(AfterNullKey), {anchor->tieKey()}, limit);
     if (int(rows.size()) < limit) {
         std::vector<Row> more = fetch(statement(WithKey), {}, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
@@ -177,9 +169,10 @@ std::vector<Row> RowReader::before(const Row *anchor, int limit)
         return fetch(statement(FromEnd), {}, limit);
     if (m_orderQuoted.isEmpty())
         return fetch(statement(BeforeRowid), {anchor->rowid}, limit);
-    if (anchor->orderKey.isNull())
-        return fetch(statement(BeforeNullKey), {anchor->tieKey}, limit);
-    std::vector<Row> rows = fetch(statement(BeforeKey), {anchor->orderKey, anchor->orderKey, anchor->tieKey}, limit);
+    const QVariant key = anchor->orderKey();
+    if (key.isNull())
+        return fetch(statement(BeforeNullKey), {anchor->tieKey()}, limit);
+    std::vector<Row> rows = fetch(statement(BeforeKey), {key, key, anchor->tieKey()}, limit);
     if (int(rows.size()) < limit && !m_spec.orderRequired) {
         std::vector<Row> more = fetch(statement(WithoutKey), {}, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
@@ -244,15 +237,16 @@ int RowReader::position(const Row &row)
         return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("rowid < ?")), m_spec.binds + QVariantList{row.rowid}));
     const QString c = m_orderQuoted;
     const QString t = m_tie;
-    if (row.orderKey.isNull())
+    if (row.orderKey().isNull())
         return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t)),
-                          m_spec.binds + QVariantList{row.tieKey}));
+                          m_spec.binds + QVariantList{row.tieKey()}));
     QString sql = QStringLiteral("SELECT %1 + %2").arg(countWhere(QStringLiteral("%1 < ?").arg(c)),
                                                       countWhere(QStringLiteral("%1 = ? AND %2 < ?").arg(c, t)));
     QVariantList binds = m_spec.binds;
-    binds << row.orderKey;
+    const QVariant orderKey = row.orderKey();
+    binds << orderKey;
     binds += m_spec.binds;
-    binds << row.orderKey << row.tieKey;
+    binds << orderKey << row.tieKey();
     if (!m_spec.orderRequired) {  // rows without a value come first
         sql += QStringLiteral(" + ") + countWhere(QStringLiteral("%1 IS NULL").arg(c));
         binds += m_spec.binds;

@@ -17,12 +17,34 @@ namespace connection {
 class Connection;
 }
 
-struct Row {
+class RowBlock;
+
+// One row: its rowid, its place in the order and its values, read from the
+// block it came in the first time they are asked for.
+class Row {
+public:
     qint64 rowid = 0;
-    QVariant orderKey;     // the order column's value (null in rowid order)
-    QVariant tieKey;       // what orders rows of equal orderKey: a unique key or the rowid
-    QVariantList values;   // one per field
-    quint64 lazy = 0;      // bit i: values[i] only tells whether a picture is present
+    quint64 lazy = 0;  // bit i: value i only tells whether a picture is present
+
+    Row() = default;
+    Row(qint64 rowid, quint64 lazy, std::shared_ptr<const RowBlock> block, int index, int orderAt, int tieAt);
+
+    const QVariantList &values() const;  // one per field
+    QVariant value(int field) const;     // one of them, leaving the others as read
+    void setValue(int field, const QVariant &value);
+    QVariant orderKey() const;  // the order column's value (null in rowid order)
+    QVariant tieKey() const;    // what orders rows of equal orderKey: a unique key or the rowid
+    // For a row that was not read: where it would stand.
+    void setKeys(const QVariant &orderKey, const QVariant &tieKey);
+
+private:
+    std::shared_ptr<const RowBlock> m_block;
+    int m_index = 0;     // the row within the block
+    int m_orderAt = -1;  // block columns of the order and tie values; -1: none, or the rowid
+    int m_tieAt = -1;
+    mutable QVariantList m_values;
+    mutable bool m_decoded = false;
+    QVariant m_orderKey, m_tieKey;  // of a row that was not read
 };
 
 struct RowSpec {
@@ -95,6 +117,8 @@ private:
     int m_orderAt = -1;  // result column of the order value
     int m_tieAt = 0;     // result column of the tie value (0: rowid)
     int m_valuesAt = 1;  // result column of the first field
+    int m_width = 0;     // result columns from the first field on
+    quint64 m_graphics = 0;
     // Statements prepared on the connection, which owns them; they are valid
     // while it is open.
     sqlite3_stmt *m_statements[ReadCount] = {};
