@@ -49,6 +49,7 @@ DBNavigator::DBNavigator(QWidget *parent) : QWidget(parent), m_link(new DataLink
         b->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
         b->setFocusPolicy(Qt::TabFocus);  // a click leaves the focus where it is
         b->setStatusTip(hint(which));
+        b->setAccessibleName(hint(which));  // it shows only a picture
         b->setObjectName(QLatin1String(kPictures[int(which)]));
         connect(b, &QToolButton::clicked, this, [this, which] { click(which); });
         row->addWidget(b);

@@ -161,12 +161,8 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     DBNavigator1->setDataSource(DataSource1);
     DBNavigator1->setCursor(Qt::PointingHandCursor);
     DBNavigator1->setAccessibleName(QStringLiteral("Navigasi Nota"));
-    for (DBNavigator::Button which : DBNavigator1->visibleButtons()) {
-        QToolButton *b = DBNavigator1->button(which);
-        b->setCursor(Qt::PointingHandCursor);
-        if (b->accessibleName().isEmpty())
-            b->setAccessibleName(DBNavigator::hint(which));
-    }
+    for (DBNavigator::Button which : DBNavigator1->visibleButtons())
+        DBNavigator1->button(which)->setCursor(Qt::PointingHandCursor);
     BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("Print Preview"), QRect(216, 313, 140, 32),
                      QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
     setTextColour(BitBtn1, kGreen);

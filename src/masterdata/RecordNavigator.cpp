@@ -2,7 +2,6 @@
 
 #include "controls/DBNavigator.h"
 
-#include <QToolButton>
 
 namespace masterui {
 DBNavigator *recordNavigator(QWidget *parent, DataSource *source, const QRect &geometry, const QString &accessibleName)
@@ -12,12 +11,6 @@ DBNavigator *recordNavigator(QWidget *parent, DataSource *source, const QRect &g
     nav->setGeometry(geometry);
     nav->setDataSource(source);
     nav->setAccessibleName(accessibleName);
-    // The buttons show only pictures: each is named by what it does.
-    for (DBNavigator::Button which : DBNavigator::allButtons()) {
-        QToolButton *b = nav->button(which);
-        if (b->accessibleName().isEmpty())
-            b->setAccessibleName(DBNavigator::hint(which));
-    }
     return nav;
 }
 } // namespace masterui

@@ -1,6 +1,6 @@
 #pragma once
 // The navigator bar of the master data windows: all ten buttons on one data
-// source, the bar and each of its picture buttons named for a screen reader.
+// source, the bar named for a screen reader.
 #include <QRect>
 #include <QString>
 

@@ -7,6 +7,7 @@
 #include "data/Field.h"
 
 #include <QSignalSpy>
+#include <QAccessible>
 #include <QToolButton>
 
 using Button = DBNavigator::Button;
@@ -246,8 +247,9 @@ void TestDBNavigator::hintsOfTheButtons_data()
     QTest::newRow("refresh") << Button::Refresh << "Refresh data";
 }
 
-// Each button shows its picture; its hint feeds the status line always and
-// shows as a tool tip only when hints are asked for.
+// Each button shows its picture; its hint feeds the status line always,
+// names it for a screen reader, and shows as a tool tip only when hints are
+// asked for.
 void TestDBNavigator::hintsOfTheButtons()
 {
     QFETCH(Button, button);
@@ -258,6 +260,7 @@ void TestDBNavigator::hintsOfTheButtons()
     QVERIFY(!b->icon().pixmap(16, 16).isNull());
     QCOMPARE(DBNavigator::hint(button), hint);
     QCOMPARE(b->statusTip(), hint);
+    QCOMPARE(QAccessible::queryAccessibleInterface(b)->text(QAccessible::Name), hint);
     QVERIFY(b->toolTip().isEmpty());
     nav.setShowHint(true);
     QCOMPARE(b->toolTip(), hint);

@@ -18,13 +18,15 @@
 #include "listreports/RPelanggan.h"
 #include "reports/PageRenderer.h"
 #include "reports/ReportLayout.h"
+#include "WindowShot.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPainter>
 #include <QToolButton>
 #include <cstdio>
+
+using windowshot::settle;
 
 namespace {
 // A rubber ring in a coloured field, as a stored Windows bitmap.
@@ -81,13 +83,6 @@ void storeSampleShop(const TempDatabase &db)
                  i % 2 * 10.0, 1250.5 * i * i * (1 - i % 2 * 0.1)});
 }
 
-void settle(int ms)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
 bool writePdf(const ReportDefinition &report, const QString &file)
 {

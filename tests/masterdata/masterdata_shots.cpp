@@ -21,76 +21,24 @@
 #include "masterdata/TLGroup.h"
 #include "masterdata/TLPart.h"
 #include "masterdata/update1.h"
+#include "WindowShot.h"
 
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QTextStream>
 #include <QToolButton>
 #include <cstdio>
 
+using windowshot::shoot;
+
 namespace {
-void settle(int ms = 400)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
 
-QImage titleBar(const TForm &form)
-{
-    QImage bar(form.width(), TForm::kFrameHeight - 4, QImage::Format_RGB32);
-    QPainter p(&bar);
-    QLinearGradient g(0, 0, form.width(), 0);
-    g.setColorAt(0, QColor(0x0A, 0x24, 0x6A));
-    g.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
-    p.fillRect(bar.rect(), g);
-    QFont f(QStringLiteral("Tahoma"), 8);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(bar.rect().adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, form.caption());
-    int x = form.width() - 20;
-    const auto box = [&](const QString &glyph) {
-        const QRect r(x, 5, 16, 15);
-        p.fillRect(r, QColor(0xD4, 0xD0, 0xC8));
-        p.setPen(Qt::black);
-        p.drawText(r, Qt::AlignCenter, glyph);
-        x -= 18;
-    };
-    if (form.borderIcons() & TForm::SystemMenu)
-        box(QStringLiteral("x"));
-    if (form.borderIcons() & TForm::Maximize)
-        box(QStringLiteral("[]"));
-    if (form.borderIcons() & TForm::Minimize)
-        box(QStringLiteral("_"));
-    return bar;
-}
 
-void shoot(TForm &form, const QString &file)
-{
-    settle();
-    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
-    const QImage client = screen.copy(form.geometry()).toImage();
-    const int top = TForm::kFrameHeight - 4;
-    QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
-    QPainter p(&out);
-    p.drawImage(0, 0, titleBar(form));
-    p.drawImage(0, top, client);
-    p.end();
-    out.save(file);
-    QTextStream(stdout) << file << " " << form.objectName() << " client " << form.width() << "x" << form.height()
-                        << "\n";
-}
 
 // A small made-up goods picture: a dark rubber ring on a light background.
 QByteArray ringPicture()

@@ -12,71 +12,27 @@
 #include "controls/Startup.h"
 #include "search/CBarang.h"
 #include "search/Cpelanggan.h"
+#include "WindowShot.h"
 
 #include <QAbstractItemView>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QImage>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QScreen>
-#include <QTextStream>
 #include <QtTest>
 #include <cstdio>
 
-namespace {
-void settle(int ms = 400)
-{
-    QElapsedTimer t;
-    t.start();
-    while (t.elapsed() < ms)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-}
+using windowshot::settle;
+using windowshot::shoot;
 
-QImage titleBar(const TForm &form)
-{
-    QImage bar(form.width(), TForm::kFrameHeight - 4, QImage::Format_RGB32);
-    QPainter p(&bar);
-    QLinearGradient g(0, 0, form.width(), 0);
-    g.setColorAt(0, QColor(0x0A, 0x24, 0x6A));
-    g.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
-    p.fillRect(bar.rect(), g);
-    QFont f(QStringLiteral("Tahoma"), 8);
-    f.setBold(true);
-    p.setFont(f);
-    p.setPen(Qt::white);
-    p.drawText(bar.rect().adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, form.caption());
-    const QRect close(form.width() - 20, 5, 16, 15);
-    p.fillRect(close, QColor(0xD4, 0xD0, 0xC8));
-    p.setPen(Qt::black);
-    p.drawText(close, Qt::AlignCenter, QStringLiteral("x"));
-    return bar;
-}
+namespace {
+
 
 // The window's client area (and an open popup over it) from the screen.
-void shoot(TForm &form, const QString &file, QWidget *popup = nullptr)
-{
-    settle();
-    QRect area = form.geometry();
-    if (popup && popup->isVisible())
-        area = area.united(QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()));
-    const QImage client = QGuiApplication::primaryScreen()->grabWindow(0).copy(area).toImage();
-    const int top = TForm::kFrameHeight - 4;
-    QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
-    out.fill(Qt::white);
-    QPainter p(&out);
-    p.drawImage(0, 0, titleBar(form));
-    p.drawImage(0, top, client);
-    p.end();
-    out.save(file);
-    QTextStream(stdout) << file << " " << form.objectName() << " client " << form.width() << "x" << form.height()
-                        << "\n";
-}
 
 // A grey rubber bushing on white, as a goods picture.
 QByteArray bushingPicture()

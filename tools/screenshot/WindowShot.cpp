@@ -1,0 +1,79 @@
+#include "WindowShot.h"
+
+#include "controls/Form.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QScreen>
+#include <QTextStream>
+
+namespace windowshot {
+namespace {
+
+QImage titleBar(const TForm &form)
+{
+    const int width = form.width();
+    QImage bar(width, TForm::kFrameHeight - 4, QImage::Format_RGB32);
+    QPainter p(&bar);
+    QLinearGradient g(0, 0, width, 0);
+    g.setColorAt(0, QColor(0x0A, 0x24, 0x6A));
+    g.setColorAt(1, QColor(0xA6, 0xCA, 0xF0));
+    p.fillRect(bar.rect(), g);
+    QFont f(QStringLiteral("Tahoma"), 8);
+    f.setBold(true);
+    p.setFont(f);
+    p.setPen(Qt::white);
+    p.drawText(bar.rect().adjusted(6, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, form.caption());
+    int x = width - 20;
+    auto box = [&](const QString &glyph, bool on) {
+        const QRect r(x, 5, 16, 15);
+        p.fillRect(r, QColor(0xD4, 0xD0, 0xC8));
+        p.setPen(on ? Qt::black : QColor(0x80, 0x80, 0x80));
+        p.drawText(r, Qt::AlignCenter, glyph);
+        x -= 18;
+    };
+    if (form.borderIcons() & TForm::SystemMenu) {
+        box(QStringLiteral("x"), true);
+        if (form.borderIcons() & (TForm::Minimize | TForm::Maximize)) {
+            box(QStringLiteral("[]"), form.borderIcons() & TForm::Maximize);
+            box(QStringLiteral("_"), form.borderIcons() & TForm::Minimize);
+        }
+    }
+    return bar;
+}
+
+} // namespace
+
+void settle(int ms)
+{
+    QElapsedTimer t;
+    t.start();
+    while (t.elapsed() < ms)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
+void shoot(TForm &form, const QString &file, QWidget *popup)
+{
+    settle();
+    QRect area = form.geometry();
+    if (popup && popup->isVisible())
+        area = area.united(QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()));
+    const QImage client = QGuiApplication::primaryScreen()->grabWindow(0).copy(area).toImage();
+    const bool framed = form.borderStyle() != TForm::BorderStyle::None;
+    const int top = framed ? TForm::kFrameHeight - 4 : 0;
+    QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    QPainter p(&out);
+    if (framed)
+        p.drawImage(0, 0, titleBar(form));
+    p.drawImage(0, top, client);
+    p.end();
+    out.save(file);
+    QTextStream(stdout) << file << " " << form.objectName() << " client " << form.width() << "x" << form.height()
+                        << " outer height " << form.outerHeight() << "\n";
+}
+
+} // namespace windowshot
