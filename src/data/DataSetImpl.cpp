@@ -42,9 +42,11 @@ void DataSet::Impl::buildFields(const TableDef *table, const QStringList &column
 
 int DataSet::Impl::fieldOfColumn(const QString &column) const
 {
-    for (int i = 0; i < int(fields.size()); ++i)
-        if (fields[i]->name().compare(column, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < int(fields.size()); ++i) {
+        const QString &name = fields[i]->name();
+        if (name.size() == column.size() && name.compare(column, Qt::CaseInsensitive) == 0)
             return i;
+    }
     return -1;
 }
 
@@ -75,6 +77,7 @@ void DataSet::Impl::rebuildReader()
         reader->setBinds(spec.binds);
     else
         reader = std::make_unique<RowReader>(conn, std::move(spec));
+    rowWriter.reset();  // the rows may now live elsewhere (a private copy, or the table again)
     invalidateRows();
 }
 
@@ -111,6 +114,7 @@ void DataSet::Impl::openRows(int window)
 void DataSet::Impl::closeRows()
 {
     closedReader = std::move(reader);
+    rowWriter.reset();
     cur.reset();
     curIndex = -1;
     invalidateRows();

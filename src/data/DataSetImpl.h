@@ -47,6 +47,7 @@ public:
     const TableDef *source = nullptr;  // the table the rows come from
     std::unique_ptr<RowReader> reader;
     std::unique_ptr<RowReader> closedReader;  // kept for opening the same rows again
+    std::unique_ptr<RowWriter> rowWriter;
     RowCache rows;  // rows by position
 
     // Cursor and record buffer
@@ -108,7 +109,7 @@ public:
     void postRecord();
     void deleteCurrent();
     QVariant bindValue(int field);
-    RowWriter writer();
+    RowWriter &writer();  // made for the current reader's rows
     void announceWrite();
 
     // --- cached updates (CachedUpdates.cpp)

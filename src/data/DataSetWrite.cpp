@@ -20,11 +20,16 @@ QVariant DataSet::Impl::bindValue(int field)
     return v;
 }
 
-RowWriter DataSet::Impl::writer() { return RowWriter(*conn, *source, relation(), !cachedUpdates); }
+RowWriter &DataSet::Impl::writer()
+{
+    if (!rowWriter)
+        rowWriter = std::make_unique<RowWriter>(*conn, *source, relation(), !cachedUpdates);
+    return *rowWriter;
+}
 
 void DataSet::Impl::postRecord()
 {
-    RowWriter out = writer();
+    RowWriter &out = writer();
     QStringList withoutValue;
     for (const auto &f : fields) {
         const int i = f->index();

@@ -8,13 +8,30 @@
 #include <optional>
 
 namespace {
-// The quoted column names of a write and the values bound to them.
-void split(const QList<ColumnValue> &values, QStringList *names, QVariantList *binds)
+QList<const FieldDef *> columnsOf(const QList<ColumnValue> &values)
 {
-    for (const ColumnValue &v : values) {
-        *names << schema::quote(v.field->name);
-        *binds << v.value;
-    }
+    QList<const FieldDef *> out;
+    out.reserve(values.size());
+    for (const ColumnValue &v : values)
+        out << v.field;
+    return out;
+}
+
+QVariantList bindsOf(const QList<ColumnValue> &values)
+{
+    QVariantList out;
+    out.reserve(values.size() + 1);
+    for (const ColumnValue &v : values)
+        out << v.value;
+    return out;
+}
+
+QStringList quotedNames(const QList<ColumnValue> &values)
+{
+    QStringList out;
+    for (const ColumnValue &v : values)
+        out << schema::quote(v.field->name);
+    return out;
 }
 } // namespace
 
@@ -32,14 +49,15 @@ void RowWriter::checkRequired(const QStringList &fieldsWithoutValue) const
     }
 }
 
-void RowWriter::checkUnique(const QList<ColumnValue> &values, qint64 rowid) const
+void RowWriter::checkUnique(const QList<ColumnValue> &values, qint64 rowid)
 {
     for (const ColumnValue &v : values) {
         if (v.field->kind == FieldKind::AutoInc || v.value.isNull() || !m_table.isUnique(v.field->name))
             continue;
-        const bool taken = m_connection.exists(QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND rowid <> ? LIMIT 1")
-                                                   .arg(m_relation, schema::quote(v.field->name)),
-                                               {v.value, rowid});
+        QString &sql = m_uniqueSql[v.field];
+        if (sql.isEmpty())
+            sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND rowid <> ? LIMIT 1").arg(m_relation, schema::quote(v.field->name));
+        const bool taken = m_connection.exists(sql, {v.value, rowid});
         if (taken)
             throw EDatabaseError(QStringLiteral("Duplicate key: table '%1' already has a record with %2 '%3'")
                                      .arg(m_table.name, v.field->name, fieldtext::asString(*v.field, v.value)));
@@ -57,21 +75,38 @@ void RowWriter::failWrite(const QString &table, const QString &text)
     throw EDatabaseError(QStringLiteral("Cannot write table '%1': %2").arg(table, text));
 }
 
+const QString &RowWriter::insertSql(const QList<ColumnValue> &values)
+{
+    QList<const FieldDef *> columns = columnsOf(values);
+    if (m_insertSql.isEmpty() || columns != m_insertColumns) {
+        m_insertSql = values.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_relation)
+                                       : QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
+                                             .arg(m_relation, quotedNames(values).join(QStringLiteral(", ")),
+                                                  QStringLiteral(", ?").repeated(values.size() - 1));
+        m_insertColumns = std::move(columns);
+    }
+    return m_insertSql;
+}
+
+const QString &RowWriter::updateSql(const QList<ColumnValue> &values)
+{
+    QList<const FieldDef *> columns = columnsOf(values);
+    if (m_updateSql.isEmpty() || columns != m_updateColumns) {
+        m_updateSql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
+                          .arg(m_relation, quotedNames(values).join(QStringLiteral(" = ?, ")));
+        m_updateColumns = std::move(columns);
+    }
+    return m_updateSql;
+}
+
 qint64 RowWriter::insert(const QList<ColumnValue> &values)
 {
     std::optional<connection::Transaction> tx;
     if (m_ownTransaction)
         tx.emplace(m_connection);
     checkUnique(values, -1);
-    QStringList names;
-    QVariantList binds;
-    split(values, &names, &binds);
-    const QString sql = values.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(m_relation)
-                                         : QStringLiteral("INSERT INTO %1 (%2) VALUES (?%3)")
-                                               .arg(m_relation, names.join(QStringLiteral(", ")),
-                                                    QStringLiteral(", ?").repeated(values.size() - 1));
     QString error;
-    if (m_connection.run(sql, binds, &error) < 0)
+    if (m_connection.run(insertSql(values), bindsOf(values), &error) < 0)
         failWrite(m_table.name, error);
     const qint64 rowid = m_connection.lastInsertRowid();
     if (tx)
@@ -85,13 +120,10 @@ void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values)
     if (m_ownTransaction)
         tx.emplace(m_connection);
     checkUnique(values, rowid);
-    QStringList names;
-    QVariantList binds;
-    split(values, &names, &binds);
+    QVariantList binds = bindsOf(values);
     binds << rowid;
-    const QString sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?").arg(m_relation, names.join(QStringLiteral(" = ?, ")));
     QString error;
-    const int changed = m_connection.run(sql, binds, &error);
+    const int changed = m_connection.run(updateSql(values), binds, &error);
     if (changed < 0)
         failWrite(m_table.name, error);
     if (changed == 0)

@@ -4,6 +4,7 @@
 // unique value), then inserts, updates or deletes one row by its rowid. Each
 // write is one transaction, except on a private copy of the rows (cached
 // updates), whose changes reach the table only when applied.
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -38,10 +39,17 @@ public:
     [[noreturn]] static void failWrite(const QString &table, const QString &text);
 
 private:
-    void checkUnique(const QList<ColumnValue> &values, qint64 rowid) const;
+    void checkUnique(const QList<ColumnValue> &values, qint64 rowid);
+    // The statement text for these columns, made once for a run of writes
+    // of the same columns.
+    const QString &insertSql(const QList<ColumnValue> &values);
+    const QString &updateSql(const QList<ColumnValue> &values);
 
     connection::Connection &m_connection;
     const TableDef &m_table;
     QString m_relation;
     bool m_ownTransaction;
+    QList<const FieldDef *> m_insertColumns, m_updateColumns;
+    QString m_insertSql, m_updateSql;
+    QHash<const FieldDef *, QString> m_uniqueSql;
 };

@@ -110,9 +110,11 @@ QStringList createIndexes(const TableDef &table, const QString &on, const QStrin
 
 int TableDef::columnIndex(const QString &name) const
 {
-    for (int i = 0; i < columns.size(); ++i)
-        if (columns[i].field.name.compare(name, Qt::CaseInsensitive) == 0)
+    for (int i = 0; i < columns.size(); ++i) {
+        const QString &column = columns[i].field.name;
+        if (column.size() == name.size() && column.compare(name, Qt::CaseInsensitive) == 0)
             return i;
+    }
     return -1;
 }
 
