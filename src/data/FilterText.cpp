@@ -1,6 +1,7 @@
 #include "data/FilterText.h"
 
 #include "core/Errors.h"
+#include "data/QuotedText.h"
 
 namespace filtertext {
 namespace {
@@ -38,22 +39,7 @@ FilterTerm parse(const QString &text)
     skipBlanks();
     if (i >= n || text[i] != QLatin1Char('\''))
         bad(quoted, QStringLiteral("a value in single quotes is expected"));
-    ++i;
-    bool closed = false;
-    while (i < n) {
-        if (text[i] == QLatin1Char('\'')) {
-            if (i + 1 < n && text[i + 1] == QLatin1Char('\'')) {
-                term.value += QLatin1Char('\'');
-                i += 2;
-                continue;
-            }
-            ++i;
-            closed = true;
-            break;
-        }
-        term.value += text[i++];
-    }
-    if (!closed)
+    if (!quotedtext::read(text, i, QLatin1Char('\''), &term.value))
         bad(quoted, QStringLiteral("the value is not closed by a single quote"));
     skipBlanks();
     if (i < n)

@@ -1,6 +1,7 @@
 #include "data/SqlDialect.h"
 
 #include "core/Errors.h"
+#include "data/QuotedText.h"
 #include "data/Schema.h"
 
 namespace sqldialect {
@@ -39,22 +40,7 @@ QList<Token> tokenize(const QString &s)
             ++i;
         } else if (c == QLatin1Char('"')) {
             QString value;
-            ++i;
-            bool closed = false;
-            while (i < n) {
-                if (s[i] == QLatin1Char('"')) {
-                    if (i + 1 < n && s[i + 1] == QLatin1Char('"')) {
-                        value += QLatin1Char('"');
-                        i += 2;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                value += s[i++];
-            }
-            if (!closed)
+            if (!quotedtext::read(s, i, QLatin1Char('"'), &value))
                 syntax(QStringLiteral("the pattern is not closed by a double quote"));
             out.append({Tok::String, value});
         } else {
