@@ -1,5 +1,6 @@
 // notadb: creates, checks, backs up and fills the database of Sistem Nota.
 #include "Commands.h"
+#include "CsvCommands.h"
 #include "data/Database.h"
 
 #include <QCommandLineParser>
@@ -23,9 +24,11 @@ int main(int argc, char **argv)
         "  init --user NAME --password PASS      create the database with its first account\n"
         "  check                                 verify integrity and tables\n"
         "  backup DEST                           copy the (live) database to DEST\n"
-        "  sample                                fill the database with a small sample shop"));
+        "  sample                                fill the database with a small sample shop\n"
+        "  export goods|customers FILE.csv       write every record to a CSV file [--pictures DIR]\n"
+        "  import goods|customers FILE.csv       add the records of a CSV file, all or none [--dry-run]"));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("path, init, check, backup or sample"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("path, init, check, backup, sample, export or import"));
     const QCommandLineOption databaseOption(QStringLiteral("database"),
                                             QStringLiteral("Database file (default: the file of the alias KV)."),
                                             QStringLiteral("file"));
@@ -36,6 +39,12 @@ int main(int argc, char **argv)
     parser.addOption(databaseOption);
     parser.addOption(userOption);
     parser.addOption(passwordOption);
+    const QCommandLineOption picturesOption(QStringLiteral("pictures"),
+                                            QStringLiteral("Folder for the goods pictures as bitmap files (export)."),
+                                            QStringLiteral("dir"));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
+    parser.addOption(picturesOption);
+    parser.addOption(dryRunOption);
     parser.process(app);
 
     const QStringList args = parser.positionalArguments();
@@ -68,5 +77,12 @@ int main(int argc, char **argv)
     }
     if (command == QLatin1String("sample"))
         return notadb::sample(file, out, err);
-    return usage(QStringLiteral("unknown command '%1' (path, init, check, backup, sample)").arg(command));
+    if (command == QLatin1String("export") || command == QLatin1String("import")) {
+        if (args.size() != 3)
+            return usage(QStringLiteral("%1 needs goods or customers and a CSV file").arg(command));
+        if (command == QLatin1String("export"))
+            return notadb::exportCsv(file, args.at(1), args.at(2), parser.value(picturesOption), out, err);
+        return notadb::importCsv(file, args.at(1), args.at(2), parser.isSet(dryRunOption), out, err);
+    }
+    return usage(QStringLiteral("unknown command '%1' (path, init, check, backup, sample, export, import)").arg(command));
 }

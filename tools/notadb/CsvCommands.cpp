@@ -1,0 +1,67 @@
+#include "CsvCommands.h"
+
+#include "core/Errors.h"
+#include "data/Connection.h"
+#include "data/CsvTransfer.h"
+
+namespace notadb {
+namespace {
+QString noun(csvtransfer::Records what) { return what == csvtransfer::Records::Goods ? QStringLiteral("goods") : QStringLiteral("customers"); }
+} // namespace
+
+int exportCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
+              QTextStream &out, QTextStream &err)
+{
+    const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
+    if (!records) {
+        err << "notadb: export goods or customers, not '" << what << "'\n";
+        return 2;
+    }
+    if (*records == csvtransfer::Records::Customers && !picturesFolder.isEmpty()) {
+        err << "notadb: customers have no pictures (--pictures is for goods)\n";
+        return 2;
+    }
+    try {
+        const csvtransfer::ExportSummary s = csvtransfer::exportFile(*connection::ofFile(file), *records, csvFile, picturesFolder);
+        out << "Wrote " << s.records << " " << noun(*records) << " to " << csvFile;
+        if (!picturesFolder.isEmpty())
+            out << " and " << s.pictures << " pictures to " << picturesFolder;
+        out << "\n";
+    } catch (const EError &e) {
+        err << "notadb: " << e.message() << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+int importCsv(const QString &file, const QString &what, const QString &csvFile, bool dryRun, QTextStream &out,
+              QTextStream &err)
+{
+    const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
+    if (!records) {
+        err << "notadb: import goods or customers, not '" << what << "'\n";
+        return 2;
+    }
+    csvtransfer::ImportSummary s;
+    try {
+        s = csvtransfer::importFile(*connection::ofFile(file), *records, csvFile, dryRun);
+    } catch (const EError &e) {
+        err << "notadb: " << e.message() << "\n";
+        return 1;
+    }
+    if (!s.problems.isEmpty()) {
+        err << "notadb: " << csvFile << " has " << s.problems.size() << " problem(s); nothing was stored:\n";
+        for (const csv::Problem &p : s.problems)
+            err << "  " << (p.line > 0 ? QStringLiteral("line %1: ").arg(p.line) : QString()) << p.reason << "\n";
+        return 1;
+    }
+    if (dryRun)
+        out << "Checked " << s.records << " " << noun(*records) << " in " << csvFile << ": all good, nothing stored (dry run)\n";
+    else if (s.firstNumber > 0)
+        out << "Stored " << s.records << " " << noun(*records) << " from " << csvFile << " as numbers " << s.firstNumber
+            << " to " << s.lastNumber << "\n";
+    else
+        out << "Stored " << s.records << " " << noun(*records) << " from " << csvFile << "\n";
+    return 0;
+}
+} // namespace notadb

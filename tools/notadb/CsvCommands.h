@@ -1,0 +1,13 @@
+#pragma once
+// `notadb export` and `notadb import`: goods and customers to and from CSV
+// files. Each returns the exit status (2 for a wrong call, 1 for a failure or
+// a file with bad rows) and writes what it did, or every bad row, to the streams.
+#include <QString>
+#include <QTextStream>
+
+namespace notadb {
+int exportCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
+              QTextStream &out, QTextStream &err);
+int importCsv(const QString &file, const QString &what, const QString &csvFile, bool dryRun, QTextStream &out,
+              QTextStream &err);
+} // namespace notadb
