@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QSaveFile>
 #include <QtEndian>
 #include <cmath>
@@ -101,6 +102,39 @@ private:
     qsizetype m_pos = 0;
 };
 
+// What a decoded picture of this size and pixel format takes (its lines are
+// padded to 32 bits); a format the header does not tell is charged at 64 bits
+// a pixel, the widest there is.
+qint64 decodedBytes(QSize size, QImage::Format format)
+{
+    const qint64 bits = format == QImage::Format_Invalid ? 64 : QImage::toPixelFormat(format).bitsPerPixel();
+    return (size.width() * bits + 31) / 32 * 4 * size.height();
+}
+
+bool sideFits(QSize size)
+{
+    return size.width() > 0 && size.height() > 0 && size.width() <= reportfile::kMaxPictureSide
+        && size.height() <= reportfile::kMaxPictureSide;
+}
+
+// Decodes one PNG picture of the file when its header's size fits the limits
+// and what is left of the budget for all pictures; charges what it takes.
+QImage pictureOf(const QByteArray &png, qint64 &budget)
+{
+    QBuffer buffer;
+    buffer.setData(png);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "PNG");
+    const QSize size = reader.size();
+    if (!sideFits(size) || decodedBytes(size, reader.imageFormat()) > budget)
+        throw Damaged{};
+    const QImage picture = reader.read();
+    if (picture.isNull() || picture.size() != size || picture.sizeInBytes() > budget)
+        throw Damaged{};
+    budget -= picture.sizeInBytes();
+    return picture;
+}
+
 QByteArray pngOf(const QImage &image)
 {
     QByteArray png;
@@ -185,13 +219,12 @@ std::shared_ptr<PreparedReport> reportOf(QByteArrayView payload)
     }
     const quint32 pictures = r.count(kMinPictureBytes);
     report->pictures.reserve(pictures);
-    for (quint32 i = 0; i < pictures; ++i) {
-        QImage picture = QImage::fromData(r.bytes(), "PNG");
-        if (picture.isNull())
-            throw Damaged{};
-        report->pictures.push_back(picture);
-    }
+    qint64 budget = reportfile::kMaxPictureBytes;
+    for (quint32 i = 0; i < pictures; ++i)
+        report->pictures.push_back(pictureOf(r.bytes(), budget));
     const quint32 pages = r.count(kMinPageBytes);
+    if (pages > quint32(reportfile::kMaxPages))
+        throw Damaged{};
     report->pages.reserve(pages);
     for (quint32 p = 0; p < pages; ++p) {
         PreparedPage page;
@@ -227,6 +260,23 @@ std::shared_ptr<PreparedReport> reportOf(QByteArrayView payload)
 
 QString displayName(const QString &fileName) { return QFileInfo(fileName).fileName(); }
 
+bool withinLimits(const PreparedReport &report)
+{
+    if (report.pages.size() > size_t(reportfile::kMaxPages))
+        return false;
+    // The picture reader's own limit for one picture, in megabytes (0: none).
+    const qint64 readable = qint64(QImageReader::allocationLimit()) << 20;
+    qint64 pictureBytes = 0;
+    for (const QImage &picture : report.pictures) {
+        // Read back, a picture takes at least 32 bits a pixel.
+        const qint64 bytes = qMax(picture.sizeInBytes(), decodedBytes(picture.size(), QImage::Format_RGB32));
+        if (!sideFits(picture.size()) || (readable > 0 && bytes > readable))
+            return false;
+        pictureBytes += bytes;
+    }
+    return pictureBytes <= reportfile::kMaxPictureBytes;
+}
+
 } // namespace
 
 namespace reportfile {
@@ -255,12 +305,18 @@ std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &na
     const quint16 version = header.u16();
     header.u16();
     const quint64 length = header.u64();
-    if (version > kVersion || version == 0)
+    // Every version this program wrote counts from 1.
+    if (version == 0)
+        throw EError(QStringLiteral("'%1' is not a report file").arg(name));
+    if (version > kVersion)
         throw EError(QStringLiteral("The report file '%1' was written by a newer version of the program").arg(name));
-    if (length != quint64(bytes.size() - kHeaderSize - kHashSize))
+    // The payload's length, in signed arithmetic: a file too short for its
+    // header and checksum has none, not a huge one.
+    const qsizetype payloadSize = bytes.size() - kHeaderSize - kHashSize;
+    if (payloadSize < 0 || length != quint64(payloadSize))
         throw EError(damaged);
-    const QByteArrayView payload = QByteArrayView(bytes).sliced(kHeaderSize, qsizetype(length));
-    const QByteArrayView hash = QByteArrayView(bytes).sliced(kHeaderSize + qsizetype(length), kHashSize);
+    const QByteArrayView payload = QByteArrayView(bytes).sliced(kHeaderSize, payloadSize);
+    const QByteArrayView hash = QByteArrayView(bytes).sliced(kHeaderSize + payloadSize, kHashSize);
     if (QCryptographicHash::hash(payload, QCryptographicHash::Sha256) != hash)
         throw EError(damaged);
     try {
@@ -272,6 +328,8 @@ std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &na
 
 void save(const PreparedReport &report, const QString &fileName)
 {
+    if (!withinLimits(report))
+        throw EError(QStringLiteral("The report is too large to be saved as a report file ('%1')").arg(displayName(fileName)));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(serialise(report)) < 0 || !file.commit())
         throw EError(QStringLiteral("Cannot write the report file '%1'").arg(displayName(fileName)));

@@ -7,6 +7,11 @@
 // the font table, the picture table (each picture once, as PNG) and the pages
 // with their draw operations. Reading checks the magic, the version, the
 // checksum and every count, length and id before it builds anything.
+//
+// A file is also held to limits no real report reaches, checked before
+// anything is allocated for it: a picture's size is read from its PNG header
+// before it is decoded. Saving refuses a report beyond them, so every file
+// this program writes can be read back.
 #include "reports/PreparedReport.h"
 
 #include <QByteArray>
@@ -18,13 +23,17 @@ namespace reportfile {
 inline const QString kExtension = QStringLiteral("nqr");
 inline const QString kFilter = QStringLiteral("Report files (*.nqr)");
 constexpr quint16 kVersion = 1;
+constexpr qsizetype kMaxPages = 100000;
+constexpr int kMaxPictureSide = 8000;                     // pixels
+constexpr qint64 kMaxPictureBytes = qint64(256) << 20;    // all pictures decoded
 
 QByteArray serialise(const PreparedReport &report);
 // Raises EError with a message naming `name` for a foreign, newer, damaged
-// or truncated file.
+// or truncated file, and for one beyond the limits above (as damaged).
 std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &name);
 
-// Raise EError when the file cannot be written or read.
+// Raise EError when the file cannot be written or read; save() also when the
+// report is beyond the limits above.
 void save(const PreparedReport &report, const QString &fileName);
 std::shared_ptr<PreparedReport> load(const QString &fileName);
 
