@@ -213,8 +213,18 @@ qint64 asInteger(const FieldDef &def, const QVariant &stored)
         return 0;
     if (stored.typeId() == QMetaType::QString)
         return numtext::strToInt(stored.toString());
+    if (stored.typeId() == QMetaType::Double) {
+        // Rounded half away from zero; a value no qint64 holds is an error,
+        // never the wrapped or saturated number a plain conversion gives.
+        const double value = stored.toDouble();
+        const double whole = std::round(value);
+        if (!(whole >= -9223372036854775808.0 && whole < 9223372036854775808.0))
+            throw EConvertError(QStringLiteral("'%1' is not a valid integer value for field '%2'")
+                                    .arg(numtext::floatToStr(value), def.name));
+        return qint64(whole);
+    }
     switch (def.kind) {
-    case FieldKind::Float: return qint64(std::llround(stored.toDouble()));
+    case FieldKind::Float:
     case FieldKind::Integer:
     case FieldKind::AutoInc: return stored.toLongLong();
     default: return numtext::strToInt(stored.toString());

@@ -29,6 +29,8 @@ private slots:
     void shortDateRoundTrip();
     void shortDateYears_data();
     void shortDateYears();
+    void dateDigitsAreAscii_data();
+    void dateDigitsAreAscii();
     void textCut_data();
     void textCut();
     void passwordHash();
@@ -117,6 +119,13 @@ void TestFormats::badNumberText_data()
     QTest::newRow("hexadecimal") << "0x10";
     QTest::newRow("point in id") << "1.5";
     QTest::newRow("arabic-indic digits") << QStringLiteral("\u0661\u0662");
+    // Digits of other scripts are digits to Unicode but never to a number.
+    QTest::newRow("fullwidth digits") << QStringLiteral("\uFF11\uFF12");
+    QTest::newRow("fullwidth fraction digit") << QStringLiteral("12,\uFF15");
+    QTest::newRow("fullwidth exponent digit") << QStringLiteral("1E\uFF12");
+    QTest::newRow("extended arabic-indic digits") << QStringLiteral("\u06F1\u06F2");
+    QTest::newRow("devanagari digits") << QStringLiteral("\u0967\u0968");
+    QTest::newRow("superscript digit") << QStringLiteral("1\u00B2");
 }
 
 void TestFormats::badNumberText()
@@ -164,7 +173,8 @@ void TestFormats::wholeNumbers()
     QCOMPARE(numtext::strToInt(QStringLiteral("0")), 0);
     QCOMPARE(numtext::strToInt(QStringLiteral(" 41")), 41);
     QCOMPARE(numtext::strToInt(QStringLiteral("-7")), -7);
-    for (const QString &bad : {QStringLiteral(""), QStringLiteral("1,5"), QStringLiteral("x1"), QStringLiteral("99999999999999999999")}) {
+    for (const QString &bad : {QStringLiteral(""), QStringLiteral("1,5"), QStringLiteral("x1"), QStringLiteral("99999999999999999999"),
+                               QStringLiteral("\uFF14\uFF12"), QStringLiteral("4\u0662"), QStringLiteral("\u0967")}) {
         try {
             numtext::strToInt(bad);
             QFAIL(qPrintable(QStringLiteral("accepted ") + bad));
@@ -308,6 +318,36 @@ void TestFormats::shortDateYears()
         QCOMPARE(errorOf([&] { datetext::strToDate(text); }), QStringLiteral("'%1' is not a valid date").arg(text));
 }
 
+// Every digit of a date is an ASCII digit: digits of other scripts once read
+// as zeros, storing 15/03/２４ as 15 March 2000.
+void TestFormats::dateDigitsAreAscii_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QDate>("expected");  // invalid: refused
+    QTest::newRow("ascii") << "15/03/24" << QDate(2024, 3, 15);
+    QTest::newRow("fullwidth year") << QStringLiteral("15/03/\uFF12\uFF14") << QDate();
+    QTest::newRow("fullwidth day") << QStringLiteral("\uFF11\uFF15/03/2024") << QDate();
+    QTest::newRow("fullwidth everywhere") << QStringLiteral("\uFF11\uFF15/\uFF10\uFF13/\uFF12\uFF10\uFF12\uFF14") << QDate();
+    QTest::newRow("arabic-indic year") << QStringLiteral("15/03/\u0662\u0664") << QDate();
+    QTest::newRow("arabic-indic month") << QStringLiteral("15/\u0660\u0663/2024") << QDate();
+    QTest::newRow("extended arabic-indic day") << QStringLiteral("\u06F1\u06F5/03/2024") << QDate();
+    QTest::newRow("devanagari year") << QStringLiteral("15/03/\u0968\u0966\u0968\u096A") << QDate();
+    QTest::newRow("superscript") << QStringLiteral("15/03/2\u00B2") << QDate();
+}
+
+void TestFormats::dateDigitsAreAscii()
+{
+    QFETCH(QString, text);
+    QFETCH(QDate, expected);
+    PinnedLocale pin(indonesian());
+    QDate read;
+    QCOMPARE(datetext::tryStrToDate(text, read), expected.isValid());
+    if (expected.isValid())
+        QCOMPARE(read, expected);
+    else
+        QCOMPARE(errorOf([&] { datetext::strToDate(text); }), QStringLiteral("'%1' is not a valid date").arg(text));
+}
+
 void TestFormats::textCut_data()
 {
     QTest::addColumn<QString>("text");
@@ -319,6 +359,17 @@ void TestFormats::textCut_data()
     QTest::newRow("accented") << QStringLiteral("Jalan Süd é") << 8 << QStringLiteral("Jalan Sü");
     QTest::newRow("outside basic plane") << QStringLiteral("ab\U0001F600cd") << 3 << QStringLiteral("ab\U0001F600");
     QTest::newRow("cut before wide char") << QStringLiteral("ab\U0001F600cd") << 2 << QStringLiteral("ab");
+    QTest::newRow("wide chars only") << QStringLiteral("\U0001F600\U0001F601\U0001F602") << 2
+                                     << QStringLiteral("\U0001F600\U0001F601");
+    QTest::newRow("wide char last") << QStringLiteral("abc\U0001F600") << 4 << QStringLiteral("abc\U0001F600");
+    // A lone surrogate (text that was already broken) is a character of its
+    // own and never takes the next character with it.
+    const QChar high(0xD800), low(0xDC00);
+    QTest::newRow("lone high surrogate") << QStringLiteral("ab") + high + QStringLiteral("cd") << 3
+                                         << QStringLiteral("ab") + high;
+    QTest::newRow("lone low surrogate") << low + QStringLiteral("abc") << 2 << low + QStringLiteral("a");
+    QTest::newRow("name of 31 with a wide char at 30") << QString(29, QLatin1Char('N')) + QStringLiteral("\U0001F600N")
+                                                       << 30 << QString(29, QLatin1Char('N')) + QStringLiteral("\U0001F600");
 }
 
 void TestFormats::textCut()
@@ -326,7 +377,11 @@ void TestFormats::textCut()
     QFETCH(QString, text);
     QFETCH(int, width);
     QFETCH(QString, expected);
-    QCOMPARE(textcut::cutToWidth(text, width), expected);
+    const QString cut = textcut::cutToWidth(text, width);
+    QCOMPARE(cut, expected);
+    // Whole text converts to UTF-8 and back unchanged, and so does the cut.
+    if (QString::fromUtf8(text.toUtf8()) == text)
+        QCOMPARE(QString::fromUtf8(cut.toUtf8()), cut);
 }
 
 void TestFormats::passwordHash()
