@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QPainter>
 
 namespace {
@@ -21,6 +22,18 @@ QString invalidText(const QString &suffix)
     if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
         return QStringLiteral("Metafile pictures cannot be shown");
     return QStringLiteral("JPEG image is not valid");
+}
+
+// False when the picture's header gives a size beyond the box's limits, or
+// beyond what the picture reader decodes at all (its limit is in megabytes,
+// counted at 32 bits a pixel). A header that tells no size passes: the file's
+// own size bounds what decoding it can take.
+bool sizeFits(QSize size)
+{
+    if (size.width() > DBImage::kLargestSide || size.height() > DBImage::kLargestSide)
+        return false;
+    const qint64 readable = qint64(QImageReader::allocationLimit()) << 20;
+    return readable <= 0 || qint64(size.width()) * size.height() * 4 <= readable;
 }
 
 // A decoded picture as a bitmap file, scaled down to fit the largest side
@@ -81,8 +94,24 @@ void DBImage::loadFromFile(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw EInvalidGraphic(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+    if (file.size() > kLargestFileBytes)
+        throw EInvalidGraphic(QStringLiteral("The picture file \"%1\" is too large (%2 MB); at most %3 MB can be loaded")
+                                  .arg(path)
+                                  .arg((file.size() + (1 << 20) - 1) >> 20)
+                                  .arg(kLargestFileBytes >> 20));
     const QByteArray bytes = file.readAll();
-    const QImage image = QImage::fromData(bytes);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer);
+    // A bitmap stored top-down gives its height negative.
+    const QSize size(qAbs(reader.size().width()), qAbs(reader.size().height()));
+    if (!sizeFits(size))
+        throw EInvalidGraphic(QStringLiteral("The picture \"%1\" is too large to load (%2 x %3 pixels)")
+                                  .arg(path)
+                                  .arg(size.width())
+                                  .arg(size.height()));
+    const QImage image = reader.read();
     if (image.isNull())
         throw EInvalidGraphic(invalidText(suffix));
 

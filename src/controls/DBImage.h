@@ -10,6 +10,11 @@
 // field keeps only bitmaps: a bitmap file is stored as it is, another kind of
 // picture that decodes (a JPEG, an icon) is converted to a bitmap no larger
 // than kLargestConvertedSide on its longer side.
+//
+// A file is measured before it is decoded: a file larger than kLargestFileBytes,
+// or a picture whose header says it is wider or higher than kLargestSide (or
+// larger than the picture reader decodes at all), is refused as too large and
+// the record stays as it was.
 #include <QFrame>
 #include <QImage>
 
@@ -32,9 +37,12 @@ public:
     QRect pictureRect() const;
 
     static constexpr int kLargestConvertedSide = 1024;
+    static constexpr qint64 kLargestFileBytes = qint64(64) << 20;
+    static constexpr int kLargestSide = 8000;
 
     // Raises EInvalidGraphic for a file that cannot be read as a picture:
-    // "Unknown picture file extension (.%s)" for a kind the box does not know.
+    // "Unknown picture file extension (.%s)" for a kind the box does not know;
+    // "... is too large ..." for a file or picture beyond the limits above.
     void loadFromFile(const QString &path);
 
     // File name suffixes loadFromFile() accepts, lower case.

@@ -1,7 +1,8 @@
 // The picture box: stretched and natural-size drawing, pictures loaded from
 // files (bitmaps stored as they are, other kinds converted to bitmaps no
 // larger than the largest side), and pictures read back from the table with
-// or without their header.
+// or without their header; files and pictures too large are refused before
+// they are decoded.
 #include "Fixture.h"
 #include "TestMain.h"
 #include "controls/DBImage.h"
@@ -39,6 +40,39 @@ QByteArray bitmapBytes()
     return bytes;
 }
 
+// A bitmap file whose header says width x height pixels of 24 bits, followed
+// by only a few bytes of pixels.
+QByteArray bitmapHeaderClaiming(qint32 width, qint32 height)
+{
+    QByteArray bytes(14 + 40 + 16, '\0');
+    auto *p = reinterpret_cast<uchar *>(bytes.data());
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(quint32(bytes.size()), p + 2);
+    qToLittleEndian<quint32>(14 + 40, p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<qint32>(width, p + 18);
+    qToLittleEndian<qint32>(height, p + 22);
+    qToLittleEndian<quint16>(1, p + 26);   // planes
+    qToLittleEndian<quint16>(24, p + 28);  // bits a pixel
+    return bytes;
+}
+
+// A small real JPEG whose frame header is rewritten to say width x height.
+QByteArray jpegHeaderClaiming(quint16 width, quint16 height)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    redPicture().save(&buffer, "JPG");
+    const qsizetype frame = bytes.indexOf(QByteArray("\xff\xc0", 2));
+    if (frame < 0)
+        qFatal("no frame header in the JPEG");
+    qToBigEndian<quint16>(height, bytes.data() + frame + 5);
+    qToBigEndian<quint16>(width, bytes.data() + frame + 7);
+    return bytes;
+}
+
 struct PictureForm : ControlsFixture {
     DBImage *box = new DBImage(&window);
 
@@ -68,6 +102,8 @@ private slots:
     void transparentPartsAreStoredWhite();
     void unreadableFilesAreRefused_data();
     void unreadableFilesAreRefused();
+    void tooLargePicturesAreRefused_data();
+    void tooLargePicturesAreRefused();
     void storedPictureWithOrWithoutHeader_data();
     void storedPictureWithOrWithoutHeader();
 };
@@ -140,6 +176,7 @@ void TestDBImage::otherKindsAreStoredAsBitmaps_data()
     QTest::newRow("wide JPEG scaled down") << "lebar.jpg" << QByteArray("JPG") << QSize(3000, 1500) << QSize(1024, 512);
     QTest::newRow("tall JPEG scaled down") << "tinggi.jpeg" << QByteArray("JPG") << QSize(600, 2048) << QSize(300, 1024);
     QTest::newRow("longest side just fits") << "pas.jpg" << QByteArray("JPG") << QSize(1024, 700) << QSize(1024, 700);
+    QTest::newRow("widest picture loaded") << "terlebar.jpg" << QByteArray("JPG") << QSize(DBImage::kLargestSide, 16) << QSize(1024, 2);
     QTest::newRow("PNG under a JPEG name") << "png.jpg" << QByteArray("PNG") << QSize(40, 20) << QSize(40, 20);
 }
 
@@ -238,6 +275,62 @@ void TestDBImage::unreadableFilesAreRefused()
 
     // A file that is not there at all.
     QVERIFY_THROWS_EXCEPTION(EInvalidGraphic, f.box->loadFromFile(f.db.folder() + QStringLiteral("/missing.bmp")));
+}
+
+void TestDBImage::tooLargePicturesAreRefused_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<qint64>("fileSize");  // the file is grown to this size with a hole, when larger
+    QTest::addColumn<QString>("message");
+    auto large = [](int width, int height) {
+        return QStringLiteral("The picture \"%1\" is too large to load (") + QString::number(width) + QStringLiteral(" x ")
+            + QString::number(height) + QStringLiteral(" pixels)");
+    };
+    QTest::newRow("bitmap file of 600 MB")
+        << "besar.bmp" << bitmapHeaderClaiming(40, 20) << (qint64(600) << 20)
+        << "The picture file \"%1\" is too large (600 MB); at most 64 MB can be loaded";
+    QTest::newRow("file one byte over 64 MB")
+        << "besar.jpg" << jpegHeaderClaiming(40, 20) << DBImage::kLargestFileBytes + 1
+        << "The picture file \"%1\" is too large (65 MB); at most 64 MB can be loaded";
+    QTest::newRow("bitmap claiming 16000 x 16000")
+        << "klaim.bmp" << bitmapHeaderClaiming(16000, 16000) << qint64(0) << large(16000, 16000);
+    QTest::newRow("bitmap claiming 8001 x 1") << "lebar.bmp" << bitmapHeaderClaiming(8001, 1) << qint64(0)
+                                             << large(8001, 1);
+    QTest::newRow("bitmap claiming 1 x 8001, top-down") << "tinggi.dib" << bitmapHeaderClaiming(1, -8001) << qint64(0)
+                                                         << large(1, 8001);
+    QTest::newRow("JPEG claiming 8001 x 8001") << "klaim.jpg" << jpegHeaderClaiming(8001, 8001) << qint64(0)
+                                              << large(8001, 8001);
+    QTest::newRow("JPEG claiming 7000 x 7000, beyond what decodes")
+        << "klaim.jpeg" << jpegHeaderClaiming(7000, 7000) << qint64(0) << large(7000, 7000);
+}
+
+void TestDBImage::tooLargePicturesAreRefused()
+{
+    QFETCH(QString, name);
+    QFETCH(QByteArray, content);
+    QFETCH(qint64, fileSize);
+    QFETCH(QString, message);
+    PictureForm f;
+    f.db.exec(QStringLiteral("UPDATE \"Barang\" SET \"Gambar\" = ? WHERE \"Kode_Kervano\" = 'K1'"), {bitmapBytes()});
+    const QString path = f.db.folder() + QLatin1Char('/') + name;
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(content), content.size());
+    if (fileSize > content.size())
+        QVERIFY(file.resize(fileSize));  // sparse: takes no room on the disk
+    file.close();
+    f.table.open();
+    try {
+        f.box->loadFromFile(path);
+        QFAIL("no error raised");
+    } catch (const EInvalidGraphic &e) {
+        QCOMPARE(e.message(), message.arg(path));
+    }
+    // The record stays as it was.
+    QCOMPARE(f.table.state(), DataSetState::Browse);
+    QCOMPARE(f.box->picture().size(), QSize(40, 20));
+    QCOMPARE(f.stored(), bitmapBytes());
 }
 
 void TestDBImage::storedPictureWithOrWithoutHeader_data()
