@@ -1,6 +1,8 @@
-// Sistem Nota: sets the title, creates the window set, shows the login
-// window and runs until the program is ended. The command line is ignored.
+// Sistem Nota: sets the title, offers to create the database when there is
+// none yet, creates the window set, shows the login window and runs until
+// the program is ended. The command line is ignored.
 #include "access/Login.h"
+#include "app/FirstRun.h"
 #include "controls/Startup.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
@@ -12,6 +14,9 @@ int main(int argc, char **argv)
         qputenv("QT_FONT_DPI", "96");
     NotaApplication app(argc, argv);
     startup::initialise();
+    // Started from the desktop on a machine without a database: offer to create it.
+    if (!firstrun::ensureDatabase())
+        return 0;
     windowset::create();
     FLogin->Show();
     const int code = app.exec();
