@@ -8,6 +8,7 @@ packages=(
   libsqlite3-dev sqlite3 libsodium-dev libgtest-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
+  desktop-file-utils appstream
   locales ccache
 )
 # The desktops the program is for, and the English one the format tests pin.

@@ -71,7 +71,7 @@ TFFirstRun::TFFirstRun(QWidget *parent) : TForm(parent), m_file(database::aliasP
     Label4->setBuddy(Edit2);
     Label5->setBuddy(Edit3);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Isi dengan data contoh (barang, pelanggan dan nota sebuah toko contoh)"), this);
+    CheckBox1 = new QCheckBox(QStringLiteral("Isi dengan data toko contoh"), this);
     CheckBox1->setObjectName(QStringLiteral("CheckBox1"));
     CheckBox1->setGeometry(84, 164, 320, 21);
 

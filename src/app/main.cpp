@@ -13,6 +13,8 @@ int main(int argc, char **argv)
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
     NotaApplication app(argc, argv);
+    // The desktop entry the installed program belongs to (its icon and name on the task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("id.kervano.sistemnota"));
     startup::initialise();
     // Started from the desktop on a machine without a database: offer to create it.
     if (!firstrun::ensureDatabase())
