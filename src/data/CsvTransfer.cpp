@@ -59,7 +59,14 @@ void writeFile(const QString &name, const QByteArray &bytes)
 // ---------------------------------------------------------------- reading
 
 struct Column {
-    const ColumnDef *def = nullptr;  // null: read past (the customer number)
+    const ColumnDef *def = nullptr;  // null: read past (the customer number, a column without a name)
+    bool unnamed = false;            // spreadsheets may add empty columns; text under them is a fault
+};
+
+// A kept statement is reset however the reading ends, so that it holds no read snapshot.
+struct ResetOnExit {
+    sqlite3_stmt *stmt;
+    ~ResetOnExit() { sqlite3_reset(stmt); }
 };
 
 QString tooLong(const QString &text, const FieldDef &field)
@@ -157,6 +164,10 @@ QList<Column> headerColumns(const TableDef &table, const csv::Record &header, QL
     QHash<int, bool> seen;
     for (const QString &raw : header.fields) {
         const QString name = raw.trimmed();
+        if (name.isEmpty()) {
+            out << Column{nullptr, true};
+            continue;
+        }
         const int index = table.columnIndex(name);
         if (index < 0) {
             problems << csv::Problem{header.line, QStringLiteral("unknown column '%1' (the columns are %2)")
@@ -237,6 +248,7 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
     sqlite3_stmt *stmt = db.statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
                                           .arg(selected.join(QStringLiteral(", ")), schema::quote(table.name),
                                                schema::quote(table.keyColumn)));
+    const ResetOnExit reset{stmt};
     QStringList row;
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
@@ -261,7 +273,6 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
         }
         text += csv::record(row, sep);
     }
-    sqlite3_reset(stmt);
     if (rc != SQLITE_DONE)
         db.fail(QStringLiteral("Cannot read table '%1'").arg(table.name));
     writeFile(csvFile, QByteArray(csv::kByteOrderMark) + text.toUtf8());
@@ -318,8 +329,14 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         bool good = true;
         for (int c = 0; c < columns.size(); ++c) {
             const ColumnDef *def = columns[c].def;
-            if (!def)
+            if (!def) {
+                if (columns[c].unnamed && !record.fields[c].isEmpty()) {
+                    rowProblems << csv::Problem{record.line, QStringLiteral("'%1' stands in a column without a name")
+                                                                 .arg(record.fields[c])};
+                    good = false;
+                }
                 continue;
+            }
             QString problem;
             QVariant v = reader.value(def->field, record.fields[c], problem);
             if (!problem.isEmpty()) {

@@ -262,6 +262,11 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
                                     << QStringList{"1: unknown column 'Stok' (the columns are Kode_Kervano, Kode_Barang, "
                                                    "Nama_Barang, Part, Group_Barang, Harga, Gambar)"}
                                     << 0 << "";
+    QTest::newRow("empty columns a spreadsheet adds are read past")
+        << QByteArray("Kode_Kervano;Harga;;\nA;5;;\n") << QStringList{} << 1 << "5";
+    QTest::newRow("text under a column without a name")
+        << QByteArray("Kode_Kervano;Harga;\nA;5;lupa\nB;6;\n")
+        << QStringList{"2: 'lupa' stands in a column without a name"} << 2 << "";
     QTest::newRow("column twice") << QByteArray("Kode_Kervano;Harga;harga\nA;1;2\n")
                                   << QStringList{"1: column 'harga' appears twice"} << 0 << "";
     QTest::newRow("no shop code column") << QByteArray("Nama_Barang;Harga\nSEAL;1\n")
