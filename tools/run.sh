@@ -10,7 +10,7 @@ if [ -x "$build/notadb" ]; then
   db=$("$build/notadb" path)
   if [ ! -e "$db" ]; then
     echo "Creating the database $db (first account: admin / admin - change it under Admin > Ganti Password)"
-    "$build/notadb" init --user admin --password admin
+    printf 'admin\n' | "$build/notadb" init --user admin  # on standard input: not in the process list
     "$build/notadb" sample
   fi
 fi

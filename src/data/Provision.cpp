@@ -40,6 +40,12 @@ void createDatabase(const QString &file, const QString &adminName, const QString
         throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
     if (adminName.isEmpty())
         throw EDatabaseError(QStringLiteral("The first account needs a user name"));
+    // Stored whole or not at all: a cut name would never log in.
+    const int nameWidth = schema::findTable(QStringLiteral("Adm"))->column(QStringLiteral("NamaUser"))->field.size;
+    if (adminName.toUcs4().size() > nameWidth)
+        throw EDatabaseError(QStringLiteral("The user name '%1' is longer than %2 characters").arg(adminName).arg(nameWidth));
+    if (adminPassword.isEmpty())
+        throw EDatabaseError(QStringLiteral("The first account needs a password that is not empty"));
     if (!QDir().mkpath(info.absolutePath()))
         throw EDatabaseError(QStringLiteral("Cannot create the folder '%1'").arg(info.absolutePath()));
     createEmptyFile(info.absoluteFilePath());
@@ -50,7 +56,7 @@ void createDatabase(const QString &file, const QString &adminName, const QString
             db->exec(statement);
         QSqlQuery add(db->database());
         add.prepare(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"));
-        add.addBindValue(adminName.left(30));
+        add.addBindValue(adminName);
         add.addBindValue(password::hash(adminPassword));
         if (!add.exec())
             connection::fail(QStringLiteral("Cannot add the first account"), add.lastError());

@@ -1,12 +1,24 @@
 #pragma once
 // The commands of the database administration tool. Each returns the exit
-// status and writes what it did (or what is wrong) to the given streams.
+// status (0 done, 1 failed or problems found, 2 a wrong call) and writes what
+// it did, or what is wrong, to the given streams.
 #include <QString>
 #include <QTextStream>
+#include <optional>
 
 namespace notadb {
-int init(const QString &file, const QString &user, const QString &password, QTextStream &out, QTextStream &err);
-int check(const QString &file, QTextStream &out, QTextStream &err);
-int backup(const QString &file, const QString &destination, QTextStream &out, QTextStream &err);
+// How long a command waits for another program's lock unless told otherwise.
+constexpr int kDefaultWaitMs = 30000;
+
+// `password`: as given with --password; without it the password is asked on
+// the terminal or read from standard input.
+int init(const QString &file, const QString &user, const std::optional<QString> &password, QTextStream &out,
+         QTextStream &err);
+int check(const QString &file, int waitMs, QTextStream &out, QTextStream &err);
+int backup(const QString &file, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
 int sample(const QString &file, QTextStream &out, QTextStream &err);
+// Before a command opens `file` through the engine (which would turn any file
+// into a database): 0 when it is a database of this program, else 1 with
+// the reason written to `err`, the file untouched.
+int refuseUnlessOurDatabase(const QString &file, int waitMs, QTextStream &err);
 } // namespace notadb

@@ -1,4 +1,6 @@
 // notadb: creates, checks, backs up and fills the database of Sistem Nota.
+// Each command is one row of the table below: its name, its arguments for the
+// help text, and what it runs.
 #include "Commands.h"
 #include "CsvCommands.h"
 #include "data/Database.h"
@@ -7,7 +9,30 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
-#include <cstdio>
+#include <functional>
+
+namespace {
+struct Command {
+    QString name;
+    QString synopsis;  // what follows the name, for the help text
+    QString summary;
+    int arguments;     // positional arguments after the name
+    // Opens the file through the engine, which would make any file a
+    // database: the file is looked at read-only first and left alone when it
+    // is not a database of this program.
+    bool opensWithEngine;
+    std::function<int(const QStringList &args)> run;
+};
+
+QString helpText(const QList<Command> &commands)
+{
+    QString text = QStringLiteral("Administration of the Sistem Nota database (alias KV).\n\nCommands:\n");
+    for (const Command &c : commands)
+        text += QStringLiteral("  %1 %2\n").arg((c.name + QLatin1Char(' ') + c.synopsis).leftJustified(46), c.summary);
+    text += QStringLiteral("\nExit status: 0 done, 1 failed or problems found, 2 a wrong call.");
+    return text;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -17,72 +42,92 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Administration of the Sistem Nota database (alias KV).\n\n"
-        "Commands:\n"
-        "  path                                  print the database file the alias KV names\n"
-        "  init --user NAME --password PASS      create the database with its first account\n"
-        "  check                                 verify integrity and tables\n"
-        "  backup DEST                           copy the (live) database to DEST\n"
-        "  sample                                fill the database with a small sample shop\n"
-        "  export goods|customers FILE.csv       write every record to a CSV file [--pictures DIR]\n"
-        "  import goods|customers FILE.csv       add the records of a CSV file, all or none [--dry-run]"));
-    parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("path, init, check, backup, sample, export or import"));
     const QCommandLineOption databaseOption(QStringLiteral("database"),
                                             QStringLiteral("Database file (default: the file of the alias KV)."),
                                             QStringLiteral("file"));
     const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("First account's user name (init)."),
                                         QStringLiteral("name"));
-    const QCommandLineOption passwordOption(QStringLiteral("password"), QStringLiteral("First account's password (init)."),
-                                            QStringLiteral("password"));
-    parser.addOption(databaseOption);
-    parser.addOption(userOption);
-    parser.addOption(passwordOption);
+    const QCommandLineOption passwordOption(
+        QStringLiteral("password"),
+        QStringLiteral("First account's password (init), for scripts only: every user of the machine can read it in "
+                       "the process list. Without it init asks on the terminal, or reads one line from standard input."),
+        QStringLiteral("password"));
+    const QCommandLineOption waitOption(
+        QStringLiteral("wait"),
+        QStringLiteral("Seconds to wait for another program's lock before giving up (default %1).").arg(notadb::kDefaultWaitMs / 1000),
+        QStringLiteral("seconds"));
     const QCommandLineOption picturesOption(QStringLiteral("pictures"),
                                             QStringLiteral("Folder for the goods pictures as bitmap files (export)."),
                                             QStringLiteral("dir"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
-    parser.addOption(picturesOption);
-    parser.addOption(dryRunOption);
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
+    for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, dryRunOption})
+        parser.addOption(o);
+
+    QString file;
+    int waitMs = notadb::kDefaultWaitMs;
+    const QList<Command> commands = {
+        {QStringLiteral("path"), QString(), QStringLiteral("print the database file the alias KV names"), 0, false,
+         [&](const QStringList &) {
+             out << file << "\n";
+             return 0;
+         }},
+        {QStringLiteral("init"), QStringLiteral("--user NAME [--password PASS]"),
+         QStringLiteral("create the database with its first account"), 0, false,
+         [&](const QStringList &) {
+             return notadb::init(file, parser.value(userOption),
+                                 parser.isSet(passwordOption) ? std::optional(parser.value(passwordOption)) : std::nullopt,
+                                 out, err);
+         }},
+        {QStringLiteral("check"), QString(), QStringLiteral("verify integrity, tables and the values they hold"), 0, false,
+         [&](const QStringList &) { return notadb::check(file, waitMs, out, err); }},
+        {QStringLiteral("backup"), QStringLiteral("DEST"), QStringLiteral("copy the (live) database to the new file DEST"), 1,
+         false, [&](const QStringList &args) { return notadb::backup(file, args.at(0), waitMs, out, err); }},
+        {QStringLiteral("sample"), QString(), QStringLiteral("fill the database with a small sample shop"), 0, true,
+         [&](const QStringList &) { return notadb::sample(file, out, err); }},
+        {QStringLiteral("export"), QStringLiteral("goods|customers FILE.csv"),
+         QStringLiteral("write every record to a CSV file [--pictures DIR]"), 2, true,
+         [&](const QStringList &args) {
+             return notadb::exportCsv(file, args.at(0), args.at(1), parser.value(picturesOption), out, err);
+         }},
+        {QStringLiteral("import"), QStringLiteral("goods|customers FILE.csv"),
+         QStringLiteral("add the records of a CSV file, all or none [--dry-run]"), 2, true,
+         [&](const QStringList &args) {
+             return notadb::importCsv(file, args.at(0), args.at(1), parser.isSet(dryRunOption), out, err);
+         }},
+    };
+    parser.setApplicationDescription(helpText(commands));
     parser.process(app);
 
+    const auto usage = [&](const QString &text) {
+        err << "notadb: " << text << "\n";
+        return 2;
+    };
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) {
         err << parser.helpText();
         return 2;
     }
-    const QString command = args.first();
-    const QString file = parser.isSet(databaseOption) ? parser.value(databaseOption) : database::aliasPath(QStringLiteral("KV"));
-    const auto usage = [&](const QString &text) {
-        err << "notadb: " << text << "\n";
-        return 2;
-    };
-
-    if (command == QLatin1String("path")) {
-        out << file << "\n";
-        return 0;
+    QStringList names;
+    for (const Command &c : commands)
+        names << c.name;
+    const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command &c) { return c.name == args.first(); });
+    if (command == commands.end())
+        return usage(QStringLiteral("unknown command '%1' (%2)").arg(args.first(), names.join(QStringLiteral(", "))));
+    if (args.size() - 1 != command->arguments)
+        return usage(QStringLiteral("usage: notadb %1 %2").arg(command->name, command->synopsis));
+    if (parser.isSet(waitOption)) {
+        bool ok = false;
+        const double seconds = parser.value(waitOption).toDouble(&ok);
+        if (!ok || seconds < 0 || seconds > 86400)
+            return usage(QStringLiteral("--wait takes a number of seconds from 0 to 86400"));
+        waitMs = int(seconds * 1000);
     }
-    if (command == QLatin1String("init")) {
-        if (!parser.isSet(userOption) || !parser.isSet(passwordOption))
-            return usage(QStringLiteral("init needs --user NAME and --password PASS"));
-        return notadb::init(file, parser.value(userOption), parser.value(passwordOption), out, err);
+    file = parser.isSet(databaseOption) ? parser.value(databaseOption) : database::aliasPath(QStringLiteral("KV"));
+    if (command->opensWithEngine) {
+        if (const int refused = notadb::refuseUnlessOurDatabase(file, waitMs, err))
+            return refused;
     }
-    if (command == QLatin1String("check"))
-        return notadb::check(file, out, err);
-    if (command == QLatin1String("backup")) {
-        if (args.size() < 2)
-            return usage(QStringLiteral("backup needs a destination file"));
-        return notadb::backup(file, args.at(1), out, err);
-    }
-    if (command == QLatin1String("sample"))
-        return notadb::sample(file, out, err);
-    if (command == QLatin1String("export") || command == QLatin1String("import")) {
-        if (args.size() != 3)
-            return usage(QStringLiteral("%1 needs goods or customers and a CSV file").arg(command));
-        if (command == QLatin1String("export"))
-            return notadb::exportCsv(file, args.at(1), args.at(2), parser.value(picturesOption), out, err);
-        return notadb::importCsv(file, args.at(1), args.at(2), parser.isSet(dryRunOption), out, err);
-    }
-    return usage(QStringLiteral("unknown command '%1' (path, init, check, backup, sample, export, import)").arg(command));
+    return command->run(args.mid(1));
 }

@@ -1,0 +1,255 @@
+#include "ContentCheck.h"
+
+#include "SqliteFile.h"
+#include "core/NumberText.h"
+#include "core/TextCut.h"
+#include "data/Schema.h"
+
+#include <QDate>
+#include <QHash>
+
+#include <cmath>
+#include <sqlite3.h>
+
+namespace notadb {
+namespace {
+bool isChecked(FieldKind kind)
+{
+    return kind == FieldKind::Float || kind == FieldKind::Integer || kind == FieldKind::AutoInc || kind == FieldKind::Date;
+}
+
+// The SQL condition picking the rows whose value of `column` may not
+// convert; those are looked at one by one.
+QString suspectCondition(const ColumnDef &column)
+{
+    const QString c = schema::quote(column.field.name);
+    switch (column.field.kind) {
+    case FieldKind::Float:
+        return QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND abs(%1) > 1.7976931348623157e308)").arg(c);
+    case FieldKind::Integer:
+    case FieldKind::AutoInc:
+        return QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND abs(%1) >= 9.2233720368547758e18)").arg(c);
+    default: return QStringLiteral("%1 IS NOT NULL").arg(c);
+    }
+}
+
+// How a stored value reads in a message.
+QString shown(const QVariant &value)
+{
+    switch (value.typeId()) {
+    case QMetaType::QString: {
+        const QString text = value.toString();
+        const QString cut = textcut::cutToWidth(text, 40);
+        return QLatin1Char('\'') + cut + (cut.size() < text.size() ? QStringLiteral("...'") : QStringLiteral("'"));
+    }
+    case QMetaType::QByteArray: return QStringLiteral("binary data (%1 bytes)").arg(value.toByteArray().size());
+    case QMetaType::Double:
+        if (std::isinf(value.toDouble()))
+            return value.toDouble() > 0 ? QStringLiteral("infinity") : QStringLiteral("-infinity");
+        return numtext::floatToStr(value.toDouble());
+    default: return value.toString();
+    }
+}
+
+// Why the program cannot use `value` in a field of `kind`; empty when it can.
+QString whyNot(FieldKind kind, const QVariant &value)
+{
+    if (!value.isValid() || (value.typeId() == QMetaType::QString && value.toString().isEmpty()))
+        return QString();  // no value
+    const bool text = value.typeId() == QMetaType::QString;
+    switch (kind) {
+    case FieldKind::Float: {
+        long double read = 0;
+        if (text && numtext::tryStrToFloat(value.toString(), read))
+            return QString();
+        if (value.typeId() == QMetaType::Double)
+            return std::isfinite(value.toDouble()) ? QString() : QStringLiteral("which is not a finite number");
+        return value.typeId() == QMetaType::LongLong ? QString() : QStringLiteral("which is not a number");
+    }
+    case FieldKind::Integer:
+    case FieldKind::AutoInc: {
+        qint64 read = 0;
+        if (value.typeId() == QMetaType::LongLong || (text && numtext::tryStrToInt(value.toString(), read)))
+            return QString();
+        return value.typeId() == QMetaType::Double ? QStringLiteral("which is beyond the range of a whole number")
+                                                   : QStringLiteral("which is not a whole number");
+    }
+    case FieldKind::Date:
+        if (text && QDate::fromString(value.toString().left(10), QStringLiteral("yyyy-MM-dd")).isValid())
+            return QString();
+        return QStringLiteral("which is not a date");
+    default: return QString();
+    }
+}
+
+// "Barang KV-0001", or by row number where the table has no key or the
+// record has no key value: "Nota row 17 (ID_Nota 000001)".
+QString recordName(const TableDef &table, const QString &keyColumn, const QVariant &rowid, const QVariant &key)
+{
+    const QString keyText = key.toString();
+    if (!table.keyColumn.isEmpty() && !keyText.isEmpty())
+        return table.name + QLatin1Char(' ') + keyText;
+    QString name = QStringLiteral("%1 row %2").arg(table.name, rowid.toString());
+    if (!keyColumn.isEmpty())
+        name += keyText.isEmpty() ? QStringLiteral(" (no %1)").arg(keyColumn) : QStringLiteral(" (%1 %2)").arg(keyColumn, keyText);
+    return name;
+}
+
+void valueProblems(const SqliteHandle &db, const TableDef &table, QStringList &problems, int *code)
+{
+    QList<const ColumnDef *> checked;
+    QStringList columns, conditions;
+    for (const ColumnDef &c : table.columns) {
+        if (!isChecked(c.field.kind))
+            continue;
+        checked << &c;
+        columns << schema::quote(c.field.name);
+        conditions << QLatin1Char('(') + suspectCondition(c) + QLatin1Char(')');
+    }
+    if (checked.isEmpty())
+        return;
+    // A table without a key is named by its first index (Nota: the invoice).
+    const QString keyColumn = !table.keyColumn.isEmpty() ? table.keyColumn
+                            : table.indexes.isEmpty()    ? QString()
+                                                         : table.indexes.first().column;
+    const QString sql = QStringLiteral("SELECT rowid, %1, %2 FROM %3 WHERE %4 ORDER BY rowid")
+                            .arg(keyColumn.isEmpty() ? QStringLiteral("NULL") : schema::quote(keyColumn),
+                                 columns.join(QStringLiteral(", ")), schema::quote(table.name),
+                                 conditions.join(QStringLiteral(" OR ")));
+    for (const QVariantList &row : db.values(sql.toUtf8().constData(), {}, code)) {
+        for (int i = 0; i < checked.size(); ++i) {
+            const QVariant &value = row.at(2 + i);
+            const QString why = whyNot(checked[i]->field.kind, value);
+            if (!why.isEmpty())
+                problems << QStringLiteral("%1: %2 holds %3, %4")
+                                .arg(recordName(table, keyColumn, row.at(0), row.at(1)), checked[i]->field.name, shown(value), why);
+        }
+    }
+}
+
+struct LineSum {
+    long double sum = 0;
+    qint64 lines = 0;
+    bool unreadable = false;  // a line's amount does not convert (listed on its own)
+};
+
+bool sameMoney(long double a, long double b)
+{
+    // Half a cent, and a little more for the rounding of very large sums.
+    return std::fabs(a - b) <= 0.005L + 1e-12L * std::max(std::fabs(a), std::fabs(b));
+}
+
+void totalProblems(const SqliteHandle &db, QStringList &problems, int *code)
+{
+    // Finite numbers are added by SQLite; the other amounts are read here as
+    // the program reads them: text that converts counts, anything else makes
+    // the invoice's sum unknown (that line is listed on its own).
+    QHash<QString, LineSum> sums;
+    for (const QVariantList &row : db.values(
+             "SELECT \"ID_Nota\", total(CASE WHEN typeof(\"Jumlah\") IN ('integer', 'real') "
+             "AND abs(\"Jumlah\") <= 1.7976931348623157e308 THEN \"Jumlah\" END), count(*) FROM \"Nota\" GROUP BY \"ID_Nota\"",
+             {}, code)) {
+        LineSum &s = sums[row.at(0).toString()];
+        s.sum = row.at(1).toDouble();
+        s.lines = row.at(2).toLongLong();
+    }
+    if (*code != SQLITE_OK)
+        return;
+    for (const QVariantList &row : db.values(
+             "SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" WHERE typeof(\"Jumlah\") IN ('text', 'blob') "
+             "OR (typeof(\"Jumlah\") = 'real' AND abs(\"Jumlah\") > 1.7976931348623157e308)",
+             {}, code)) {
+        LineSum &s = sums[row.at(0).toString()];
+        long double amount = 0;
+        if (!whyNot(FieldKind::Float, row.at(1)).isEmpty())
+            s.unreadable = true;
+        else if (numtext::tryStrToFloat(row.at(1).toString(), amount))
+            s.sum += amount;
+    }
+    if (*code != SQLITE_OK)
+        return;
+    const TableDef &headers = *schema::findTable(QStringLiteral("NotaUtama"));
+    for (const QVariantList &row :
+         db.values("SELECT rowid, \"No_Nota\", \"Jumlah_Total\" FROM \"NotaUtama\" ORDER BY \"No_Nota\"", {}, code)) {
+        const QVariant &stored = row.at(2);
+        if (!whyNot(FieldKind::Float, stored).isEmpty())
+            continue;  // listed with the values that do not convert
+        const LineSum s = sums.value(row.at(1).toString());
+        if (s.unreadable)
+            continue;
+        long double total = 0;
+        if (stored.typeId() == QMetaType::QString)
+            numtext::tryStrToFloat(stored.toString(), total);
+        else if (stored.isValid())
+            total = stored.toDouble();
+        if (sameMoney(total, s.sum))
+            continue;
+        const QString lines = s.lines == 0 ? QStringLiteral("it has no lines in Nota")
+                            : s.lines == 1 ? QStringLiteral("its 1 line in Nota adds up to %1").arg(numtext::floatToStr(s.sum))
+                                           : QStringLiteral("its %1 lines in Nota add up to %2").arg(s.lines).arg(numtext::floatToStr(s.sum));
+        problems << QStringLiteral("%1: Jumlah_Total is %2 but %3")
+                        .arg(recordName(headers, headers.keyColumn, row.at(0), row.at(1)),
+                             stored.isValid() ? numtext::floatToStr(total) : QStringLiteral("empty"), lines);
+    }
+}
+} // namespace
+
+QStringList schemaProblems(const SqliteHandle &db, int *code)
+{
+    QStringList problems;
+    for (const TableDef &table : schema::tables()) {
+        const QList<QStringList> columns = db.rows("SELECT name FROM pragma_table_info(?)", {table.name}, code);
+        if (*code != SQLITE_OK)
+            return problems;
+        if (columns.isEmpty()) {
+            problems << QStringLiteral("table %1 is missing").arg(table.name);
+            continue;
+        }
+        for (const ColumnDef &c : table.columns) {
+            const bool present = std::any_of(columns.begin(), columns.end(), [&](const QStringList &row) {
+                return row.first().compare(c.field.name, Qt::CaseInsensitive) == 0;
+            });
+            if (!present)
+                problems << QStringLiteral("table %1 has no field %2").arg(table.name, c.field.name);
+        }
+        const QList<QStringList> indexes =
+            db.rows("SELECT il.\"unique\", ii.name FROM pragma_index_list(?1) AS il, pragma_index_info(il.name) AS ii "
+                    "WHERE ii.seqno = 0",
+                    {table.name}, code);
+        if (*code != SQLITE_OK)
+            return problems;
+        for (const IndexDef &index : table.indexes) {
+            const bool present = std::any_of(indexes.begin(), indexes.end(), [&](const QStringList &row) {
+                return row.at(1).compare(index.column, Qt::CaseInsensitive) == 0
+                    && (!index.unique || row.at(0) == QLatin1String("1"));
+            });
+            if (!present)
+                problems << QStringLiteral("table %1 lacks its %2index on %3")
+                                .arg(table.name, index.unique ? QStringLiteral("unique ") : QString(), index.column);
+        }
+    }
+    if (!problems.isEmpty())
+        return problems;
+    const QList<QStringList> accounts =
+        db.rows("SELECT COUNT(*), SUM(typeof(\"Nomer\") <> 'integer') FROM \"Adm\"", {}, code);
+    if (*code != SQLITE_OK)
+        return problems;
+    if (accounts.isEmpty() || accounts.first().at(0) == QLatin1String("0"))
+        problems << QStringLiteral("table Adm holds no account");
+    else if (accounts.first().at(1) != QLatin1String("0"))
+        problems << QStringLiteral("table Adm has an account whose Nomer is not a whole number");
+    return problems;
+}
+
+QStringList contentProblems(const SqliteHandle &db, int *code)
+{
+    QStringList problems;
+    for (const TableDef &table : schema::tables()) {
+        valueProblems(db, table, problems, code);
+        if (*code != SQLITE_OK)
+            return problems;
+    }
+    totalProblems(db, problems, code);
+    return problems;
+}
+} // namespace notadb

@@ -1,0 +1,224 @@
+#include "SqliteFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QUrl>
+
+#include <fcntl.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace notadb {
+namespace {
+// SQLite's lock bytes in a database file (its unix file locking): a shared
+// lock is a read lock on this range; a connection folding its journal into
+// the file when it closes needs a write lock on it.
+constexpr off_t kSharedFirst = 0x40000000 + 2;
+constexpr off_t kSharedSize = 510;
+
+bool lockShared(int fd)
+{
+    struct flock lock {};
+    lock.l_type = F_RDLCK;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = kSharedFirst;
+    lock.l_len = kSharedSize;
+    return ::fcntl(fd, F_SETLK, &lock) == 0;
+}
+
+bool stampOf(const QString &file, qint64 &size, qint64 &modifiedNs)
+{
+    struct stat st {};
+    if (::stat(QFile::encodeName(file).constData(), &st) != 0)
+        return false;
+    size = st.st_size;
+    modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
+}
+
+QByteArray headerOf(const QString &file)
+{
+    QFile f(file);
+    return f.open(QIODevice::ReadOnly) ? f.read(100) : QByteArray();
+}
+} // namespace
+
+SqliteHandle::SqliteHandle(const QString &uri, int flags)
+{
+    m_openCode = sqlite3_open_v2(uri.toUtf8().constData(), &m_db, flags | SQLITE_OPEN_URI, nullptr);
+    if (m_db)
+        sqlite3_extended_result_codes(m_db, 1);
+}
+
+SqliteHandle::~SqliteHandle() { sqlite3_close(m_db); }
+
+bool SqliteHandle::ok() const { return m_openCode == SQLITE_OK; }
+
+int SqliteHandle::code() const { return m_openCode != SQLITE_OK || !m_db ? m_openCode : sqlite3_extended_errcode(m_db); }
+
+QString SqliteHandle::error() const
+{
+    return QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(m_openCode));
+}
+
+QList<QVariantList> SqliteHandle::values(const char *sql, const QStringList &params, int *code) const
+{
+    QList<QVariantList> out;
+    if (code)
+        *code = SQLITE_OK;
+    sqlite3_stmt *stmt = nullptr;
+    if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
+        if (code)
+            *code = sqlite3_extended_errcode(m_db);
+        return out;
+    }
+    for (int i = 0; i < params.size(); ++i) {
+        const QByteArray p = params[i].toUtf8();
+        sqlite3_bind_text(stmt, i + 1, p.constData(), int(p.size()), SQLITE_TRANSIENT);
+    }
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVariantList row;
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+            switch (sqlite3_column_type(stmt, c)) {
+            case SQLITE_INTEGER: row << qint64(sqlite3_column_int64(stmt, c)); break;
+            case SQLITE_FLOAT: row << sqlite3_column_double(stmt, c); break;
+            case SQLITE_TEXT:
+                row << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
+                                         sqlite3_column_bytes(stmt, c));
+                break;
+            case SQLITE_BLOB:
+                row << QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, c)), sqlite3_column_bytes(stmt, c));
+                break;
+            default: row << QVariant(); break;
+            }
+        }
+        out << row;
+    }
+    if (rc != SQLITE_DONE && code)
+        *code = sqlite3_extended_errcode(m_db);
+    sqlite3_finalize(stmt);
+    return out;
+}
+
+QList<QStringList> SqliteHandle::rows(const char *sql, const QStringList &params, int *code) const
+{
+    QList<QStringList> out;
+    for (const QVariantList &row : values(sql, params, code)) {
+        QStringList texts;
+        for (const QVariant &v : row)
+            texts << (v.isValid() ? v.toString() : QString());
+        out << texts;
+    }
+    return out;
+}
+
+QString sqliteUri(const QString &file, const QString &query)
+{
+    QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());
+    url.setQuery(query);
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QString fileProblem(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists()) {
+        if (!QFileInfo(info.absolutePath()).isDir())
+            return QStringLiteral("database file %1 not found (there is no folder %2)").arg(file, info.absolutePath());
+        return QStringLiteral("database file %1 not found").arg(file);
+    }
+    if (info.isDir())
+        return QStringLiteral("%1 is a folder, not a database file").arg(file);
+    if (!info.isFile())
+        return QStringLiteral("%1 is not a regular file").arg(file);
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly))
+        return QStringLiteral("cannot read %1: %2").arg(file, f.errorString());
+    const QByteArray header = f.read(100);
+    if (header.isEmpty())
+        return QStringLiteral("%1 is empty (0 bytes), not a database").arg(file);
+    if (!header.startsWith(QByteArray("SQLite format 3", 16)))  // the terminating zero belongs to it
+        return QStringLiteral("%1 is not a database (it does not start with a database header)").arg(file);
+    if (header.size() < 100)
+        return QStringLiteral("%1 is not a database (it is cut short)").arg(file);
+    return QString();
+}
+
+QString waitText(int ms)
+{
+    return ms % 1000 == 0 ? QStringLiteral("%1 s").arg(ms / 1000) : QStringLiteral("%1 s").arg(ms / 1000.0, 0, 'f', 1);
+}
+
+DatabaseLook::DatabaseLook(const QString &file, int waitMs, bool allowImmutable) : m_file(file), m_waitMs(waitMs)
+{
+    m_problem = fileProblem(file);
+    if (!m_problem.isEmpty())
+        return;
+    const QByteArray header = headerOf(file);
+    const bool walMode = header.size() >= 20 && header.at(18) == 2 && header.at(19) == 2;
+    const QString journal = file + QStringLiteral("-wal");
+    bool immutable = false;
+    if (allowImmutable && walMode && !QFileInfo::exists(journal)) {
+        m_lockFd = ::open(QFile::encodeName(file).constData(), O_RDONLY | O_CLOEXEC);
+        // Checked again under the lock: a writer may have started meanwhile.
+        immutable = m_lockFd >= 0 && lockShared(m_lockFd) && !QFileInfo::exists(journal)
+                 && stampOf(file, m_size, m_modifiedNs);
+        if (!immutable && m_lockFd >= 0) {
+            ::close(m_lockFd);
+            m_lockFd = -1;
+        }
+    }
+    m_handle = std::make_unique<SqliteHandle>(
+        sqliteUri(file, immutable ? QStringLiteral("mode=ro&immutable=1") : QStringLiteral("mode=ro")), SQLITE_OPEN_READONLY);
+    if (!m_handle->ok()) {
+        m_problem = readFailure(m_handle->code(), m_handle->error());
+        return;
+    }
+    sqlite3_busy_timeout(m_handle->db(), waitMs);
+    int code = SQLITE_OK;
+    m_handle->rows("SELECT count(*) FROM sqlite_schema", {}, &code);
+    if (code != SQLITE_OK) {
+        m_damaged = (code & 0xff) == SQLITE_CORRUPT || (code & 0xff) == SQLITE_NOTADB;
+        m_problem = readFailure(code, m_handle->error());
+    }
+}
+
+DatabaseLook::~DatabaseLook()
+{
+    m_handle.reset();  // before the lock goes: closing any handle on the file drops it
+    if (m_lockFd >= 0)
+        ::close(m_lockFd);
+}
+
+bool DatabaseLook::undisturbed() const
+{
+    if (m_lockFd < 0)
+        return true;  // read under SQLite's own locks
+    qint64 size = -1, modified = -1;
+    return !QFileInfo::exists(m_file + QStringLiteral("-wal")) && stampOf(m_file, size, modified) && size == m_size
+        && modified == m_modifiedNs;
+}
+
+QString DatabaseLook::readFailure(int code, const QString &message) const
+{
+    switch (code & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return QStringLiteral("cannot read %1: another program keeps it locked (waited %2); try again when it is done")
+            .arg(m_file, waitText(m_waitMs));
+    case SQLITE_NOTADB: return QStringLiteral("%1 is not a database (%2)").arg(m_file, message);
+    case SQLITE_CORRUPT: return QStringLiteral("%1 is damaged: %2").arg(m_file, message);
+    case SQLITE_READONLY:
+        // Only a journal left by another program can make a read need writing.
+        return QStringLiteral("cannot read %1: its journal files (%1-wal, %1-shm) were left by another program and "
+                              "cannot be used without write access to them and to the folder %2 (%3)")
+            .arg(m_file, QFileInfo(m_file).absolutePath(), message);
+    default: break;
+    }
+    if (QFileInfo::exists(m_file + QStringLiteral("-wal")))
+        return QStringLiteral("cannot read %1 or its journal %1-wal: %2").arg(m_file, message);
+    return QStringLiteral("cannot read %1: %2").arg(m_file, message);
+}
+} // namespace notadb
