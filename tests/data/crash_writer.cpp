@@ -1,6 +1,9 @@
 // Helper of test_crash: posts goods records through the engine in a loop and
 // prints each shop code once its post has returned, until it is killed.
 //   crash_writer <database file> <code prefix>
+// It prints "ready" once the table is open and starts posting when a line
+// arrives on standard input, so that the test can kill it also during its
+// very first post.
 #include "data/Database.h"
 #include "data/Table.h"
 
@@ -9,6 +12,22 @@
 #include <QImage>
 
 #include <cstdio>
+#include <iostream>
+#include <string>
+
+namespace {
+// Pictures of a few sizes: records spread over one page or several.
+QByteArray bitmap(int n)
+{
+    QImage image(32 + n % 5 * 40, 24 + n % 5 * 30, QImage::Format_RGB32);
+    image.fill(QColor::fromHsv(n * 37 % 360, 120, 160));
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "BMP");
+    return bytes;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -18,23 +37,20 @@ int main(int argc, char **argv)
     database::setAliasPath(QStringLiteral("KV"), QString::fromLocal8Bit(argv[1]));
     const QString prefix = QString::fromLocal8Bit(argv[2]);
 
-    QImage image(64, 48, QImage::Format_RGB32);  // a picture spreads each record over several pages
-    QByteArray bitmap;
-    QBuffer buffer(&bitmap);
-    buffer.open(QIODevice::WriteOnly);
-    image.fill(Qt::darkGray);
-    image.save(&buffer, "BMP");
-
     Table goods;
     goods.setTableName(QStringLiteral("Barang.DB"));
     goods.open();
+    std::printf("ready\n");
+    std::fflush(stdout);
+    std::string go;
+    std::getline(std::cin, go);
     for (int n = 1;; ++n) {
         const QString code = prefix + QString::number(n);
         goods.append();
         goods.fieldByName(QStringLiteral("Kode_Kervano"))->setAsString(code);
         goods.fieldByName(QStringLiteral("Nama_Barang"))->setAsString(QStringLiteral("NAMA ") + code);
         goods.fieldByName(QStringLiteral("Harga"))->setAsInteger(n);
-        goods.fieldByName(QStringLiteral("Gambar"))->setAsBlob(bitmap);
+        goods.fieldByName(QStringLiteral("Gambar"))->setAsBlob(bitmap(n));
         goods.post();
         std::printf("%s\n", code.toUtf8().constData());
         std::fflush(stdout);
