@@ -203,6 +203,10 @@ bool DatabaseLook::undisturbed() const
 
 QString DatabaseLook::readFailure(int code, const QString &message) const
 {
+    QStringList journals;  // left beside the file by whoever had it open
+    for (const char *suffix : {"-wal", "-shm", "-journal"})
+        if (QFileInfo::exists(m_file + QLatin1String(suffix)))
+            journals << m_file + QLatin1String(suffix);
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
@@ -212,13 +216,13 @@ QString DatabaseLook::readFailure(int code, const QString &message) const
     case SQLITE_CORRUPT: return QStringLiteral("%1 is damaged: %2").arg(m_file, message);
     case SQLITE_READONLY:
         // Only a journal left by another program can make a read need writing.
-        return QStringLiteral("cannot read %1: its journal files (%1-wal, %1-shm) were left by another program and "
-                              "cannot be used without write access to them and to the folder %2 (%3)")
-            .arg(m_file, QFileInfo(m_file).absolutePath(), message);
+        return QStringLiteral("cannot read %1: its journal files (%2) were left by another program and cannot be used "
+                              "without write access to them and to the folder %3 (%4)")
+            .arg(m_file, journals.join(QStringLiteral(", ")), QFileInfo(m_file).absolutePath(), message);
     default: break;
     }
-    if (QFileInfo::exists(m_file + QStringLiteral("-wal")))
-        return QStringLiteral("cannot read %1 or its journal %1-wal: %2").arg(m_file, message);
+    if (!journals.isEmpty())
+        return QStringLiteral("cannot read %1 or its journal files (%2): %3").arg(m_file, journals.join(QStringLiteral(", ")), message);
     return QStringLiteral("cannot read %1: %2").arg(m_file, message);
 }
 } // namespace notadb
