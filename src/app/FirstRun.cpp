@@ -7,7 +7,7 @@
 #include "core/Errors.h"
 #include "data/Database.h"
 #include "data/Provision.h"
-#include "data/SampleShop.h"
+#include "sampleshop/SampleShop.h"
 
 #include <QApplication>
 #include <QCheckBox>

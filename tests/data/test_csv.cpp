@@ -8,7 +8,7 @@
 #include "data/CsvText.h"
 #include "data/CsvTransfer.h"
 #include "data/PictureBlob.h"
-#include "data/SampleShop.h"
+#include "sampleshop/SampleShop.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -4,7 +4,7 @@
 #include "core/Errors.h"
 #include "data/Connection.h"
 #include "data/Database.h"
-#include "data/SampleShop.h"
+#include "sampleshop/SampleShop.h"
 
 namespace notadb {
 int sample(const QString &file, QTextStream &out, QTextStream &err)

@@ -1,7 +1,7 @@
 // A small rubber-parts shop to try the system with: 36 goods with bitmap
 // pictures, 12 customers, groups, part kinds and two invoices, written through
 // the engine's own tables.
-#include "data/SampleShop.h"
+#include "sampleshop/SampleShop.h"
 
 #include "core/Errors.h"
 #include "data/Table.h"
