@@ -47,7 +47,9 @@ void DataLink::setDataSource(DataSource *source)
                              emit rowsChanged();
                              emit dataChanged();
                          })
-                      << connect(source, &QObject::destroyed, this, &DataLink::rebind, Qt::QueuedConnection);
+                      // At once: a grid must drop the fields it shows before its
+                      // window, destroyed after the source, asks for them again.
+                      << connect(source, &QObject::destroyed, this, &DataLink::rebind);
     }
     rebind();
 }
