@@ -73,7 +73,7 @@ TFabout::TFabout(QWidget *parent) : TForm(parent)
     Bevel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Bevel1->setGeometry(158, 168, 177, 9);
 
-    BitBtn1 = new QPushButton(QApplication::style()->standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Ok"), this);
+    BitBtn1 = new QPushButton(standardIcon(QStyle::SP_BrowserReload), QStringLiteral("Ok"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(255, 245, 80, 27);
     BitBtn1->setCursor(Qt::PointingHandCursor);

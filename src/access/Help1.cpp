@@ -23,7 +23,7 @@ TFHelp1::TFHelp1(QWidget *parent) : TForm(parent)
     Image1 = picture(this, QStringLiteral("Image1"), QStringLiteral(":/access/help-navigator.svg"),
                      QRect(9, 10, 483, 180));
 
-    BitBtn1 = new QPushButton(QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Ok"),
+    BitBtn1 = new QPushButton(standardIcon(QStyle::SP_DialogCloseButton), QStringLiteral("&Ok"),
                               this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(402, 204, 90, 30);

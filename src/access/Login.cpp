@@ -78,10 +78,7 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent)
     for (QToolButton *b : {SpeedButton1, SpeedButton2})
         b->setIconSize(QSize(20, 20));
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Adm.db"));
-    Table1->setIndexFieldNames(QStringLiteral("NamaUser"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Adm.db"), QStringLiteral("NamaUser"));
 
     onEvent(SpeedButton1, &QToolButton::clicked, this, &TFLogin::SpeedButton1Click);
     onEvent(SpeedButton2, &QToolButton::clicked, this, &TFLogin::SpeedButton2Click);

@@ -30,7 +30,6 @@ namespace {
 constexpr int kClientWidth = 592;
 constexpr int kClientHeight = 413;
 
-QIcon standardIcon(QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which); }
 QIcon svgIcon(const QString &resource) { return QIcon(pixmap(resource, QSize(16, 16))); }
 
 QAction *menuItem(QMenu *menu, const QString &name, const QString &caption, const QString &hint,

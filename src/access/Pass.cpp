@@ -22,14 +22,6 @@ using namespace accessui;
 namespace {
 const QString kError = QStringLiteral("Kesalahan");
 
-QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
-                       const QRect &geometry)
-{
-    auto *b = new QPushButton(icon, caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
 } // namespace
 
 TFPass::TFPass(QWidget *parent) : TForm(parent)
@@ -52,7 +44,7 @@ TFPass::TFPass(QWidget *parent) : TForm(parent)
     Edit1 = edit(Panel1, QStringLiteral("Edit1"), QRect(180, 14, 198, 21));
     Edit2 = edit(Panel1, QStringLiteral("Edit2"), QRect(180, 42, 198, 21));
     BitBtn1 = bitButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("Konfirmasi"),
-                        QApplication::style()->standardIcon(QStyle::SP_DialogOkButton), QRect(278, 75, 100, 27));
+                        standardIcon(QStyle::SP_DialogOkButton), QRect(278, 75, 100, 27));
     BitBtn1->setDefault(true);
 
     Panel2 = new QFrame(this);
@@ -71,7 +63,7 @@ TFPass::TFPass(QWidget *parent) : TForm(parent)
                         QIcon(pixmap(QStringLiteral(":/access/doublecheck.svg"), QSize(18, 18))),
                         QRect(180, 134, 96, 27));
     BitBtn3 = bitButton(Panel2, QStringLiteral("BitBtn3"), QStringLiteral("Batal"),
-                        QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton), QRect(282, 134, 96, 27));
+                        standardIcon(QStyle::SP_DialogCancelButton), QRect(282, 134, 96, 27));
 
     for (QLineEdit *e : {Edit2, Edit5, Edit6}) {
         e->setEchoMode(QLineEdit::Password);

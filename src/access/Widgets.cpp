@@ -1,11 +1,14 @@
 #include "access/Widgets.h"
 
 #include "controls/Pictures.h"
+#include "data/Table.h"
 
+#include <QApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QShortcutEvent>
 #include <QToolButton>
 
@@ -128,6 +131,35 @@ void applyFont(QWidget *widget, const QString &family, int pointSize, bool bold)
     QFont f(family, pointSize);
     f.setBold(bold);
     widget->setFont(f);
+}
+
+QIcon standardIcon(QStyle::StandardPixmap which) { return QApplication::style()->standardIcon(which); }
+
+QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                       const QRect &geometry)
+{
+    auto *b = new QPushButton(icon, caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    return b;
+}
+
+QPushButton *handButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                        const QRect &geometry)
+{
+    QPushButton *b = bitButton(parent, name, caption, icon, geometry);
+    b->setCursor(Qt::PointingHandCursor);
+    return b;
+}
+
+Table *table(QObject *parent, const QString &name, const QString &tableName, const QString &index)
+{
+    auto *t = new Table(parent);
+    t->setObjectName(name);
+    t->setTableName(tableName);
+    if (!index.isEmpty())
+        t->setIndexFieldNames(index);
+    return t;
 }
 
 } // namespace accessui

@@ -5,8 +5,13 @@
 #include <QPixmap>
 #include <QRect>
 #include <QString>
+#include <QStyle>
 
 class QFrame;
+class QIcon;
+class QObject;
+class QPushButton;
+class Table;
 class QLabel;
 class QLineEdit;
 class QToolButton;
@@ -28,6 +33,19 @@ QLabel *picture(QWidget *parent, const QString &name, const QString &resource, c
 QPixmap pixmap(const QString &resource, const QSize &size);
 
 QLineEdit *edit(QWidget *parent, const QString &name, const QRect &geometry);
+
+// One of the desktop style's standard pictures.
+QIcon standardIcon(QStyle::StandardPixmap which);
+
+// A push button with a picture beside its caption.
+QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                       const QRect &geometry);
+// The same with the hand-shaped mouse pointer of the work windows.
+QPushButton *handButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                        const QRect &geometry);
+
+// A window's table on `tableName`, in the order of `index` (its key when empty).
+Table *table(QObject *parent, const QString &name, const QString &tableName, const QString &index = QString());
 
 // A panel (QFrame) filled with `colour`.
 QFrame *panel(QWidget *parent, const QString &name, const QRect &geometry, const QColor &colour);

@@ -25,14 +25,6 @@ const QString kError = QStringLiteral("Kesalahan");
 const QString kCaption = QStringLiteral("Database Baru");
 constexpr int kNameWidth = 30;  // Adm.NamaUser
 
-QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
-                       const QRect &geometry)
-{
-    auto *b = new QPushButton(icon, caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    return b;
-}
 } // namespace
 
 TFFirstRun::TFFirstRun(QWidget *parent) : TForm(parent), m_file(database::aliasPath(QStringLiteral("KV")))
@@ -76,9 +68,9 @@ TFFirstRun::TFFirstRun(QWidget *parent) : TForm(parent), m_file(database::aliasP
     CheckBox1->setGeometry(84, 164, 320, 21);
 
     BitBtn1 = bitButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Buat"),
-                        QApplication::style()->standardIcon(QStyle::SP_DialogOkButton), QRect(200, 198, 96, 27));
+                        standardIcon(QStyle::SP_DialogOkButton), QRect(200, 198, 96, 27));
     BitBtn2 = bitButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Batal"),
-                        QApplication::style()->standardIcon(QStyle::SP_DialogCancelButton), QRect(302, 198, 96, 27));
+                        standardIcon(QStyle::SP_DialogCancelButton), QRect(302, 198, 96, 27));
     BitBtn1->setDefault(true);
 
     QWidget *tabOrder[] = {Edit1, Edit2, Edit3, CheckBox1, BitBtn1, BitBtn2};

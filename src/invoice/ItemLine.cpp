@@ -27,13 +27,11 @@ public:
     }
 };
 
-QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
-                       const QSize &iconSize, const QRect &geometry)
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &caption, const QIcon &icon,
+                           const QSize &iconSize, const QRect &geometry)
 {
-    auto *b = new QPushButton(icon, caption, parent);
-    b->setObjectName(name);
+    QPushButton *b = accessui::bitButton(parent, name, caption, icon, geometry);
     b->setIconSize(iconSize);
-    b->setGeometry(geometry);
     return b;
 }
 
@@ -87,7 +85,7 @@ void setCapitals(QLineEdit *edit) { edit->setValidator(new CapitalsValidator(edi
 QPushButton *saveButton(QWidget *parent, const QRect &geometry)
 {
     const QIcon picture(accessui::pixmap(QStringLiteral(":/invoice/save.svg"), QSize(21, 22)));
-    QPushButton *b = bitButton(parent, QStringLiteral("BitBtn2"), QStringLiteral("Simpan"), picture, QSize(21, 22),
+    QPushButton *b = pictureButton(parent, QStringLiteral("BitBtn2"), QStringLiteral("Simpan"), picture, QSize(21, 22),
                                geometry);
     b->setEnabled(false);
     return b;
@@ -99,7 +97,7 @@ QPushButton *cancelButton(QWidget *parent, const QRect &geometry)
     picture.addPixmap(accessui::pixmap(QStringLiteral(":/invoice/cancel.svg"), QSize(18, 18)), QIcon::Normal);
     picture.addPixmap(accessui::pixmap(QStringLiteral(":/invoice/cancel-disabled.svg"), QSize(18, 18)),
                       QIcon::Disabled);
-    return bitButton(parent, QStringLiteral("BitBtn1"), QStringLiteral("Batal"), picture, QSize(18, 18), geometry);
+    return pictureButton(parent, QStringLiteral("BitBtn1"), QStringLiteral("Batal"), picture, QSize(18, 18), geometry);
 }
 
 QToolButton *lookupButton(QWidget *parent, const QString &name, const QString &action, const QRect &geometry)

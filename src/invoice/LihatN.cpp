@@ -23,16 +23,6 @@
 using namespace accessui;
 
 namespace {
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                    const QIcon &icon)
-{
-    auto *b = new QPushButton(icon, caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 // A caption and the value it names: a screen reader reads the value under
 // the caption's words.
 DBText *value(QWidget *parent, const QString &name, QLabel *caption, DataSource *source, const QString &field,
@@ -88,13 +78,8 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Tahoma"), 10);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("NotaUtama.DB"));
-    Table1->setIndexFieldNames(QStringLiteral("No_Nota"));
-    Table2 = new Table(this);
-    Table2->setObjectName(QStringLiteral("Table2"));
-    Table2->setTableName(QStringLiteral("Nota.DB"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("NotaUtama.DB"), QStringLiteral("No_Nota"));
+    Table2 = accessui::table(this, QStringLiteral("Table2"), QStringLiteral("Nota.DB"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);
@@ -149,8 +134,7 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     DBGrid1->setColumnVisible(QStringLiteral("ID_Nota"), false);
 
     // The row of controls along the bottom.
-    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QString(), QRect(8, 313, 34, 32),
-                     pageWithQuestionMark());
+    BitBtn2 = handButton(this, QStringLiteral("BitBtn2"), QString(), pageWithQuestionMark(), QRect(8, 313, 34, 32));
     BitBtn2->setAccessibleName(QStringLiteral("Bantuan tombol navigasi"));
     DBNavigator1 = new DBNavigator(this);
     DBNavigator1->setObjectName(QStringLiteral("DBNavigator1"));
@@ -163,11 +147,11 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     DBNavigator1->setAccessibleName(QStringLiteral("Navigasi Nota"));
     for (DBNavigator::Button which : DBNavigator1->visibleButtons())
         DBNavigator1->button(which)->setCursor(Qt::PointingHandCursor);
-    BitBtn1 = button(this, QStringLiteral("BitBtn1"), QStringLiteral("Print Preview"), QRect(216, 313, 140, 32),
-                     QApplication::style()->standardIcon(QStyle::SP_BrowserReload));
+    BitBtn1 = handButton(this, QStringLiteral("BitBtn1"), QStringLiteral("Print Preview"),
+                         standardIcon(QStyle::SP_BrowserReload), QRect(216, 313, 140, 32));
     setTextColour(BitBtn1, kGreen);
-    BitBtn3 = button(this, QStringLiteral("BitBtn3"), QStringLiteral("&Close"), QRect(364, 313, 100, 32),
-                     QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn3 = handButton(this, QStringLiteral("BitBtn3"), QStringLiteral("&Close"),
+                         standardIcon(QStyle::SP_DialogCloseButton), QRect(364, 313, 100, 32));
     Label7 = captionLabel(this, QStringLiteral("Label7"), QStringLiteral("Jumlah Total :"), QRect(600, 319, 150, 20));
     DBText5 = value(this, QStringLiteral("DBText5"), Label7, DataSource1, QStringLiteral("Jumlah_Total"),
                     QRect(756, 319, 150, 20));

@@ -26,16 +26,6 @@ using namespace accessui;
 namespace {
 const QString kKesalahan = QStringLiteral("Kesalahan");
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QRect &geometry,
-                    const QIcon &icon = QIcon())
-{
-    auto *b = new QPushButton(icon, caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
     QLabel *l = label(parent, name, text, geometry);
@@ -108,8 +98,9 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     DateTimePicker1->setLocale(QLocale::system());
     Label4 = boldLabel(Panel1, QStringLiteral("Label4"), QStringLiteral("Kepada :"), QRect(500, 46, 80, 24));
     Edit2 = edit(Panel1, QStringLiteral("Edit2"), QRect(585, 46, 200, 24));
-    BitBtn7 = button(Panel1, QStringLiteral("BitBtn7"), QStringLiteral(">>"), QRect(790, 46, 32, 24));
-    BitBtn6 = button(Panel1, QStringLiteral("BitBtn6"), QStringLiteral("Cari dari List"), QRect(826, 46, 95, 24));
+    BitBtn7 = handButton(Panel1, QStringLiteral("BitBtn7"), QStringLiteral(">>"), QIcon(), QRect(790, 46, 32, 24));
+    BitBtn6 = handButton(Panel1, QStringLiteral("BitBtn6"), QStringLiteral("Cari dari List"),
+                         QIcon(), QRect(826, 46, 95, 24));
     Label5 = boldLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("Alamat :"), QRect(500, 78, 80, 24));
     Memo1 = new QPlainTextEdit(Panel1);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -121,29 +112,21 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     setTextColour(Label6, kBlue);
     Edit1 = edit(Panel1, QStringLiteral("Edit1"), QRect(100, 148, 130, 26));
     applyFont(Edit1, QStringLiteral("Tahoma"), 12);
-    BitBtn1 = button(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("Add Dari List"), QRect(245, 148, 120, 28),
-                     QApplication::style()->standardIcon(QStyle::SP_FileDialogDetailedView));
-    BitBtn5 = button(Panel1, QStringLiteral("BitBtn5"), QStringLiteral("Add Manual"), QRect(370, 148, 110, 28),
-                     QApplication::style()->standardIcon(QStyle::SP_FileIcon));
-    BitBtn3 = button(Panel1, QStringLiteral("BitBtn3"), QStringLiteral("Hapus Barang"), QRect(485, 148, 120, 28),
-                     QApplication::style()->standardIcon(QStyle::SP_TrashIcon));
+    BitBtn1 = handButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("Add Dari List"),
+                         standardIcon(QStyle::SP_FileDialogDetailedView), QRect(245, 148, 120, 28));
+    BitBtn5 = handButton(Panel1, QStringLiteral("BitBtn5"), QStringLiteral("Add Manual"),
+                         standardIcon(QStyle::SP_FileIcon), QRect(370, 148, 110, 28));
+    BitBtn3 = handButton(Panel1, QStringLiteral("BitBtn3"), QStringLiteral("Hapus Barang"),
+                         standardIcon(QStyle::SP_TrashIcon), QRect(485, 148, 120, 28));
     Label3->setBuddy(DateTimePicker1);
     Label4->setBuddy(Edit2);
     Label5->setBuddy(Memo1);
     Label6->setBuddy(Edit1);
 
     // The invoice's lines.
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("NotaUtama.DB"));
-    Table1->setIndexFieldNames(QStringLiteral("No_Nota"));
-    Table2 = new Table(this);
-    Table2->setObjectName(QStringLiteral("Table2"));
-    Table2->setTableName(QStringLiteral("Nota.DB"));
-    Table3 = new Table(this);
-    Table3->setObjectName(QStringLiteral("Table3"));
-    Table3->setTableName(QStringLiteral("Pelanggan.DB"));
-    Table3->setIndexFieldNames(QStringLiteral("Nama"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("NotaUtama.DB"), QStringLiteral("No_Nota"));
+    Table2 = accessui::table(this, QStringLiteral("Table2"), QStringLiteral("Nota.DB"));
+    Table3 = accessui::table(this, QStringLiteral("Table3"), QStringLiteral("Pelanggan.DB"), QStringLiteral("Nama"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table2);
@@ -163,12 +146,12 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     Label8->setBuddy(Label7);
     Label7->setAccessibleName(QStringLiteral("Jumlah Total Rp."));
 
-    BitBtn2 = button(this, QStringLiteral("BitBtn2"), QStringLiteral("Simpan Dan Cetak Nota"),
-                     QRect(600, 524, 210, 38), QApplication::style()->standardIcon(QStyle::SP_DialogSaveButton));
+    BitBtn2 = handButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Simpan Dan Cetak Nota"),
+                         standardIcon(QStyle::SP_DialogSaveButton), QRect(600, 524, 210, 38));
     applyFont(BitBtn2, QStringLiteral("Tahoma"), 10, true);
     BitBtn2->setEnabled(false);
-    BitBtn4 = button(this, QStringLiteral("BitBtn4"), QStringLiteral("&Close"), QRect(817, 524, 100, 38),
-                     QApplication::style()->standardIcon(QStyle::SP_DialogCloseButton));
+    BitBtn4 = handButton(this, QStringLiteral("BitBtn4"), QStringLiteral("&Close"),
+                         standardIcon(QStyle::SP_DialogCloseButton), QRect(817, 524, 100, 38));
 
     QWidget *tabOrder[] = {DateTimePicker1, Edit1, Edit2, Memo1, BitBtn1, BitBtn3, BitBtn5,
                            BitBtn6, BitBtn7, DBGrid1, BitBtn2, BitBtn4};

@@ -44,9 +44,7 @@ TFNota2::TFNota2(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Tahoma"), 10, true);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Barang.DB"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Barang.DB"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);

@@ -61,10 +61,10 @@ TFNota3::TFNota3(QWidget *parent) : TForm(parent)
     DBMemo1->setDataSource(DataSource1);
     Label2->setBuddy(DBMemo1);
 
-    BitBtn1 = new QPushButton(QApplication::style()->standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
+    BitBtn1 = new QPushButton(standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
     BitBtn1->setObjectName(QStringLiteral("BitBtn1"));
     BitBtn1->setGeometry(250, 106, 75, 27);
-    BitBtn2 = new QPushButton(QApplication::style()->standardIcon(QStyle::SP_DialogNoButton), QStringLiteral("Batal"), this);
+    BitBtn2 = new QPushButton(standardIcon(QStyle::SP_DialogNoButton), QStringLiteral("Batal"), this);
     BitBtn2->setObjectName(QStringLiteral("BitBtn2"));
     BitBtn2->setGeometry(335, 106, 75, 27);
     BitBtn1->setDefault(true);

@@ -1,5 +1,6 @@
 #include "listreports/RBarang.h"
 
+#include "access/Widgets.h"
 #include "data/Table.h"
 #include "listreports/ListReport.h"
 #include "reports/DataSetRecords.h"
@@ -17,9 +18,7 @@ TFRBarang::TFRBarang(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Arial"), 10);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Barang.DB"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Barang.DB"));
 
     listreport::setUp(report, reports::recordsOf(Table1));
     listreport::addTitle(report, QStringLiteral("Laporan Daftar Barang"), 35.98, 6.35, 173.30);

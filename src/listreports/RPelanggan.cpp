@@ -1,5 +1,6 @@
 #include "listreports/RPelanggan.h"
 
+#include "access/Widgets.h"
 #include "data/Table.h"
 #include "listreports/ListReport.h"
 #include "reports/DataSetRecords.h"
@@ -17,9 +18,7 @@ TFRPelanggan::TFRPelanggan(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Arial"), 10);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Pelanggan.DB"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Pelanggan.DB"));
 
     listreport::setUp(report, reports::recordsOf(Table1));
     listreport::addTitle(report, QStringLiteral("Laporan Daftar Pelanggan"), 38.10, 2.12, 179.92);

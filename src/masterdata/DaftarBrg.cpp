@@ -54,10 +54,7 @@ TFDaftarBrg::TFDaftarBrg(QWidget *parent) : TForm(parent)
     setFormFont(QStringLiteral("Tahoma"), 8);
     setTextColour(this, kGreen);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Barang.DB"));
-    Table1->setIndexFieldNames(QStringLiteral("Kode_Kervano"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Barang.DB"), QStringLiteral("Kode_Kervano"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);

@@ -48,9 +48,7 @@ TFPelanggan::TFPelanggan(QWidget *parent) : TForm(parent)
     setPlacement(Placement::ScreenCenter);
     setFormFont(QStringLiteral("Tahoma"), 8);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Pelanggan.DB"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Pelanggan.DB"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);

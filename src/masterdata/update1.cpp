@@ -29,12 +29,10 @@ DBLookupComboBox *pickList(QWidget *parent, const QString &name, DataSource *sou
     return list;
 }
 
-QPushButton *bitButton(QWidget *parent, const QString &name, const QString &caption, const QString &picture,
-                       const QRect &geometry)
+QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &caption, const QString &picture,
+                           const QRect &geometry)
 {
-    auto *b = new QPushButton(pictures::icon(picture), caption, parent);
-    b->setObjectName(name);
-    b->setGeometry(geometry);
+    QPushButton *b = bitButton(parent, name, caption, pictures::icon(picture), geometry);
     b->setIconSize(QSize(18, 18));
     return b;
 }
@@ -51,15 +49,11 @@ TFup1::TFup1(QWidget *parent) : TForm(parent)
     // The window itself keeps the keyboard until the user picks a control.
     setFocusPolicy(Qt::ClickFocus);
 
-    Table1 = new Table(this);
-    Table1->setObjectName(QStringLiteral("Table1"));
-    Table1->setTableName(QStringLiteral("Group.db"));
+    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Group.db"));
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table1);
-    Table2 = new Table(this);
-    Table2->setObjectName(QStringLiteral("Table2"));
-    Table2->setTableName(QStringLiteral("Part.db"));
+    Table2 = accessui::table(this, QStringLiteral("Table2"), QStringLiteral("Part.db"));
     DataSource2 = new DataSource(this);
     DataSource2->setObjectName(QStringLiteral("DataSource2"));
     DataSource2->setDataSet(Table2);
@@ -72,12 +66,12 @@ TFup1::TFup1(QWidget *parent) : TForm(parent)
                                  QStringLiteral("Part"), QStringLiteral("Update Dari List Part :"));
 
     // The two "OK" buttons share one place too; "Cancel" is always there.
-    BitBtn1 = bitButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStringLiteral(":/masterdata/doublecheck.svg"),
-                        QRect(268, 52, 78, 27));
-    BitBtn3 = bitButton(this, QStringLiteral("BitBtn3"), QStringLiteral("OK"), QStringLiteral(":/masterdata/check.svg"),
-                        QRect(268, 52, 78, 27));
-    BitBtn2 = bitButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancel"), QStringLiteral(":/masterdata/cross.svg"),
-                        QRect(352, 52, 78, 27));
+    BitBtn1 = pictureButton(this, QStringLiteral("BitBtn1"), QStringLiteral("OK"), QStringLiteral(":/masterdata/doublecheck.svg"),
+                            QRect(268, 52, 78, 27));
+    BitBtn3 = pictureButton(this, QStringLiteral("BitBtn3"), QStringLiteral("OK"), QStringLiteral(":/masterdata/check.svg"),
+                            QRect(268, 52, 78, 27));
+    BitBtn2 = pictureButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Cancel"), QStringLiteral(":/masterdata/cross.svg"),
+                            QRect(352, 52, 78, 27));
     BitBtn1->hide();
     BitBtn3->hide();
     BitBtn3->setDefault(true);
