@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
 #include <QStyle>
 #include <cmath>
 
@@ -112,6 +113,8 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     setTextColour(Label6, kBlue);
     Edit1 = edit(Panel1, QStringLiteral("Edit1"), QRect(100, 148, 130, 26));
     applyFont(Edit1, QStringLiteral("Tahoma"), 12);
+    // Digits only, so the next number can always be proposed from the last.
+    Edit1->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), Edit1));
     BitBtn1 = handButton(Panel1, QStringLiteral("BitBtn1"), QStringLiteral("Add Dari List"),
                          standardIcon(QStyle::SP_FileDialogDetailedView), QRect(245, 148, 120, 28));
     BitBtn5 = handButton(Panel1, QStringLiteral("BitBtn5"), QStringLiteral("Add Manual"),
@@ -176,6 +179,22 @@ void TFNota1::filterLines()
     number.replace(QLatin1Char('\''), QLatin1String("''"));
     Table2->setFilter(QStringLiteral("ID_Nota ='") + number + QLatin1Char('\''));
     Table2->setFiltered(true);
+    // The total is that of the lines shown, also of lines stored earlier under
+    // the number, so a stored header's total always equals its printed lines.
+    Label7->setText(numtext::floatToStr(linesTotal()));
+}
+
+Money TFNota1::linesTotal() const
+{
+    // Each amount as its text reads back, as a deletion subtracts it.
+    const int amount = int(Table2->fields().indexOf(Table2->fieldByName(QStringLiteral("Jumlah"))));
+    Money total = 0;
+    for (int row = 0; row < Table2->rowCount(); ++row) {
+        const QString text = Table2->textAt(row, amount);
+        if (!text.isEmpty())
+            total += numtext::strToFloat(text);
+    }
+    return total;
 }
 
 void TFNota1::FormShow()
@@ -281,7 +300,7 @@ void TFNota1::BitBtn2Click()
         DropUnstored scope(*Table1);
         Table1->append();
         Table1->fieldByName(QStringLiteral("No_Nota"))->setAsString(Edit1->text());
-        Table1->fieldByName(QStringLiteral("Tanggal"))->setAsString(datetext::shortDate(DateTimePicker1->date()));
+        Table1->fieldByName(QStringLiteral("Tanggal"))->setValue(DateTimePicker1->date());  // the day as picked
         Table1->fieldByName(QStringLiteral("Kepada"))->setAsString(Edit2->text());
         Table1->fieldByName(QStringLiteral("Alamat"))->setAsString(Memo1->toPlainText());
         Table1->fieldByName(QStringLiteral("Jumlah_Total"))->setAsFloat(numtext::strToFloat(Label7->text()));

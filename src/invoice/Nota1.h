@@ -2,10 +2,11 @@
 // The new-invoice window: proposes the next invoice number and today's date,
 // names the customer (typed, looked up with ">>" or picked from the list),
 // takes lines from the goods list or by hand (each stored at once under the
-// number), deletes lines, keeps a running total of the lines added since it
-// was shown, and finally stores the header and previews the printed invoice.
+// number), deletes lines, keeps the running total of the lines shown, and
+// finally stores the header and previews the printed invoice.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "core/NumberText.h"
 
 class DataSource;
 class DBGrid;
@@ -62,6 +63,9 @@ public:
 
     // Filters Table2 to the lines of the number in Edit1.
     void filterLines();
+
+    // The sum of the amounts of the lines shown.
+    Money linesTotal() const;
 
 private:
     // The check of both "Add" buttons: a number is typed and has no header yet.

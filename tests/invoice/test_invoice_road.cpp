@@ -142,7 +142,7 @@ void TestInvoiceRoad::oneInvoiceFromStartToPreview()
 }
 
 // Lines are stored as they are added: closing without the header keeps them,
-// and the same number is proposed again with its lines shown.
+// and the same number is proposed again with its lines and their total.
 void TestInvoiceRoad::closedWithoutStoringKeepsLinesForTheSameNumber()
 {
     ScriptedInterface person;
@@ -161,7 +161,7 @@ void TestInvoiceRoad::closedWithoutStoringKeepsLinesForTheSameNumber()
     FMain->SpeedButton3->click();
     QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
     QCOMPARE(FNota1->Table2->recordCount(), 1);
-    QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("2000"));
 }
 
 NOTA_TEST_MAIN(TestInvoiceRoad)

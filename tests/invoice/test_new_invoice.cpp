@@ -48,6 +48,8 @@ private slots:
     void numberProposal();
     void lastNumberNotANumberStopsShowing();
     void linesStoredEarlierAppearAtShow();
+    void numberBoxTakesDigitsOnly();
+    void storeRefusedForNumberTakenMeanwhile();
     void addRefusesUsedOrEmptyNumber_data();
     void addRefusesUsedOrEmptyNumber();
     void addLocksNumberAndFiltersLines_data();
@@ -193,7 +195,8 @@ void TestNewInvoice::lastNumberNotANumberStopsShowing()
 }
 
 // An invoice closed without storing its header left lines under the number:
-// they show at once, while the total counts only lines added from now on.
+// they show at once, and the total is theirs, so a stored total always
+// equals the invoice's lines.
 void TestNewInvoice::linesStoredEarlierAppearAtShow()
 {
     addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500});
@@ -204,7 +207,48 @@ void TestNewInvoice::linesStoredEarlierAppearAtShow()
     QCOMPARE(FNota1->DBGrid1->cellText(0, 0), QStringLiteral("KV-1"));
     QCOMPARE(FNota1->DBGrid1->cellText(0, 3), QStringLiteral("Rp 15.000"));
     QCOMPARE(FNota1->DBGrid1->cellText(0, 6), QStringLiteral("Rp 40.500"));
-    QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("40500"));
+}
+
+// A number typed by hand takes digits only; its lines and their total show
+// as soon as an Add button filters to it.
+void TestNewInvoice::numberBoxTakesDigitsOnly()
+{
+    addLine({"000123", "KV-1", "X", "KARET", 1000, 2, 0, 2000});
+    addLine({"000123", "KV-2", "Y", "SELANG", 500, 1, 0, 500.25});
+    openWindow();
+    FNota1->Edit1->clear();
+    FNota1->Edit1->setFocus();
+    QTest::keyClicks(FNota1->Edit1, QStringLiteral("0a0-0,1 2x3"));
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000123"));
+    ScriptedInterface person;
+    person.actInside([](TForm &) {});
+    FNota1->BitBtn5->click();
+    QCOMPARE(FNota1->Table2->recordCount(), 2);
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("2500,25"));
+}
+
+// The number was taken meanwhile (another header stored under it): the
+// engine's refusal is shown, nothing is stored, and the window can go on.
+void TestNewInvoice::storeRefusedForNumberTakenMeanwhile()
+{
+    addLine({"000001", "KV-1", "X", "KARET", 1000, 2, 0, 2000});
+    openWindow();
+    FNota1->Edit2->setText(QStringLiteral("TOKO"));
+    FNota1->BitBtn2->setEnabled(true);
+    addHeader(QStringLiteral("000001"), 99);
+    ScriptedInterface person;
+    bool previewed = false;
+    person.actInside([&](TForm &) { previewed = true; });
+    FNota1->BitBtn2->click();
+    QVERIFY(!previewed);
+    QCOMPARE(person.count(), 1);
+    QCOMPARE(person.last().kind, MsgKind::Error);
+    QVERIFY2(person.last().text.contains(QStringLiteral("Duplicate key")), qPrintable(person.last().text));
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT COUNT(*) FROM NotaUtama")).toInt(), 1);
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Jumlah_Total FROM NotaUtama")).toDouble(), 99.0);
+    QCOMPARE(FNota1->Table1->state(), DataSetState::Browse);
+    QVERIFY(FNota1->BitBtn2->isEnabled());
 }
 
 void TestNewInvoice::addRefusesUsedOrEmptyNumber_data()
@@ -291,7 +335,7 @@ void TestNewInvoice::deleteAsksWithPlainNumbers()
     QCOMPARE(person.last().kind, MsgKind::Question);
     // Cancel keeps the line and the total.
     QCOMPARE(storedLines(QStringLiteral("000001")), 1);
-    QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("39375"));
 }
 
 void TestNewInvoice::deleteLowersTotalNeverBelowZero_data()
