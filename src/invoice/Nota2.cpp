@@ -5,6 +5,7 @@
 #include "controls/DBLookupComboBox.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
+#include "core/NumberText.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
 #include "invoice/ItemLine.h"
@@ -139,9 +140,7 @@ void TFNota2::lookUp(const QString &indexField, QLineEdit *keyBox, const QString
     Label6->setText(Table1->fieldByName(QStringLiteral("Nama_Barang"))->asString());
     Label7->setText(Table1->fieldByName(QStringLiteral("Part"))->asString());
     Label8->setText(Table1->fieldByName(QStringLiteral("Group_Barang"))->asString());
-    Field *price = Table1->fieldByName(QStringLiteral("Harga"));
-    Label9->setText(price->asString());
-    m_foundPrice = price->asFloat();
+    Label9->setText(Table1->fieldByName(QStringLiteral("Harga"))->asString());
     otherCodeBox->setText(Table1->fieldByName(otherCodeField)->asString());
     DBImage1->show();
     BitBtn2->setEnabled(true);
@@ -165,7 +164,11 @@ void TFNota2::BitBtn2Click()
         msg::exclamation(QStringLiteral("Isi Kolom Jumlah Barang!"), kError);
         return;
     }
-    const Money amount = itemline::lineAmount(m_foundPrice, Edit2->text(), Edit3->text());
+    // The price shown is the one stored, and the amount is worked out from it:
+    // never from wherever "Sortir" may since have left the goods table.
+    const QString shownPrice = Label9->text();
+    const Money price = shownPrice.isEmpty() ? 0 : numtext::strToFloat(shownPrice);
+    const Money amount = itemline::lineAmount(price, Edit2->text(), Edit3->text());
     itemline::storeLine({Label2->text(), Edit4->text(), Edit1->text(), Label6->text(), Label9->text(), Edit2->text(),
                          Edit3->text()},
                         amount);
@@ -192,6 +195,5 @@ void TFNota2::clearItem()
     Label7->clear();
     Label8->clear();
     Label9->setText(QStringLiteral("0"));
-    m_foundPrice = 0;
     BitBtn2->setEnabled(false);
 }

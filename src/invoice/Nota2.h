@@ -66,9 +66,4 @@ private:
                 QLineEdit *otherCodeBox);
     // Back to the empty window: no goods, table closed, quantity and discount "0".
     void clearItem();
-
-    // Price of the goods record found last: the amount is worked out from the
-    // record whose price the window shows and stores, even when "Sortir" has
-    // closed the table or moved it to its first record since.
-    Money m_foundPrice = 0;
 };
