@@ -1,12 +1,12 @@
 #pragma once
 // Stored pictures: an 8-byte header (count 1, kind 0x0100, length of the rest;
-// 16, 16 and 32 bits little-endian) followed by a Windows bitmap file. A reader
+// 16, 16 and 32 bits little-endian) followed by a BMP bitmap file. A reader
 // takes the first 8 bytes as that header only when all three agree; otherwise
 // the whole value is bitmap data. Only bitmaps are stored.
 #include <QByteArray>
 
 namespace pictureblob {
-// True when `bytes` starts like a Windows bitmap file ("BM").
+// True when `bytes` starts like a BMP bitmap file ("BM").
 bool isBitmap(const QByteArray &bytes);
 // The picture bytes of a stored value, with or without the header.
 QByteArray unwrap(const QByteArray &stored);

@@ -106,7 +106,7 @@ QColor partColour(const QString &part)
 }
 
 // A simple drawing of the part kind in rubber black and steel grey, as a
-// Windows bitmap file.
+// BMP bitmap file.
 QByteArray picture(const QString &part, int variant)
 {
     QImage image(200, 130, QImage::Format_RGB32);
