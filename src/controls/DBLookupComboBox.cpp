@@ -6,6 +6,7 @@
 #include "data/DataSet.h"
 #include "data/Field.h"
 
+#include <QListView>
 #include <utility>
 
 DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_model(new DBGridModel(this))
@@ -14,6 +15,10 @@ DBLookupComboBox::DBLookupComboBox(QWidget *parent) : QComboBox(parent), m_model
     setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_model->setReadOnly(true);
     setModel(m_model);
+    // Rows are one line each: the list lays out a hundred thousand of them
+    // without asking every one for its size.
+    if (auto *list = qobject_cast<QListView *>(view()))
+        list->setUniformItemSizes(true);
     // The model has re-read itself before these run.
     connect(m_model->link(), &DataLink::activeChanged, this, [this] { guard([this] { onActiveChanged(); }); });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBLookupComboBox::showKey);
