@@ -5,6 +5,9 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${NOTA_BUILD_DIR:-$root/build}
+# Compiler cache entries keyed by paths inside the checkout, so that a fresh
+# checkout in another folder (as CI makes) reuses them.
+export CCACHE_BASEDIR=$root
 if [ ! -f "$build/CMakeCache.txt" ]; then
   cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
 fi
