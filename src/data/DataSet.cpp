@@ -39,7 +39,7 @@ DataSet::~DataSet()
     }
 }
 
-void DataSet::narrowRows(RowSpec &) const {}
+void DataSet::narrowRows(RowSelection &) const {}
 
 // ---------------------------------------------------------------- open and close
 
@@ -265,7 +265,7 @@ namespace {
 void applyFilter(DataSet::Impl &d, const QString &text, bool on)
 {
     // Checked before anything changes, so that a bad filter leaves the dataset as it was.
-    d.makeSpec(text, on);
+    d.makeSelection(text, on);
     d.checkBrowseMode();
     d.filterText = text;
     d.filtered = on;

@@ -19,7 +19,7 @@
 
 enum class DataSetState { Inactive, Browse, Edit, Insert };
 
-struct RowSpec;
+struct RowSelection;
 struct TableDef;
 
 class DataSet : public QObject {
@@ -117,7 +117,7 @@ protected:
     // insertion order. Only asked while open.
     virtual QString orderColumn() const = 0;
     // Narrows the rows beyond the filter (a query's LIKE); nothing by default.
-    virtual void narrowRows(RowSpec &spec) const;
+    virtual void narrowRows(RowSelection &selection) const;
     // False for a read-only dataset.
     virtual bool isWritable() const = 0;
 

@@ -2,7 +2,7 @@
 
 #include "core/Errors.h"
 #include "data/Connection.h"
-#include "data/RowSpecBuilder.h"
+#include "data/RowSelectionBuilder.h"
 #include "data/Schema.h"
 
 #include <algorithm>
@@ -50,13 +50,13 @@ int DataSet::Impl::fieldOfColumn(const QString &column) const
     return -1;
 }
 
-RowSpec DataSet::Impl::makeSpec(const QString &filterValue, bool filterOn) const
+RowSelection DataSet::Impl::makeSelection(const QString &filterValue, bool filterOn) const
 {
-    RowSpec spec = rowspec::make(*source, relation(), fields, q->orderColumn());
-    q->narrowRows(spec);
+    RowSelection selection = rowselection::make(*source, relation(), fields, q->orderColumn());
+    q->narrowRows(selection);
     if (filterOn)
-        rowspec::addFilter(spec, *source, filterValue);
-    return spec;
+        rowselection::addFilter(selection, *source, filterValue);
+    return selection;
 }
 
 QString DataSet::Impl::relation() const
@@ -68,15 +68,15 @@ QString DataSet::Impl::relation() const
 
 void DataSet::Impl::rebuildReader()
 {
-    RowSpec spec = makeSpec(filterText, filtered);
+    RowSelection selection = makeSelection(filterText, filtered);
     if (!reader)
         reader = std::move(closedReader);
     // A filter on another value, or the same rows opened again, reads with the
     // same statements: the reader stays and takes the new values.
-    if (reader && reader->connection() == conn && conn->isOpen() && reader->spec().sameStatements(spec))
-        reader->setBinds(spec.binds);
+    if (reader && reader->connection() == conn && conn->isOpen() && reader->selection().sameStatements(selection))
+        reader->setBinds(selection.binds);
     else
-        reader = std::make_unique<RowReader>(conn, std::move(spec));
+        reader = std::make_unique<RowReader>(conn, std::move(selection));
     rowWriter.reset();  // the rows may now live elsewhere (a private copy, or the table again)
     invalidateRows();
 }

@@ -65,7 +65,7 @@ public:
     void buildFields(const TableDef *table, const QStringList &columns);
     int fieldOfColumn(const QString &column) const;
     // Raises for a bad filter or order without changing anything.
-    RowSpec makeSpec(const QString &filterText, bool filtered) const;
+    RowSelection makeSelection(const QString &filterText, bool filtered) const;
     QString relation() const;  // the table, or its private copy under cached updates
     void rebuildReader();
     void checkStoredTable(const TableDef &def);

@@ -64,8 +64,8 @@ void DataSet::Impl::postRecord()
     // Where the posted record stands now; when a filter hides it, on its neighbour.
     Row posted;
     posted.rowid = rowid;
-    const int orderField = reader->spec().orderColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().orderColumn);
-    const int tieField = reader->spec().tieColumn.isEmpty() ? -1 : fieldOfColumn(reader->spec().tieColumn);
+    const int orderField = reader->selection().orderColumn.isEmpty() ? -1 : fieldOfColumn(reader->selection().orderColumn);
+    const int tieField = reader->selection().tieColumn.isEmpty() ? -1 : fieldOfColumn(reader->selection().tieColumn);
     posted.setKeys(orderField >= 0 ? bindValue(orderField) : QVariant(),
                    tieField >= 0 ? bindValue(tieField) : QVariant(rowid));
     invalidateRows();

@@ -40,10 +40,10 @@ QString Query::orderColumn() const
     return m_parsed->orderColumn.isEmpty() ? m_parsed->table->keyColumn : m_parsed->orderColumn;
 }
 
-void Query::narrowRows(RowSpec &spec) const
+void Query::narrowRows(RowSelection &selection) const
 {
     if (m_parsed && m_parsed->hasLike) {
-        spec.conditions << schema::quote(m_parsed->likeColumn) + QStringLiteral(" LIKE ?");
-        spec.binds << m_parsed->pattern;
+        selection.conditions << schema::quote(m_parsed->likeColumn) + QStringLiteral(" LIKE ?");
+        selection.binds << m_parsed->pattern;
     }
 }

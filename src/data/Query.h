@@ -25,7 +25,7 @@ public:
 protected:
     const TableDef &tableToOpen() override;
     QString orderColumn() const override;
-    void narrowRows(RowSpec &spec) const override;
+    void narrowRows(RowSelection &selection) const override;
     bool isWritable() const override { return false; }
 
 private:

@@ -26,36 +26,36 @@ private:
 };
 } // namespace
 
-RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSpec spec)
-    : m_connection(std::move(connection)), m_spec(std::move(spec))
+RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSelection selection)
+    : m_connection(std::move(connection)), m_selection(std::move(selection))
 {
-    m_orderQuoted = m_spec.orderColumn.isEmpty() ? QString() : schema::quote(m_spec.orderColumn);
-    m_tie = m_spec.tieColumn.isEmpty() || m_orderQuoted.isEmpty() ? QStringLiteral("rowid") : schema::quote(m_spec.tieColumn);
+    m_orderQuoted = m_selection.orderColumn.isEmpty() ? QString() : schema::quote(m_selection.orderColumn);
+    m_tie = m_selection.tieColumn.isEmpty() || m_orderQuoted.isEmpty() ? QStringLiteral("rowid") : schema::quote(m_selection.tieColumn);
     QStringList select{QStringLiteral("rowid")};
-    for (int i = 0; i < m_spec.columns.size(); ++i) {
-        const QString c = schema::quote(m_spec.columns[i]);
-        select << (m_spec.kinds[i] == FieldKind::Graphic ? QStringLiteral("(%1 IS NOT NULL)").arg(c) : c);
+    for (int i = 0; i < m_selection.columns.size(); ++i) {
+        const QString c = schema::quote(m_selection.columns[i]);
+        select << (m_selection.kinds[i] == FieldKind::Graphic ? QStringLiteral("(%1 IS NOT NULL)").arg(c) : c);
     }
     // The order and tie values come from the fields when they are among them.
     const auto resultColumn = [&](const QString &name) {
-        for (int i = 0; i < m_spec.columns.size(); ++i)
-            if (m_spec.columns[i].compare(name, Qt::CaseInsensitive) == 0 && m_spec.kinds[i] != FieldKind::Graphic)
+        for (int i = 0; i < m_selection.columns.size(); ++i)
+            if (m_selection.columns[i].compare(name, Qt::CaseInsensitive) == 0 && m_selection.kinds[i] != FieldKind::Graphic)
                 return m_valuesAt + i;
         select << schema::quote(name);
         return int(select.size()) - 1;
     };
     if (!m_orderQuoted.isEmpty())
-        m_orderAt = resultColumn(m_spec.orderColumn);
+        m_orderAt = resultColumn(m_selection.orderColumn);
     if (m_tie != QLatin1String("rowid"))
-        m_tieAt = resultColumn(m_spec.tieColumn);
+        m_tieAt = resultColumn(m_selection.tieColumn);
     m_selectList = select.join(QStringLiteral(", "));
     m_width = int(select.size()) - m_valuesAt;
-    for (int i = 0; i < m_spec.kinds.size(); ++i)
-        if (m_spec.kinds[i] == FieldKind::Graphic)
+    for (int i = 0; i < m_selection.kinds.size(); ++i)
+        if (m_selection.kinds[i] == FieldKind::Graphic)
             m_graphics |= quint64(1) << i;
 }
 
-bool RowSpec::sameStatements(const RowSpec &other) const
+bool RowSelection::sameStatements(const RowSelection &other) const
 {
     return relation == other.relation && columns == other.columns && kinds == other.kinds
         && orderColumn == other.orderColumn && tieColumn == other.tieColumn && orderRequired == other.orderRequired
@@ -64,7 +64,7 @@ bool RowSpec::sameStatements(const RowSpec &other) const
 
 QString RowReader::where(const QString &extra) const
 {
-    QStringList parts = m_spec.conditions;
+    QStringList parts = m_selection.conditions;
     if (!extra.isEmpty())
         parts << extra;
     return parts.isEmpty() ? QString() : QStringLiteral(" WHERE ") + parts.join(QStringLiteral(" AND "));
@@ -83,7 +83,7 @@ QString RowReader::orderDesc() const
 
 QString RowReader::select(const QString &condition, const QString &order) const
 {
-    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ?").arg(m_selectList, m_spec.relation, where(condition), order);
+    return QStringLiteral("SELECT %1 FROM %2%3 ORDER BY %4 LIMIT ?").arg(m_selectList, m_selection.relation, where(condition), order);
 }
 
 QString RowReader::sqlOf(Read read) const
@@ -123,7 +123,7 @@ std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds,
 {
     Use use(stmt);
     int i = 1;
-    for (const QVariant &v : m_spec.binds)
+    for (const QVariant &v : m_selection.binds)
         connection::bind(stmt, i++, v);
     for (const QVariant &v : binds)
         connection::bind(stmt, i++, v);
@@ -132,7 +132,7 @@ std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds,
         sqlite3_bind_int(stmt, i++, offset);
     std::vector<Row> rows;
     rows.reserve(size_t(limit));
-    auto block = std::make_shared<RowBlock>(int(m_spec.columns.size()), m_width, m_graphics, limit);
+    auto block = std::make_shared<RowBlock>(int(m_selection.columns.size()), m_width, m_graphics, limit);
     const int orderAt = m_orderAt >= 0 ? m_orderAt - m_valuesAt : -1;
     const int tieAt = m_tieAt > 0 ? m_tieAt - m_valuesAt : -1;
     int rc;
@@ -141,7 +141,7 @@ std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds,
         rows.emplace_back(sqlite3_column_int64(stmt, 0), m_graphics, block, int(rows.size()), orderAt, tieAt);
     }
     if (rc != SQLITE_DONE)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
     return rows;
 }
 
@@ -173,7 +173,7 @@ std::vector<Row> RowReader::before(const Row *anchor, int limit)
     if (key.isNull())
         return fetch(statement(BeforeNullKey), {anchor->tieKey()}, limit);
     std::vector<Row> rows = fetch(statement(BeforeKey), {key, key, anchor->tieKey()}, limit);
-    if (int(rows.size()) < limit && !m_spec.orderRequired) {
+    if (int(rows.size()) < limit && !m_selection.orderRequired) {
         std::vector<Row> more = fetch(statement(WithoutKey), {}, limit - int(rows.size()));
         std::move(more.begin(), more.end(), std::back_inserter(rows));
     }
@@ -219,37 +219,37 @@ qint64 RowReader::scalar(const QString &sql, const QVariantList &binds)
     for (int i = 0; i < binds.size(); ++i)
         connection::bind(stmt, i + 1, binds[i]);
     if (sqlite3_step(stmt) != SQLITE_ROW)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
     return sqlite3_column_int64(stmt, 0);
 }
 
 int RowReader::count()
 {
-    return int(scalar(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_spec.relation, where(QString())), m_spec.binds));
+    return int(scalar(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_selection.relation, where(QString())), m_selection.binds));
 }
 
 int RowReader::position(const Row &row)
 {
     const auto countWhere = [this](const QString &extra) {
-        return QStringLiteral("(SELECT COUNT(*) FROM %1%2)").arg(m_spec.relation, where(extra));
+        return QStringLiteral("(SELECT COUNT(*) FROM %1%2)").arg(m_selection.relation, where(extra));
     };
     if (m_orderQuoted.isEmpty())
-        return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("rowid < ?")), m_spec.binds + QVariantList{row.rowid}));
+        return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("rowid < ?")), m_selection.binds + QVariantList{row.rowid}));
     const QString c = m_orderQuoted;
     const QString t = m_tie;
     if (row.orderKey().isNull())
         return int(scalar(QStringLiteral("SELECT ") + countWhere(QStringLiteral("%1 IS NULL AND %2 < ?").arg(c, t)),
-                          m_spec.binds + QVariantList{row.tieKey()}));
+                          m_selection.binds + QVariantList{row.tieKey()}));
     QString sql = QStringLiteral("SELECT %1 + %2").arg(countWhere(QStringLiteral("%1 < ?").arg(c)),
                                                       countWhere(QStringLiteral("%1 = ? AND %2 < ?").arg(c, t)));
-    QVariantList binds = m_spec.binds;
+    QVariantList binds = m_selection.binds;
     const QVariant orderKey = row.orderKey();
     binds << orderKey;
-    binds += m_spec.binds;
+    binds += m_selection.binds;
     binds << orderKey << row.tieKey();
-    if (!m_spec.orderRequired) {  // rows without a value come first
+    if (!m_selection.orderRequired) {  // rows without a value come first
         sql += QStringLiteral(" + ") + countWhere(QStringLiteral("%1 IS NULL").arg(c));
-        binds += m_spec.binds;
+        binds += m_selection.binds;
     }
     return int(scalar(sql, binds));
 }
@@ -257,13 +257,13 @@ int RowReader::position(const Row &row)
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
     sqlite3_stmt *stmt = m_connection->statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                                         .arg(schema::quote(m_spec.columns[field]), m_spec.relation));
+                                                         .arg(schema::quote(m_selection.columns[field]), m_selection.relation));
     Use use(stmt);
     sqlite3_bind_int64(stmt, 1, rowid);
     const int rc = sqlite3_step(stmt);
     if (rc == SQLITE_ROW)
         return connection::column(stmt, 0);
     if (rc != SQLITE_DONE)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_spec.relation));
+        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
     return QVariant();
 }

@@ -47,7 +47,7 @@ private:
     QVariant m_orderKey, m_tieKey;  // of a row that was not read
 };
 
-struct RowSpec {
+struct RowSelection {
     QString relation;           // quoted table name, maybe schema-qualified
     QStringList columns;        // one per field, schema spelling
     QList<FieldKind> kinds;     // one per field
@@ -58,19 +58,19 @@ struct RowSpec {
     QVariantList binds;         // values for the conditions' placeholders
 
     // True when `other` reads with the same statements, its values aside.
-    bool sameStatements(const RowSpec &other) const;
+    bool sameStatements(const RowSelection &other) const;
 };
 
 struct sqlite3_stmt;
 
 class RowReader {
 public:
-    RowReader(std::shared_ptr<connection::Connection> connection, RowSpec spec);
+    RowReader(std::shared_ptr<connection::Connection> connection, RowSelection selection);
 
-    const RowSpec &spec() const { return m_spec; }
+    const RowSelection &selection() const { return m_selection; }
     const std::shared_ptr<connection::Connection> &connection() const { return m_connection; }
-    // Takes the values of a spec that reads with the same statements.
-    void setBinds(const QVariantList &binds) { m_spec.binds = binds; }
+    // Takes the values of a selection that reads with the same statements.
+    void setBinds(const QVariantList &binds) { m_selection.binds = binds; }
 
     std::vector<Row> after(const Row *anchor, int limit);   // ascending; from the start without anchor
     std::vector<Row> before(const Row *anchor, int limit);  // nearest first; from the end without anchor
@@ -110,7 +110,7 @@ private:
     qint64 scalar(const QString &sql, const QVariantList &binds);
 
     std::shared_ptr<connection::Connection> m_connection;
-    RowSpec m_spec;
+    RowSelection m_selection;
     QString m_selectList;
     QString m_orderQuoted;
     QString m_tie;   // SQL of the tie-breaker: a quoted key column or rowid

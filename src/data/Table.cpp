@@ -3,7 +3,7 @@
 #include "core/Errors.h"
 #include "data/DataSetImpl.h"
 #include "data/FieldText.h"
-#include "data/RowSpecBuilder.h"
+#include "data/RowSelectionBuilder.h"
 #include "data/Schema.h"
 
 Table::Table(QObject *parent) : DataSet(parent) {}
@@ -31,7 +31,7 @@ const TableDef &Table::tableToOpen()
     return *m_def;
 }
 
-QString Table::orderColumn() const { return m_def ? rowspec::orderColumnFor(*m_def, m_indexField) : QString(); }
+QString Table::orderColumn() const { return m_def ? rowselection::orderColumnFor(*m_def, m_indexField) : QString(); }
 
 QString Table::indexFieldNames() const { return m_indexField; }
 
@@ -43,7 +43,7 @@ void Table::setIndexFieldNames(const QString &field)
         m_indexField = field;
         return;
     }
-    rowspec::orderColumnFor(*m_def, field);  // an unknown field changes nothing
+    rowselection::orderColumnFor(*m_def, field);  // an unknown field changes nothing
     d->checkBrowseMode();
     m_indexField = field;
     d->rereadRows();

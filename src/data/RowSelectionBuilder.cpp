@@ -1,11 +1,11 @@
-#include "data/RowSpecBuilder.h"
+#include "data/RowSelectionBuilder.h"
 
 #include "core/Errors.h"
 #include "data/FieldText.h"
 #include "data/FilterText.h"
 #include "data/Schema.h"
 
-namespace rowspec {
+namespace rowselection {
 QString orderColumnFor(const TableDef &table, const QString &field)
 {
     const QString wanted = field.trimmed();
@@ -17,31 +17,31 @@ QString orderColumnFor(const TableDef &table, const QString &field)
     return c->field.name;
 }
 
-RowSpec make(const TableDef &table, const QString &relation, const std::vector<std::unique_ptr<Field>> &fields,
+RowSelection make(const TableDef &table, const QString &relation, const std::vector<std::unique_ptr<Field>> &fields,
              const QString &orderColumn)
 {
-    RowSpec spec;
-    spec.relation = relation;
-    spec.columns.reserve(qsizetype(fields.size()));
-    spec.kinds.reserve(qsizetype(fields.size()));
+    RowSelection selection;
+    selection.relation = relation;
+    selection.columns.reserve(qsizetype(fields.size()));
+    selection.kinds.reserve(qsizetype(fields.size()));
     for (const auto &f : fields) {
-        spec.columns << f->name();
-        spec.kinds << f->kind();
+        selection.columns << f->name();
+        selection.kinds << f->kind();
     }
     // An auto-number key is the rowid: rowid order is the same order, and in
     // a cached copy it also keeps rows not yet numbered at the end.
     const ColumnDef *orderDef = table.column(orderColumn);
-    spec.orderColumn = orderDef && orderDef->field.kind == FieldKind::AutoInc ? QString() : orderColumn;
-    spec.orderRequired = orderDef && orderDef->required;
+    selection.orderColumn = orderDef && orderDef->field.kind == FieldKind::AutoInc ? QString() : orderColumn;
+    selection.orderRequired = orderDef && orderDef->required;
     // Records of equal order value stand in key order, as in a secondary index.
     const ColumnDef *key = table.column(table.keyColumn);
     if (key && key->required && table.isUnique(key->field.name) && key->field.kind != FieldKind::AutoInc
-        && key->field.name != spec.orderColumn)
-        spec.tieColumn = key->field.name;
-    return spec;
+        && key->field.name != selection.orderColumn)
+        selection.tieColumn = key->field.name;
+    return selection;
 }
 
-void addFilter(RowSpec &spec, const TableDef &table, const QString &filter)
+void addFilter(RowSelection &selection, const TableDef &table, const QString &filter)
 {
     if (filter.trimmed().isEmpty())
         return;
@@ -52,11 +52,11 @@ void addFilter(RowSpec &spec, const TableDef &table, const QString &filter)
             QStringLiteral("Invalid filter '%1': table '%2' has no field '%3'").arg(filter, table.name, term.field));
     const QString col = schema::quote(c->field.name);
     if (term.value.isEmpty()) {
-        spec.conditions << QStringLiteral("(%1 IS NULL OR %1 = '')").arg(col);
+        selection.conditions << QStringLiteral("(%1 IS NULL OR %1 = '')").arg(col);
         return;
     }
     const QVariant value = fieldtext::searchValue(c->field, term.value);
-    spec.conditions << col + QStringLiteral(" = ?");
-    spec.binds << value;
+    selection.conditions << col + QStringLiteral(" = ?");
+    selection.binds << value;
 }
-} // namespace rowspec
+} // namespace rowselection

@@ -11,7 +11,7 @@
 class Field;
 struct TableDef;
 
-namespace rowspec {
+namespace rowselection {
 // The column `table` is ordered by for the index field `field` (schema
 // spelling): the table's key when `field` is blank. Raises for a field the
 // table does not have.
@@ -19,11 +19,11 @@ QString orderColumnFor(const TableDef &table, const QString &field);
 
 // The rows of `table`, read through `relation` (the table or a private copy),
 // with one column per field, ordered by `orderColumn` (empty: insertion order).
-RowSpec make(const TableDef &table, const QString &relation, const std::vector<std::unique_ptr<Field>> &fields,
+RowSelection make(const TableDef &table, const QString &relation, const std::vector<std::unique_ptr<Field>> &fields,
              const QString &orderColumn);
 
-// Narrows `spec` to the rows a filter "Field='value'" lets through (nothing
+// Narrows `selection` to the rows a filter "Field='value'" lets through (nothing
 // when the text is blank). Raises for a text of another form or a field the
-// table does not have, leaving `spec` as it was.
-void addFilter(RowSpec &spec, const TableDef &table, const QString &filter);
-} // namespace rowspec
+// table does not have, leaving `selection` as it was.
+void addFilter(RowSelection &selection, const TableDef &table, const QString &filter);
+} // namespace rowselection
