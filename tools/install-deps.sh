@@ -6,6 +6,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-svg-dev qt6-image-formats-plugins
   libsqlite3-dev sqlite3 libsodium-dev libgtest-dev libbenchmark-dev
+  libpq-dev postgresql postgresql-contrib
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
   desktop-file-utils appstream
@@ -26,7 +27,22 @@ if [ ${#missing[@]} -gt 0 ]; then
   echo "Installing: ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
   "${sudo_cmd[@]}" apt-get update -qq
+  # The server package creates and starts a system cluster, which the tests
+  # never use (tools/pg-cluster.sh runs a private one). Without a service
+  # manager nothing may stop it again, so there services are kept from
+  # starting during the install, as container images do.
+  temporary_policy=
+  if [ ! -d /run/systemd/system ] && [ ! -e /usr/sbin/policy-rc.d ]; then
+    printf '#!/bin/sh\nexit 101\n' | "${sudo_cmd[@]}" tee /usr/sbin/policy-rc.d > /dev/null
+    "${sudo_cmd[@]}" chmod +x /usr/sbin/policy-rc.d
+    temporary_policy=/usr/sbin/policy-rc.d
+    trap '"${sudo_cmd[@]}" rm -f "$temporary_policy"' EXIT
+  fi
   "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  if [ -n "$temporary_policy" ]; then
+    "${sudo_cmd[@]}" rm -f "$temporary_policy"
+    trap - EXIT
+  fi
 fi
 available=$(locale -a 2>/dev/null || true)
 for l in "${locales[@]}"; do
