@@ -32,3 +32,15 @@ class EInvalidGraphic : public EError {
 public:
     using EError::EError;
 };
+
+// A unique key already holds the value a post stores.
+class EDuplicateKey : public EDatabaseError {
+public:
+    using EDatabaseError::EDatabaseError;
+};
+
+// The record was changed by another program since it was read.
+class ERecordChanged : public EDatabaseError {
+public:
+    using EDatabaseError::EDatabaseError;
+};

@@ -17,7 +17,7 @@ void CachedUpdates::start(const std::shared_ptr<connection::Connection> &connect
     m_table = &table;
     m_name = QStringLiteral("nota_cache_%1").arg(m_number);
     try {
-        for (const QString &sql : schema::copyStatements(table, relation(), m_name + QLatin1Char('_')))
+        for (const QString &sql : m_connection->copyStatements(table, relation()))
             m_connection->exec(sql);
         refill();
     } catch (...) {
@@ -26,7 +26,7 @@ void CachedUpdates::start(const std::shared_ptr<connection::Connection> &connect
     }
 }
 
-QString CachedUpdates::relation() const { return QStringLiteral("temp.") + schema::quote(m_name); }
+QString CachedUpdates::relation() const { return m_connection->temporaryRelation(m_name); }
 
 void CachedUpdates::refill()
 {
@@ -37,6 +37,7 @@ void CachedUpdates::refill()
     m_connection->exec(QStringLiteral("DELETE FROM %1").arg(relation()));
     m_connection->exec(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT rowid, %2 FROM %3")
                            .arg(relation(), list, schema::quote(m_table->name)));
+    m_connection->copyFilled(relation());
     forgetChanges();
 }
 
@@ -105,16 +106,16 @@ void CachedUpdates::apply()
     const QString upd = QStringLiteral("UPDATE %1 SET %2 WHERE rowid = ?").arg(main, sets.join(QStringLiteral(", ")));
     const QString ins =
         QStringLiteral("INSERT INTO %1 (%2) SELECT %2 FROM %3 WHERE rowid = ?").arg(main, cols.join(QStringLiteral(", ")), copy);
-    QString error;
+    connection::Failure failure;
     for (qint64 id : sorted(m_deleted))
-        if (m_connection->run(del, {id}, &error) < 0)
-            RowWriter::failWrite(m_table->name, error);
+        if (m_connection->run(del, {id}, &failure) < 0)
+            RowWriter::failWrite(*m_table, failure, {});
     for (qint64 id : sorted(m_updated))
-        if (m_connection->run(upd, QVariantList(cols.size() + 1, id), &error) < 0)
-            RowWriter::failWrite(m_table->name, error);
+        if (m_connection->run(upd, QVariantList(cols.size() + 1, id), &failure) < 0)
+            RowWriter::failWrite(*m_table, failure, {});
     for (qint64 id : sorted(m_inserted))
-        if (m_connection->run(ins, {id}, &error) < 0)
-            RowWriter::failWrite(m_table->name, error);
+        if (m_connection->run(ins, {id}, &failure) < 0)
+            RowWriter::failWrite(*m_table, failure, {});
     tx.commit();
 }
 

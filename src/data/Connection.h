@@ -1,62 +1,121 @@
 #pragma once
-// One SQLite connection per database file, opened on first use and kept until
-// the file is closed or the run ends: WAL journal, full sync, a busy timeout so
-// that a second program waits instead of failing, foreign keys off. A missing
-// file is an error and is never created here (the admin tool creates
-// databases).
+// One connection per database the alias names, opened on first use and kept
+// until it is closed or the run ends. The database is an SQLite file (the
+// default) or a PostgreSQL database named by a connection URI; what differs
+// between the two engines lives behind this class, so that readers, writers
+// and everything above them never learn which engine they are on.
 //
 // A connection owns everything that belongs to it: its prepared statements,
 // the tables whose stored fields were checked, and the datasets reading it.
 // All of it goes when the connection closes. Only the list of open
-// connections, one per file, is kept for the run.
+// connections, one per database, is kept for the run.
 #include "data/DataSet.h"
 
-#include <QHash>
 #include <QList>
 #include <QSet>
-#include <QSqlDatabase>
-#include <QSqlError>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
-struct sqlite3;
-struct sqlite3_stmt;
+class RowBlock;
+struct TableDef;
 
 namespace connection {
 
+// A statement prepared once and kept by its connection for reuse.
+class Statement {
+public:
+    virtual ~Statement() = default;
+};
+
+// Why the engine refused a statement, as far as the layers above care.
+struct Failure {
+    enum Kind {
+        Other,
+        Duplicate,  // a unique key already holds the value
+        Required,   // a required field without a value (`column` names it)
+        Busy,       // another program held a lock for longer than the wait
+        Lost,       // the server went away; the next action connects again
+    };
+    Kind kind = Other;
+    QString column;
+    QString text;  // the engine's own message
+};
+
+// The columns a row reader asks for: the row identity first, then `width`
+// columns of which the first `fields` are the fields' values; bit i of `flags`:
+// column i only tells whether a picture is present.
+struct BlockShape {
+    int fields = 0;
+    int width = 0;
+    quint64 flags = 0;
+};
+
 class Connection {
 public:
-    Connection(QSqlDatabase db, QString file);
-    ~Connection();
+    enum class Engine { Sqlite, Postgres };
+
+    explicit Connection(QString location);
+    virtual ~Connection();
     Connection(const Connection &) = delete;
     Connection &operator=(const Connection &) = delete;
 
-    const QString &file() const { return m_file; }
-    bool isOpen() const { return m_handle != nullptr; }
-    // The QtSql side, for provisioning and checks.
-    QSqlDatabase database() const { return m_db; }
-    // The reading and writing paths use SQLite's handle directly: rows come
-    // back as UTF-8 without QtSql's per-value conversions. Raises when closed.
-    sqlite3 *handle() const;
+    // The file, or the server URI without any password: what messages name.
+    const QString &file() const { return m_location; }
+    virtual Engine engine() const = 0;
+    virtual bool isOpen() const = 0;
+    // Raises EDatabaseError when the connection was closed.
+    void checkOpen() const;
 
-    // A prepared statement kept for reuse until the connection closes, reset
-    // and with no values bound. Raises EDatabaseError when it does not compile.
-    sqlite3_stmt *statement(const QString &sql);
-    // Runs a statement (kept for reuse) with its values. Returns the number of
-    // rows it changed, or -1 with SQLite's message in `error`.
-    int run(const QString &sql, const QVariantList &values, QString *error);
-    // True when a query with these values gives a row.
-    bool exists(const QString &sql, const QVariantList &values);
-    qint64 lastInsertRowid() const;
-    // Runs one statement without results; raises on failure.
-    void exec(const QString &sql);
-    // Raises EDatabaseError "<context>: <SQLite's message>".
-    [[noreturn]] void fail(const QString &context) const;
+    // A kept statement for `sql` ("?" marks each value). Raises
+    // EDatabaseError when it does not compile or the connection is closed.
+    virtual Statement *statement(const QString &sql) = 0;
+    // Runs a kept row statement with the values `first`, then `more`, then
+    // the row limit and, when above 0, the offset, and gives the rows.
+    virtual std::shared_ptr<const RowBlock> rows(Statement *statement, const QVariantList &first, const QVariantList &more,
+                                                 int limit, int offset, const BlockShape &shape) = 0;
+    // The first column of the first row, or an invalid variant when none.
+    virtual QVariant scalar(const QString &sql, const QVariantList &values) = 0;
+    bool exists(const QString &sql, const QVariantList &values) { return scalar(sql, values).isValid(); }
+    // Every row of a query, handed over one at a time.
+    virtual void eachRow(const QString &sql, const QVariantList &values,
+                         const std::function<void(const QVariantList &)> &row) = 0;
+    // Runs a statement without results. The rows it changed, or -1 with the
+    // reason in `failure`.
+    virtual int run(const QString &sql, const QVariantList &values, Failure *failure) = 0;
+    // Runs an INSERT and gives the new row's identity, or -1 with the reason.
+    virtual qint64 insert(const QString &sql, const QVariantList &values, Failure *failure) = 0;
+    // Runs statements without values; raises on failure.
+    virtual void exec(const QString &sql) = 0;
+    // Raises EDatabaseError "<context>: <the engine's message>".
+    [[noreturn]] static void fail(const QString &context, const Failure &failure);
 
-    // Columns of a table as stored in the file (empty when the table is missing).
-    QStringList storedColumns(const QString &table);
+    // Transactions, through Transaction below.
+    virtual void begin() = 0;
+    virtual void commit() = 0;
+    virtual void rollback() noexcept = 0;
+
+    // ---- what differs in the SQL of the two engines
+    // Columns of a table as stored (empty when the table is missing).
+    virtual QStringList storedColumns(const QString &table) = 0;
+    // A private temporary table's name, qualified and quoted.
+    virtual QString temporaryRelation(const QString &name) const = 0;
+    // The condition "the column matches the pattern ?" of the Like rule: the
+    // letters A-Z match in either case, other characters exactly, "%" and "_"
+    // are the wildcards and there is no escape character.
+    virtual QString likeCondition(const QString &column) const = 0;
+    // The operator that compares two values with no value equal to no value.
+    virtual QString sameValueOperator() const = 0;
+    // Statements creating every table and index of the system.
+    virtual QStringList createStatements() = 0;
+    // Statements creating a private copy of `table` named `relation` (as
+    // temporaryRelation gave), auto-numbers as plain numbers.
+    virtual QStringList copyStatements(const TableDef &table, const QString &relation) const = 0;
+    // Called once rows were copied into such a copy with their identities.
+    virtual void copyFilled(const QString &relation) { Q_UNUSED(relation); }
+
     // Tables whose stored fields were found to match the schema.
     bool isVerified(const QString &table) const { return m_verified.contains(table); }
     void markVerified(const QString &table) { m_verified.insert(table); }
@@ -69,43 +128,33 @@ public:
     // A number for a private temporary table, new on this connection.
     int nextCopyNumber() { return ++m_copies; }
 
-    // Finalizes the statements and closes the file; nothing of the
+    // Finalizes the statements and closes the database; nothing of the
     // connection is usable afterwards.
-    void close();
+    virtual void close();
 
-private:
-    // Runs a kept statement to its first row with `values` bound and resets
-    // it; SQLite's result code, with its message in `error` on failure.
-    int stepOnce(const QString &sql, const QVariantList &values, QString *error);
-
-    QSqlDatabase m_db;
-    QString m_file;
-    sqlite3 *m_handle = nullptr;
-    QHash<QString, sqlite3_stmt *> m_statements;
+protected:
+    QString m_location;
     QSet<QString> m_verified;
     QList<DataSet::Impl *> m_openSets;
     int m_copies = 0;
 };
 
-// The connection for the file an alias names; raises EDatabaseError when the
-// alias names no file or the file is missing or not a database.
+// True when `location` is a PostgreSQL connection URI rather than a file.
+bool isServer(const QString &location);
+// The URI with its password (if any) replaced, fit to print.
+QString printable(const QString &location);
+
+// The connection for the database an alias names; raises EDatabaseError when
+// the alias names nothing or the database is missing or not one of ours.
 std::shared_ptr<Connection> ofAlias(const QString &alias);
-std::shared_ptr<Connection> ofFile(const QString &file);
-// The QtSql side of the connection to `file`.
-QSqlDatabase forFile(const QString &file);
+// The connection for a file or server URI.
+std::shared_ptr<Connection> ofFile(const QString &location);
 
-// Closes and forgets the connection to `file`, if any (before it is removed).
-void closeFile(const QString &file);
+// Closes and forgets the connection to `location`, if any.
+void closeFile(const QString &location);
 
-// Raises EDatabaseError "<context>: <driver text>".
-[[noreturn]] void fail(const QString &context, const QSqlError &error);
-
-// Values in and out of a statement, as the engine stores them.
-void bind(sqlite3_stmt *stmt, int index, const QVariant &value);  // 1-based
-QVariant column(sqlite3_stmt *stmt, int index);                     // 0-based
-
-// A write transaction (BEGIN IMMEDIATE), rolled back unless committed. The
-// destructor never raises: a failed rollback is logged.
+// A write transaction, rolled back unless committed. The destructor never
+// raises: a failed rollback is logged.
 class Transaction {
 public:
     explicit Transaction(Connection &connection);

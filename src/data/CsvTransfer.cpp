@@ -16,7 +16,6 @@
 #include <QHash>
 #include <QSaveFile>
 
-#include <sqlite3.h>
 
 namespace csvtransfer {
 namespace {
@@ -61,12 +60,6 @@ void writeFile(const QString &name, const QByteArray &bytes)
 struct Column {
     const ColumnDef *def = nullptr;  // null: read past (the customer number, a column without a name)
     bool unnamed = false;            // spreadsheets may add empty columns; text under them is a fault
-};
-
-// A kept statement is reset however the reading ends, so that it holds no read snapshot.
-struct ResetOnExit {
-    sqlite3_stmt *stmt;
-    ~ResetOnExit() { sqlite3_reset(stmt); }
 };
 
 QString tooLong(const QString &text, const FieldDef &field)
@@ -245,36 +238,32 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
     }
     QString text = csv::record(names, sep);
     ExportSummary summary;
-    sqlite3_stmt *stmt = db.statement(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
-                                          .arg(selected.join(QStringLiteral(", ")), schema::quote(table.name),
-                                               schema::quote(table.keyColumn)));
-    const ResetOnExit reset{stmt};
     QStringList row;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        ++summary.records;
-        row.clear();
-        for (int i = 0; i < columns.size(); ++i) {
-            const FieldDef &field = columns[i]->field;
-            const QVariant stored = connection::column(stmt, i);
-            if (field.kind != FieldKind::Graphic) {
-                row << fieldtext::asString(field, stored);
-                continue;
-            }
-            const QByteArray bitmap = fieldtext::hasValue(stored) ? pictureblob::unwrap(stored.toByteArray()) : QByteArray();
-            if (bitmap.isEmpty()) {
-                row << QString();
-                continue;
-            }
-            const QString picture = pictures.absoluteFilePath(QStringLiteral("%1.bmp").arg(summary.records, 4, 10, QLatin1Char('0')));
-            writeFile(picture, bitmap);
-            ++summary.pictures;
-            row << csvFolder.relativeFilePath(picture);
-        }
-        text += csv::record(row, sep);
-    }
-    if (rc != SQLITE_DONE)
-        db.fail(QStringLiteral("Cannot read table '%1'").arg(table.name));
+    db.eachRow(QStringLiteral("SELECT %1 FROM %2 ORDER BY %3")
+                   .arg(selected.join(QStringLiteral(", ")), schema::quote(table.name), schema::quote(table.keyColumn)),
+               {}, [&](const QVariantList &stored) {
+                   ++summary.records;
+                   row.clear();
+                   for (int i = 0; i < columns.size(); ++i) {
+                       const FieldDef &field = columns[i]->field;
+                       if (field.kind != FieldKind::Graphic) {
+                           row << fieldtext::asString(field, stored[i]);
+                           continue;
+                       }
+                       const QByteArray bitmap =
+                           fieldtext::hasValue(stored[i]) ? pictureblob::unwrap(stored[i].toByteArray()) : QByteArray();
+                       if (bitmap.isEmpty()) {
+                           row << QString();
+                           continue;
+                       }
+                       const QString picture = pictures.absoluteFilePath(
+                           QStringLiteral("%1.bmp").arg(summary.records, 4, 10, QLatin1Char('0')));
+                       writeFile(picture, bitmap);
+                       ++summary.pictures;
+                       row << csvFolder.relativeFilePath(picture);
+                   }
+                   text += csv::record(row, sep);
+               });
     writeFile(csvFile, QByteArray(csv::kByteOrderMark) + text.toUtf8());
     return summary;
 }

@@ -10,7 +10,6 @@
 namespace {
 [[noreturn]] void refuse(const char *text) { throw EDatabaseError(QString::fromLatin1(text)); }
 
-constexpr quint64 bitOf(int field) { return quint64(1) << field; }
 } // namespace
 
 DataSet::Impl::Impl(DataSet *owner) : q(owner) {}
@@ -53,6 +52,7 @@ int DataSet::Impl::fieldOfColumn(const QString &column) const
 RowSelection DataSet::Impl::makeSelection(const QString &filterValue, bool filterOn) const
 {
     RowSelection selection = rowselection::make(*source, relation(), fields, q->orderColumn());
+    selection.engine = conn.get();
     q->narrowRows(selection);
     if (filterOn)
         rowselection::addFilter(selection, *source, filterValue);

@@ -23,6 +23,9 @@ namespace connection {
 class Connection;
 }
 
+// The bit of a field in a row's or buffer's lazy bits.
+constexpr quint64 bitOf(int field) { return quint64(1) << field; }
+
 class DataSet::Impl {
 public:
     enum class InsertAt { Current, End };
@@ -111,6 +114,11 @@ public:
     QVariant bindValue(int field);
     RowWriter &writer();  // made for the current reader's rows
     void announceWrite();
+    // The current row's values as read, for a write that must find them unchanged.
+    QList<ColumnValue> valuesAsRead() const;
+    // The current row read again after another program changed it; the fields
+    // typed into keep what was typed, and the record stays in edit state.
+    void rereadKeepingTyping();
 
     // --- cached updates (CachedUpdates.cpp)
     void setCachedUpdates(bool on);

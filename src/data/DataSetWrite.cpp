@@ -3,6 +3,7 @@
 // stands, and the other datasets reading the table hear of the change.
 #include "data/DataSetImpl.h"
 
+#include "core/Errors.h"
 #include "data/Connection.h"
 #include "data/FieldText.h"
 #include "data/PictureBlob.h"
@@ -51,10 +52,16 @@ void DataSet::Impl::postRecord()
         return;
     }
     qint64 rowid = inserting ? 0 : cur->rowid;
-    if (inserting)
+    if (inserting) {
         rowid = out.insert(values);
-    else
-        out.update(rowid, values);
+    } else {
+        try {
+            out.update(rowid, values, valuesAsRead());
+        } catch (const ERecordChanged &) {
+            rereadKeepingTyping();
+            throw;
+        }
+    }
     if (cachedUpdates) {
         if (inserting)
             cache.inserted(rowid);
@@ -75,6 +82,42 @@ void DataSet::Impl::postRecord()
     if (!cachedUpdates)
         announceWrite();
     notify(Rows | Record | State);
+}
+
+QList<ColumnValue> DataSet::Impl::valuesAsRead() const
+{
+    QList<ColumnValue> out;
+    for (const auto &f : fields) {
+        if (f->kind() == FieldKind::AutoInc)
+            continue;  // the row's identity already names the record
+        const int i = f->index();
+        const QVariant v = cur->value(i);
+        if (f->kind() == FieldKind::Graphic)
+            out << ColumnValue{&f->def(), QVariant((cur->lazy & bitOf(i)) ? v.toBool() : fieldtext::hasValue(v))};
+        else
+            out << ColumnValue{&f->def(), v};
+    }
+    return out;
+}
+
+void DataSet::Impl::rereadKeepingTyping()
+{
+    std::optional<Row> fresh = reader->byRowid(cur->rowid);
+    if (!fresh)
+        return;
+    const QVariantList typed = buffer;
+    const std::vector<bool> typedFields = changed;
+    cur = std::move(fresh);
+    loadBuffer();
+    for (size_t i = 0; i < typedFields.size(); ++i) {
+        if (!typedFields[i])
+            continue;
+        buffer[qsizetype(i)] = typed.at(qsizetype(i));
+        bufferLazy &= ~bitOf(int(i));
+        changed[i] = true;
+    }
+    modified = true;
+    notify(Record);
 }
 
 void DataSet::Impl::deleteCurrent()

@@ -62,7 +62,7 @@ QString aliasPath(const QString &alias)
         return qEnvironmentVariable("NOTA_KV_DATABASE");
     const QString configured = configuredPath(key);
     if (!configured.isEmpty())
-        return QDir::cleanPath(configured);
+        return configured.contains(QLatin1String("://")) ? configured : QDir::cleanPath(configured);
     return key == QLatin1String("KV") ? defaultPath() : QString();
 }
 

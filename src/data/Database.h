@@ -1,7 +1,8 @@
 #pragma once
-// Aliases: the alias "KV" names one SQLite database file. The file is named
-// in <config>/sistemnota/alias.ini ([aliases] KV=/path/to/kv.sqlite), by the
-// environment variable NOTA_KV_DATABASE, or defaults to
+// Aliases: the alias "KV" names one database: an SQLite file, or a
+// PostgreSQL database by its URI (postgresql://user@host:port/name). It is
+// named in <config>/sistemnota/alias.ini ([aliases] KV=/path/to/kv.sqlite),
+// by the environment variable NOTA_KV_DATABASE, or defaults to the file
 // <data>/sistemnota/kv.sqlite (XDG folders of the user).
 #include <QString>
 #include <optional>

@@ -7,9 +7,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
 
 #include <sqlite3.h>
 
@@ -31,13 +28,9 @@ void createEmptyFile(const QString &file)
     if (!error.isEmpty())
         throw EDatabaseError(QStringLiteral("Cannot create database '%1': %2").arg(file, error));
 }
-} // namespace
 
-void createDatabase(const QString &file, const QString &adminName, const QString &adminPassword)
+void checkAccount(const QString &adminName, const QString &adminPassword)
 {
-    const QFileInfo info(file);
-    if (info.exists())
-        throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
     if (adminName.isEmpty())
         throw EDatabaseError(QStringLiteral("The first account needs a user name"));
     // Stored whole or not at all: a cut name would never log in.
@@ -46,22 +39,47 @@ void createDatabase(const QString &file, const QString &adminName, const QString
         throw EDatabaseError(QStringLiteral("The user name '%1' is longer than %2 characters").arg(adminName).arg(nameWidth));
     if (adminPassword.isEmpty())
         throw EDatabaseError(QStringLiteral("The first account needs a password that is not empty"));
+}
+
+void createOnServer(const QString &location, const QString &adminName, const QString &adminPassword)
+{
+    const std::shared_ptr<connection::Connection> db = connection::ofFile(location);
+    for (const TableDef &t : schema::tables())
+        if (!db->storedColumns(t.name).isEmpty())
+            throw EDatabaseError(QStringLiteral("Database '%1' already holds table '%2': it is not empty")
+                                     .arg(db->file(), t.name));
+    createTables(*db, adminName, password::hash(adminPassword));
+}
+} // namespace
+
+void createTables(connection::Connection &db, const QString &adminName, const QString &storedPassword)
+{
+    connection::Transaction tx(db);
+    for (const QString &statement : db.createStatements())
+        db.exec(statement);
+    connection::Failure failure;
+    if (db.run(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"),
+               {adminName, storedPassword}, &failure) < 0)
+        connection::Connection::fail(QStringLiteral("Cannot add the first account"), failure);
+    tx.commit();
+}
+
+void createDatabase(const QString &location, const QString &adminName, const QString &adminPassword)
+{
+    if (connection::isServer(location)) {
+        checkAccount(adminName, adminPassword);
+        createOnServer(location, adminName, adminPassword);
+        return;
+    }
+    const QFileInfo info(location);
+    if (info.exists())
+        throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
+    checkAccount(adminName, adminPassword);
     if (!QDir().mkpath(info.absolutePath()))
         throw EDatabaseError(QStringLiteral("Cannot create the folder '%1'").arg(info.absolutePath()));
     createEmptyFile(info.absoluteFilePath());
     try {
-        const std::shared_ptr<connection::Connection> db = connection::ofFile(info.absoluteFilePath());
-        connection::Transaction tx(*db);
-        for (const QString &statement : schema::createStatements())
-            db->exec(statement);
-        QSqlQuery add(db->database());
-        add.prepare(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"));
-        add.addBindValue(adminName);
-        add.addBindValue(password::hash(adminPassword));
-        if (!add.exec())
-            connection::fail(QStringLiteral("Cannot add the first account"), add.lastError());
-        add.finish();
-        tx.commit();
+        createTables(*connection::ofFile(info.absoluteFilePath()), adminName, password::hash(adminPassword));
     } catch (...) {
         connection::closeFile(info.absoluteFilePath());
         QFile::remove(info.absoluteFilePath());

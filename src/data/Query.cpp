@@ -1,5 +1,7 @@
 #include "data/Query.h"
 
+#include "data/Connection.h"
+
 #include "core/Errors.h"
 #include "data/DataSetImpl.h"
 #include "data/Schema.h"
@@ -43,7 +45,7 @@ QString Query::orderColumn() const
 void Query::narrowRows(RowSelection &selection) const
 {
     if (m_parsed && m_parsed->hasLike) {
-        selection.conditions << schema::quote(m_parsed->likeColumn) + QStringLiteral(" LIKE ?");
+        selection.conditions << selection.engine->likeCondition(schema::quote(m_parsed->likeColumn));
         selection.binds << m_parsed->pattern;
     }
 }

@@ -6,25 +6,6 @@
 
 #include <algorithm>
 
-#include <sqlite3.h>
-
-namespace {
-// Resets a statement when done with it, which also ends its read transaction.
-class Use {
-public:
-    explicit Use(sqlite3_stmt *stmt) : m_stmt(stmt) {}
-    ~Use()
-    {
-        sqlite3_reset(m_stmt);
-        sqlite3_clear_bindings(m_stmt);
-    }
-    Use(const Use &) = delete;
-    Use &operator=(const Use &) = delete;
-
-private:
-    sqlite3_stmt *m_stmt;
-};
-} // namespace
 
 RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSelection selection)
     : m_connection(std::move(connection)), m_selection(std::move(selection))
@@ -49,10 +30,10 @@ RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSele
     if (m_tie != QLatin1String("rowid"))
         m_tieAt = resultColumn(m_selection.tieColumn);
     m_selectList = select.join(QStringLiteral(", "));
-    m_width = int(select.size()) - m_valuesAt;
     for (int i = 0; i < m_selection.kinds.size(); ++i)
         if (m_selection.kinds[i] == FieldKind::Graphic)
             m_graphics |= quint64(1) << i;
+    m_shape = connection::BlockShape{int(m_selection.columns.size()), int(select.size()) - m_valuesAt, m_graphics};
 }
 
 bool RowSelection::sameStatements(const RowSelection &other) const
@@ -108,40 +89,26 @@ QString RowReader::sqlOf(Read read) const
     return QString();
 }
 
-sqlite3_stmt *RowReader::statement(Read read)
+connection::Statement *RowReader::statement(Read read)
 {
     // The connection finalizes its statements when it closes, and a closed
     // connection is never opened again: it raises from here on.
-    if (!m_connection->isOpen())
-        m_connection->handle();
+    m_connection->checkOpen();
     if (!m_statements[read])
         m_statements[read] = m_connection->statement(sqlOf(read));
     return m_statements[read];
 }
 
-std::vector<Row> RowReader::fetch(sqlite3_stmt *stmt, const QVariantList &binds, int limit, int offset)
+std::vector<Row> RowReader::fetch(connection::Statement *stmt, const QVariantList &binds, int limit, int offset)
 {
-    Use use(stmt);
-    int i = 1;
-    for (const QVariant &v : m_selection.binds)
-        connection::bind(stmt, i++, v);
-    for (const QVariant &v : binds)
-        connection::bind(stmt, i++, v);
-    sqlite3_bind_int(stmt, i++, limit);
-    if (offset > 0)
-        sqlite3_bind_int(stmt, i++, offset);
-    std::vector<Row> rows;
-    rows.reserve(size_t(limit));
-    auto block = std::make_shared<RowBlock>(int(m_selection.columns.size()), m_width, m_graphics, limit);
+    const std::shared_ptr<const RowBlock> block = m_connection->rows(stmt, m_selection.binds, binds, limit, offset, m_shape);
     const int orderAt = m_orderAt >= 0 ? m_orderAt - m_valuesAt : -1;
     const int tieAt = m_tieAt > 0 ? m_tieAt - m_valuesAt : -1;
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        block->add(stmt, m_valuesAt);
-        rows.emplace_back(sqlite3_column_int64(stmt, 0), m_graphics, block, int(rows.size()), orderAt, tieAt);
-    }
-    if (rc != SQLITE_DONE)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
+    std::vector<Row> rows;
+    const int n = block->rows();
+    rows.reserve(size_t(n));
+    for (int i = 0; i < n; ++i)
+        rows.emplace_back(block->rowid(i), m_graphics, block, i, orderAt, tieAt);
     return rows;
 }
 
@@ -198,9 +165,8 @@ std::optional<Row> RowReader::firstWhere(const QString &column, const QVariant &
     // Key seeks and lookups repeat on the same column: its statements are kept.
     const bool none = value.isNull();
     const QString key = none ? column + QLatin1Char('\n') : column;
-    if (!m_connection->isOpen())
-        m_connection->handle();
-    sqlite3_stmt *&stmt = m_seeks[key];
+    m_connection->checkOpen();
+    connection::Statement *&stmt = m_seeks[key];
     if (!stmt) {
         const QString c = schema::quote(column);
         stmt = m_connection->statement(
@@ -214,13 +180,7 @@ std::optional<Row> RowReader::firstWhere(const QString &column, const QVariant &
 
 qint64 RowReader::scalar(const QString &sql, const QVariantList &binds)
 {
-    sqlite3_stmt *stmt = m_connection->statement(sql);
-    Use use(stmt);
-    for (int i = 0; i < binds.size(); ++i)
-        connection::bind(stmt, i + 1, binds[i]);
-    if (sqlite3_step(stmt) != SQLITE_ROW)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
-    return sqlite3_column_int64(stmt, 0);
+    return m_connection->scalar(sql, binds).toLongLong();
 }
 
 int RowReader::count()
@@ -256,14 +216,8 @@ int RowReader::position(const Row &row)
 
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
-    sqlite3_stmt *stmt = m_connection->statement(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                                         .arg(schema::quote(m_selection.columns[field]), m_selection.relation));
-    Use use(stmt);
-    sqlite3_bind_int64(stmt, 1, rowid);
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_ROW)
-        return connection::column(stmt, 0);
-    if (rc != SQLITE_DONE)
-        m_connection->fail(QStringLiteral("Cannot read table %1").arg(m_selection.relation));
-    return QVariant();
+    const QVariant v = m_connection->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
+                                                .arg(schema::quote(m_selection.columns[field]), m_selection.relation),
+                                            {rowid});
+    return v.isNull() ? QVariant() : v;
 }

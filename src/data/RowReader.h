@@ -1,5 +1,5 @@
 #pragma once
-// Reads the rows of one dataset straight from SQLite, a few at a time, in the
+// Reads the rows of one dataset straight from the engine, a few at a time, in the
 // dataset's order (one column, then rowid). Nothing reads the whole table:
 // windows of rows are found by their neighbours' keys (keyset paging) so that
 // moving, seeking and reading a screen cost the same on any table size.
@@ -13,9 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace connection {
-class Connection;
-}
+#include "data/Connection.h"
 
 class RowBlock;
 
@@ -56,12 +54,11 @@ struct RowSelection {
     bool orderRequired = false; // the order column never lacks a value: no search for rows without one
     QStringList conditions;     // SQL fragments with "?" placeholders, ANDed
     QVariantList binds;         // values for the conditions' placeholders
+    const connection::Connection *engine = nullptr;  // whose SQL the conditions are written in
 
     // True when `other` reads with the same statements, its values aside.
     bool sameStatements(const RowSelection &other) const;
 };
-
-struct sqlite3_stmt;
 
 class RowReader {
 public:
@@ -100,9 +97,9 @@ private:
         ByRowid,
         ReadCount
     };
-    sqlite3_stmt *statement(Read read);
+    connection::Statement *statement(Read read);
     QString sqlOf(Read read) const;
-    std::vector<Row> fetch(sqlite3_stmt *stmt, const QVariantList &binds, int limit, int offset = 0);
+    std::vector<Row> fetch(connection::Statement *stmt, const QVariantList &binds, int limit, int offset = 0);
     QString select(const QString &condition, const QString &order) const;
     QString where(const QString &extra) const;
     QString orderAsc() const;
@@ -117,10 +114,10 @@ private:
     int m_orderAt = -1;  // result column of the order value
     int m_tieAt = 0;     // result column of the tie value (0: rowid)
     int m_valuesAt = 1;  // result column of the first field
-    int m_width = 0;     // result columns from the first field on
+    connection::BlockShape m_shape;
     quint64 m_graphics = 0;
     // Statements prepared on the connection, which owns them; they are valid
     // while it is open.
-    sqlite3_stmt *m_statements[ReadCount] = {};
-    QHash<QString, sqlite3_stmt *> m_seeks;  // by column; a line feed after it: rows without a value
+    connection::Statement *m_statements[ReadCount] = {};
+    QHash<QString, connection::Statement *> m_seeks;  // by column; a line feed after it: rows without a value
 };

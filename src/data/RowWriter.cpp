@@ -57,22 +57,37 @@ void RowWriter::checkUnique(const QList<ColumnValue> &values, qint64 rowid)
         QString &sql = m_uniqueSql[v.field];
         if (sql.isEmpty())
             sql = QStringLiteral("SELECT 1 FROM %1 WHERE %2 = ? AND rowid <> ? LIMIT 1").arg(m_relation, schema::quote(v.field->name));
-        const bool taken = m_connection.exists(sql, {v.value, rowid});
-        if (taken)
-            throw EDatabaseError(QStringLiteral("Duplicate key: table '%1' already has a record with %2 '%3'")
-                                     .arg(m_table.name, v.field->name, fieldtext::asString(*v.field, v.value)));
+        if (m_connection.exists(sql, {v.value, rowid}))
+            throwDuplicate(m_table, v);
     }
 }
 
-void RowWriter::failWrite(const QString &table, const QString &text)
+void RowWriter::throwDuplicate(const TableDef &table, const ColumnValue &value)
 {
-    if (text.contains(QLatin1String("UNIQUE constraint failed")))
-        throw EDatabaseError(QStringLiteral("Duplicate key in table '%1'").arg(table));
-    if (text.contains(QLatin1String("NOT NULL constraint failed"))) {
-        const QString column = text.section(QLatin1Char('.'), -1).trimmed();
-        throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(column));
+    throw EDuplicateKey(QStringLiteral("Duplicate key: table '%1' already has a record with %2 '%3'")
+                            .arg(table.name, value.field->name, fieldtext::asString(*value.field, value.value)));
+}
+
+void RowWriter::failWrite(const TableDef &table, const connection::Failure &failure, const QList<ColumnValue> &values)
+{
+    switch (failure.kind) {
+    case connection::Failure::Duplicate:
+        // Another program stored the same key between the check and the write.
+        for (const ColumnValue &v : values)
+            if (v.field->kind != FieldKind::AutoInc && !v.value.isNull() && table.isUnique(v.field->name))
+                throwDuplicate(table, v);
+        throw EDuplicateKey(QStringLiteral("Duplicate key in table '%1'").arg(table.name));
+    case connection::Failure::Required: {
+        const ColumnDef *c = table.column(failure.column);
+        throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(c ? c->field.name : failure.column));
     }
-    throw EDatabaseError(QStringLiteral("Cannot write table '%1': %2").arg(table, text));
+    case connection::Failure::Busy:
+        throw EDatabaseError(QStringLiteral("Cannot write table '%1': the database is busy at another desk; try again (%2)")
+                                 .arg(table.name, failure.text));
+    case connection::Failure::Lost:
+    case connection::Failure::Other: break;
+    }
+    throw EDatabaseError(QStringLiteral("Cannot write table '%1': %2").arg(table.name, failure.text));
 }
 
 const QString &RowWriter::insertSql(const QList<ColumnValue> &values)
@@ -88,13 +103,23 @@ const QString &RowWriter::insertSql(const QList<ColumnValue> &values)
     return m_insertSql;
 }
 
-const QString &RowWriter::updateSql(const QList<ColumnValue> &values)
+const QString &RowWriter::updateSql(const QList<ColumnValue> &values, const QList<ColumnValue> &asRead)
 {
     QList<const FieldDef *> columns = columnsOf(values);
-    if (m_updateSql.isEmpty() || columns != m_updateColumns) {
-        m_updateSql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?")
-                          .arg(m_relation, quotedNames(values).join(QStringLiteral(" = ?, ")));
+    QList<const FieldDef *> compared = columnsOf(asRead);
+    if (m_updateSql.isEmpty() || columns != m_updateColumns || compared != m_comparedColumns) {
+        // The row is written only while it still holds what was read.
+        QString unchanged;
+        for (const ColumnValue &v : asRead) {
+            const QString c = schema::quote(v.field->name);
+            unchanged += v.field->kind == FieldKind::Graphic
+                ? QStringLiteral(" AND (%1 IS NOT NULL) = ?").arg(c)
+                : QStringLiteral(" AND %1 %2 ?").arg(c, m_connection.sameValueOperator());
+        }
+        m_updateSql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?%3")
+                          .arg(m_relation, quotedNames(values).join(QStringLiteral(" = ?, ")), unchanged);
         m_updateColumns = std::move(columns);
+        m_comparedColumns = std::move(compared);
     }
     return m_updateSql;
 }
@@ -105,16 +130,16 @@ qint64 RowWriter::insert(const QList<ColumnValue> &values)
     if (m_ownTransaction)
         tx.emplace(m_connection);
     checkUnique(values, -1);
-    QString error;
-    if (m_connection.run(insertSql(values), bindsOf(values), &error) < 0)
-        failWrite(m_table.name, error);
-    const qint64 rowid = m_connection.lastInsertRowid();
+    connection::Failure failure;
+    const qint64 rowid = m_connection.insert(insertSql(values), bindsOf(values), &failure);
+    if (rowid < 0)
+        failWrite(m_table, failure, values);
     if (tx)
         tx->commit();
     return rowid;
 }
 
-void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values)
+void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values, const QList<ColumnValue> &asRead)
 {
     std::optional<connection::Transaction> tx;
     if (m_ownTransaction)
@@ -122,12 +147,17 @@ void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values)
     checkUnique(values, rowid);
     QVariantList binds = bindsOf(values);
     binds << rowid;
-    QString error;
-    const int changed = m_connection.run(updateSql(values), binds, &error);
+    binds += bindsOf(asRead);
+    connection::Failure failure;
+    const int changed = m_connection.run(updateSql(values, asRead), binds, &failure);
     if (changed < 0)
-        failWrite(m_table.name, error);
-    if (changed == 0)
-        throw EDatabaseError(QStringLiteral("Record not found in table '%1': it was deleted").arg(m_table.name));
+        failWrite(m_table, failure, values);
+    if (changed == 0) {
+        if (!m_connection.exists(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(m_relation), {rowid}))
+            throw EDatabaseError(QStringLiteral("Record not found in table '%1': it was deleted").arg(m_table.name));
+        throw ERecordChanged(QStringLiteral("The record was changed at another desk since it was read. It has been "
+                                            "read again: post to store your changes over it, or cancel them."));
+    }
     if (tx)
         tx->commit();
 }
@@ -137,9 +167,9 @@ void RowWriter::remove(qint64 rowid)
     std::optional<connection::Transaction> tx;
     if (m_ownTransaction)
         tx.emplace(m_connection);
-    QString error;
-    if (m_connection.run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_relation), {rowid}, &error) < 0)
-        failWrite(m_table.name, error);
+    connection::Failure failure;
+    if (m_connection.run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_relation), {rowid}, &failure) < 0)
+        failWrite(m_table, failure, {});
     if (tx)
         tx->commit();
 }

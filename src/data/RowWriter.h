@@ -14,6 +14,7 @@ struct FieldDef;
 struct TableDef;
 namespace connection {
 class Connection;
+struct Failure;
 }
 
 // One column of a write: the field and the value to store, as bound.
@@ -31,25 +32,29 @@ public:
     void checkRequired(const QStringList &fieldsWithoutValue) const;
     // The new row's rowid.
     qint64 insert(const QList<ColumnValue> &values);
-    // Raises when the row is gone (another program deleted it).
-    void update(qint64 rowid, const QList<ColumnValue> &values);
+    // Writes `values` while the row still holds `asRead` (a picture by
+    // whether one is present); raises ERecordChanged when another program
+    // changed it since, and an engine error when it is gone.
+    void update(qint64 rowid, const QList<ColumnValue> &values, const QList<ColumnValue> &asRead);
     void remove(qint64 rowid);
 
-    // Raises the engine's error for SQLite's message `text` on writing `table`.
-    [[noreturn]] static void failWrite(const QString &table, const QString &text);
+    // Raises the engine's error for a refused write of `values` to `table`.
+    [[noreturn]] static void failWrite(const TableDef &table, const connection::Failure &failure,
+                                       const QList<ColumnValue> &values);
 
 private:
     void checkUnique(const QList<ColumnValue> &values, qint64 rowid);
+    [[noreturn]] static void throwDuplicate(const TableDef &table, const ColumnValue &value);
     // The statement text for these columns, made once for a run of writes
     // of the same columns.
     const QString &insertSql(const QList<ColumnValue> &values);
-    const QString &updateSql(const QList<ColumnValue> &values);
+    const QString &updateSql(const QList<ColumnValue> &values, const QList<ColumnValue> &asRead);
 
     connection::Connection &m_connection;
     const TableDef &m_table;
     QString m_relation;
     bool m_ownTransaction;
-    QList<const FieldDef *> m_insertColumns, m_updateColumns;
+    QList<const FieldDef *> m_insertColumns, m_updateColumns, m_comparedColumns;
     QString m_insertSql, m_updateSql;
     QHash<const FieldDef *, QString> m_uniqueSql;
 };

@@ -6,6 +6,7 @@
 #include "DataTestMain.h"
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
+#include "data/sqlite/SqliteConnection.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
 

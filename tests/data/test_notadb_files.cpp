@@ -6,6 +6,7 @@
 #include "TempDatabase.h"
 #include "DataTestMain.h"
 #include "data/Connection.h"
+#include "data/sqlite/SqliteConnection.h"
 #include "data/Table.h"
 
 #include <QDir>

@@ -6,6 +6,7 @@
 #include "app/FirstRun.h"
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
+#include "data/sqlite/SqliteConnection.h"
 
 #include <QCheckBox>
 #include <QDir>

@@ -1,8 +1,12 @@
 #pragma once
-// A fresh database in a temporary folder, provisioned as the admin tool does
-// (the seven tables and one Adm account), with the alias KV pointing at it.
-// Removed, and the alias restored, on destruction: declare it before the
-// tables and windows that use it.
+// A fresh database provisioned as the admin tool does (the seven tables and
+// one Adm account), with the alias KV pointing at it. Removed, and the alias
+// restored, on destruction: declare it before the tables and windows that
+// use it.
+//
+// The engine is the test run's choice: an SQLite file in a temporary folder,
+// or, when NOTA_TEST_ENGINE=postgresql, a schema of its own in the server
+// database NOTA_TEST_PG names (a missing server fails the test, loudly).
 #include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
@@ -33,16 +37,22 @@ public:
     TempDatabase(const TempDatabase &) = delete;
     TempDatabase &operator=(const TempDatabase &) = delete;
 
+    // The database: a file path, or a server URI.
     QString path() const { return m_path; }
+    // A temporary folder for the test's own files.
     QString folder() const { return m_dir.path(); }
+    static bool onServer();
 
-    // Direct access for seeding and checking, bypassing the engine.
+    // Direct access to a file database (SQLite only), for what only SQLite
+    // has (triggers the tests use to make writes fail).
     QSqlDatabase db() const;
+    // Seeding and checking in plain SQL ("?" for each value), either engine.
     void exec(const QString &sql, const QVariantList &binds = {}) const;
     QVariant scalar(const QString &sql, const QVariantList &binds = {}) const;
 
 private:
     QTemporaryDir m_dir;
     QString m_path;
+    QString m_schema;  // on a server: the schema that holds the tables
     std::optional<AliasOverride> m_alias;
 };

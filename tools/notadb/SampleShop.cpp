@@ -12,7 +12,7 @@ int sample(const QString &file, QTextStream &out, QTextStream &err)
     sampleshop::Filled filled{};
     try {
         database::setAliasPath(QStringLiteral("KV"), file);
-        connection::forFile(file);
+        connection::ofFile(file);
         filled = sampleshop::fill();
     } catch (const EError &e) {
         err << "notadb: " << file << ": " << e.message() << "\n";

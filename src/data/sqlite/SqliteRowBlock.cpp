@@ -1,13 +1,12 @@
-#include "data/RowBlock.h"
-
-#include "data/RowReader.h"
+#include "data/sqlite/SqliteRowBlock.h"
 
 #include <bit>
 
 #include <sqlite3.h>
 
-RowBlock::RowBlock(int fields, int width, quint64 flags, int rows) : m_fields(fields), m_width(width), m_flags(flags)
+SqliteRowBlock::SqliteRowBlock(int fields, int width, quint64 flags, int rows) : RowBlock(fields), m_width(width), m_flags(flags)
 {
+    m_rowids.reserve(size_t(rows));
     m_cells.reserve(size_t(width) * size_t(rows));
     m_bytes.reserve(size_t(rows) * 64);  // about the texts of a row of goods
 }
@@ -17,8 +16,9 @@ qint64 bitsOf(double real) { return std::bit_cast<qint64>(real); }
 double realOf(qint64 bits) { return std::bit_cast<double>(bits); }
 } // namespace
 
-void RowBlock::add(sqlite3_stmt *stmt, int first)
+void SqliteRowBlock::add(sqlite3_stmt *stmt, int first)
 {
+    m_rowids.push_back(sqlite3_column_int64(stmt, 0));
     for (int c = 0; c < m_width; ++c) {
         const int column = first + c;
         Cell cell;
@@ -59,7 +59,7 @@ void RowBlock::add(sqlite3_stmt *stmt, int first)
     }
 }
 
-QVariant RowBlock::value(int row, int column) const
+QVariant SqliteRowBlock::value(int row, int column) const
 {
     const Cell &cell = m_cells[size_t(row) * size_t(m_width) + size_t(column)];
     switch (cell.kind) {
@@ -71,57 +71,4 @@ QVariant RowBlock::value(int row, int column) const
     case Kind::Flag: return QVariant(cell.number != 0);
     }
     return QVariant();
-}
-
-// ---------------------------------------------------------------- Row
-
-Row::Row(qint64 id, quint64 lazyBits, std::shared_ptr<const RowBlock> block, int index, int orderAt, int tieAt)
-    : rowid(id), lazy(lazyBits), m_block(std::move(block)), m_index(index), m_orderAt(orderAt), m_tieAt(tieAt)
-{
-}
-
-const QVariantList &Row::values() const
-{
-    if (!m_decoded && m_block) {
-        const int n = m_block->fields();
-        m_values.reserve(n);
-        for (int i = 0; i < n; ++i)
-            m_values.append(m_block->value(m_index, i));
-    }
-    m_decoded = true;
-    return m_values;
-}
-
-QVariant Row::value(int field) const
-{
-    if (m_decoded || !m_block)
-        return m_values.value(field);
-    return m_block->value(m_index, field);
-}
-
-void Row::setValue(int field, const QVariant &value)
-{
-    values();
-    if (field >= 0 && field < m_values.size())
-        m_values[field] = value;
-}
-
-QVariant Row::orderKey() const
-{
-    if (!m_block)
-        return m_orderKey;
-    return m_orderAt >= 0 ? m_block->value(m_index, m_orderAt) : QVariant();
-}
-
-QVariant Row::tieKey() const
-{
-    if (!m_block)
-        return m_tieKey;
-    return m_tieAt >= 0 ? m_block->value(m_index, m_tieAt) : QVariant(rowid);
-}
-
-void Row::setKeys(const QVariant &orderKey, const QVariant &tieKey)
-{
-    m_orderKey = orderKey;
-    m_tieKey = tieKey;
 }

@@ -1,0 +1,417 @@
+#include "data/postgres/PgConnection.h"
+
+#include "core/Errors.h"
+#include "data/Schema.h"
+#include "data/postgres/PgRowBlock.h"
+#include "data/postgres/PgSchema.h"
+#include "data/postgres/PgValues.h"
+
+#include <QtDebug>
+#include <vector>
+
+#include <libpq-fe.h>
+
+namespace connection {
+
+struct PgStatement final : Statement {
+    QByteArray name;
+    QByteArray sql;         // with $1, $2... for the values
+    quint64 session = 0;    // the server session it was prepared in; 0: none yet
+};
+
+namespace {
+// The engine's SQL marks values with "?"; PostgreSQL numbers them. Quoted
+// names and texts are passed over.
+QByteArray numberedPlaceholders(const QString &sql)
+{
+    QByteArray out;
+    const QByteArray in = sql.toUtf8();
+    out.reserve(in.size() + 16);
+    int n = 0;
+    char quote = 0;
+    for (char ch : in) {
+        if (quote) {
+            if (ch == quote)
+                quote = 0;
+        } else if (ch == '\'' || ch == '"') {
+            quote = ch;
+        } else if (ch == '?') {
+            out += '$';
+            out += QByteArray::number(++n);
+            continue;
+        }
+        out += ch;
+    }
+    return out;
+}
+
+std::shared_ptr<PGresult> own(PGresult *result) { return std::shared_ptr<PGresult>(result, PQclear); }
+
+bool succeeded(const PGresult *result)
+{
+    const ExecStatusType s = PQresultStatus(result);
+    return s == PGRES_COMMAND_OK || s == PGRES_TUPLES_OK || s == PGRES_SINGLE_TUPLE;
+}
+
+QString trimmed(const char *text) { return QString::fromUtf8(text).trimmed(); }
+} // namespace
+
+// The values of one statement as libpq takes them.
+class PgConnection::Params {
+public:
+    void add(const QVariantList &values)
+    {
+        for (const QVariant &v : values)
+            add(v);
+    }
+    void add(const QVariant &value)
+    {
+        if (!value.isValid() || value.isNull()) {
+            m_bytes.emplace_back();
+            m_formats.push_back(0);
+            m_null.push_back(true);
+            return;
+        }
+        bool binary = false;
+        m_bytes.push_back(pgvalues::parameter(value, &binary));
+        m_formats.push_back(binary ? 1 : 0);
+        m_null.push_back(false);
+    }
+    int count() const { return int(m_bytes.size()); }
+    // Pointers into the kept bytes, made once every value is in.
+    void seal()
+    {
+        m_values.clear();
+        m_lengths.clear();
+        for (size_t i = 0; i < m_bytes.size(); ++i) {
+            m_values.push_back(m_null[i] ? nullptr : m_bytes[i].constData());
+            m_lengths.push_back(int(m_bytes[i].size()));
+        }
+    }
+    const char *const *values() const { return m_values.data(); }
+    const int *lengths() const { return m_lengths.data(); }
+    const int *formats() const { return m_formats.data(); }
+
+private:
+    std::vector<QByteArray> m_bytes;
+    std::vector<int> m_formats;
+    std::vector<bool> m_null;
+    std::vector<const char *> m_values;
+    std::vector<int> m_lengths;
+};
+
+PgConnection::PgConnection(const QString &uri) : Connection(printable(uri)), m_uri(uri.toUtf8()) { connect(); }
+
+PgConnection::~PgConnection() { close(); }
+
+void PgConnection::connect()
+{
+    // Waits are bounded: connecting, a silent network and a held lock each
+    // give up after a few seconds instead of hanging the window. Settings in
+    // the URI come last and win.
+    const char *keywords[] = {"connect_timeout", "keepalives", "keepalives_idle", "keepalives_interval",
+                              "keepalives_count", "tcp_user_timeout", "application_name", "client_encoding",
+                              "dbname", nullptr};
+    const char *values[] = {"5", "1", "5", "2", "2", "10000", "sistemnota", "UTF8", m_uri.constData(), nullptr};
+    m_conn = PQconnectdbParams(keywords, values, 1);
+    if (!m_conn)
+        throw EDatabaseError(QStringLiteral("Cannot open database '%1': out of memory").arg(m_location));
+    if (PQstatus(m_conn) != CONNECTION_OK) {
+        const QString message = trimmed(PQerrorMessage(m_conn));
+        PQfinish(m_conn);
+        m_conn = nullptr;
+        throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2").arg(m_location, message));
+    }
+    ++m_session;
+    simple("SET lock_timeout = '5s'", false);
+}
+
+void PgConnection::ensureSession()
+{
+    checkOpen();
+    if (PQstatus(m_conn) == CONNECTION_OK)
+        return;
+    if (m_inTransaction)
+        throw EDatabaseError(QStringLiteral("The connection to the database server '%1' was lost: nothing of this "
+                                            "change was stored").arg(m_location));
+    PQreset(m_conn);
+    if (PQstatus(m_conn) != CONNECTION_OK)
+        throw EDatabaseError(QStringLiteral("Cannot reach the database server '%1': %2. Try again when it is back.")
+                                 .arg(m_location, trimmed(PQerrorMessage(m_conn))));
+    ++m_session;  // a new session: statements and private copies are gone with the old one
+    simple("SET lock_timeout = '5s'", false);
+}
+
+Failure PgConnection::failureOf(const PGresult *result) const
+{
+    Failure f;
+    const char *state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+    const char *primary = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+    f.text = primary ? QString::fromUtf8(primary) : trimmed(PQerrorMessage(m_conn));
+    const QByteArray code = state ? QByteArray(state) : QByteArray();
+    if (PQstatus(m_conn) != CONNECTION_OK || code.startsWith("08") || code == "57P01" || code == "57P02" || code == "57P03") {
+        f.kind = Failure::Lost;
+        f.text = QStringLiteral("the connection to the database server '%1' was lost (%2); it is made again at the next action")
+                     .arg(m_location, f.text);
+    } else if (code == "23505") {
+        f.kind = Failure::Duplicate;
+    } else if (code == "23502") {
+        f.kind = Failure::Required;
+        const char *column = PQresultErrorField(result, PG_DIAG_COLUMN_NAME);
+        f.column = column ? QString::fromUtf8(column) : QString();
+    } else if (code == "55P03" || code == "40P01" || code == "40001") {
+        f.kind = Failure::Busy;
+    }
+    return f;
+}
+
+void PgConnection::raise(const QString &context, const Failure &failure) const { fail(context, failure); }
+
+void PgConnection::simple(const char *sql, bool inTransaction)
+{
+    if (!inTransaction)
+        ensureSession();
+    const std::shared_ptr<PGresult> r = own(PQexec(m_conn, sql));
+    if (!succeeded(r.get()))
+        raise(QStringLiteral("Database error"), failureOf(r.get()));
+}
+
+PgStatement &PgConnection::kept(const QString &sql)
+{
+    return *static_cast<PgStatement *>(statement(sql));
+}
+
+Statement *PgConnection::statement(const QString &sql)
+{
+    checkOpen();
+    auto it = m_statements.constFind(sql);
+    if (it != m_statements.constEnd())
+        return *it;
+    auto *s = new PgStatement;
+    s->name = "nota_" + QByteArray::number(++m_named);
+    s->sql = numberedPlaceholders(sql);
+    m_statements.insert(sql, s);
+    return s;
+}
+
+PgConnection::ResultPtr PgConnection::execute(PgStatement &s, const Params &params, Failure *failure)
+{
+    ensureSession();
+    if (s.session != m_session) {
+        const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
+        if (!succeeded(prepared.get())) {
+            const Failure f = failureOf(prepared.get());
+            raise(f.kind == Failure::Lost ? QStringLiteral("Cannot read the database") : QStringLiteral("Cannot prepare a statement"), f);
+        }
+        s.session = m_session;
+    }
+    ResultPtr r = own(PQexecPrepared(m_conn, s.name.constData(), params.count(), params.values(), params.lengths(),
+                                     params.formats(), 1));
+    if (succeeded(r.get()))
+        return r;
+    *failure = failureOf(r.get());
+    return nullptr;
+}
+
+PgConnection::ResultPtr PgConnection::executeOrRaise(PgStatement &s, const Params &params)
+{
+    Failure failure;
+    ResultPtr r = execute(s, params, &failure);
+    if (!r)
+        raise(QStringLiteral("Cannot read the database"), failure);
+    return r;
+}
+
+std::shared_ptr<const RowBlock> PgConnection::rows(Statement *statement, const QVariantList &first,
+                                                   const QVariantList &more, int limit, int offset,
+                                                   const BlockShape &shape)
+{
+    Params params;
+    params.add(first);
+    params.add(more);
+    params.add(QVariant(qint64(limit)));
+    if (offset > 0)
+        params.add(QVariant(qint64(offset)));
+    params.seal();
+    return std::make_shared<PgRowBlock>(executeOrRaise(*static_cast<PgStatement *>(statement), params), shape.fields,
+                                        shape.flags);
+}
+
+QVariant PgConnection::scalar(const QString &sql, const QVariantList &values)
+{
+    Params params;
+    params.add(values);
+    params.seal();
+    const ResultPtr r = executeOrRaise(kept(sql), params);
+    if (PQntuples(r.get()) == 0 || PQnfields(r.get()) == 0)
+        return QVariant();
+    if (PQgetisnull(r.get(), 0, 0))
+        return QVariant(QMetaType::fromType<QString>());  // a row whose value is null
+    return pgvalues::decode(PQftype(r.get(), 0), PQgetvalue(r.get(), 0, 0), PQgetlength(r.get(), 0, 0));
+}
+
+void PgConnection::eachRow(const QString &sql, const QVariantList &values,
+                           const std::function<void(const QVariantList &)> &row)
+{
+    // Row by row from the server: a table of pictures is never held whole.
+    PgStatement &s = kept(sql);
+    ensureSession();
+    if (s.session != m_session) {
+        const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
+        if (!succeeded(prepared.get()))
+            raise(QStringLiteral("Cannot prepare a statement"), failureOf(prepared.get()));
+        s.session = m_session;
+    }
+    Params params;
+    params.add(values);
+    params.seal();
+    if (!PQsendQueryPrepared(m_conn, s.name.constData(), params.count(), params.values(), params.lengths(),
+                             params.formats(), 1)
+        || !PQsetSingleRowMode(m_conn))
+        raise(QStringLiteral("Cannot read the database"), failureOf(nullptr));
+    Failure failure;
+    bool failed = false;
+    QVariantList out;
+    std::exception_ptr thrown;
+    while (PGresult *raw = PQgetResult(m_conn)) {
+        const ResultPtr r = own(raw);
+        if (PQresultStatus(raw) == PGRES_SINGLE_TUPLE && !failed && !thrown) {
+            out.clear();
+            for (int c = 0; c < PQnfields(raw); ++c)
+                out << (PQgetisnull(raw, 0, c) ? QVariant()
+                                               : pgvalues::decode(PQftype(raw, c), PQgetvalue(raw, 0, c), PQgetlength(raw, 0, c)));
+            try {
+                row(out);
+            } catch (...) {
+                thrown = std::current_exception();
+                PQrequestCancel(m_conn);  // the rest of the rows are not wanted
+            }
+        } else if (!succeeded(raw) && !failed) {
+            failed = true;
+            failure = failureOf(raw);
+        }
+    }
+    if (thrown)
+        std::rethrow_exception(thrown);
+    if (failed)
+        raise(QStringLiteral("Cannot read the database"), failure);
+}
+
+int PgConnection::run(const QString &sql, const QVariantList &values, Failure *failure)
+{
+    Params params;
+    params.add(values);
+    params.seal();
+    Failure f;
+    const ResultPtr r = execute(kept(sql), params, &f);
+    if (!r) {
+        if (failure)
+            *failure = f;
+        return -1;
+    }
+    return QByteArray(PQcmdTuples(r.get())).toInt();
+}
+
+qint64 PgConnection::insert(const QString &sql, const QVariantList &values, Failure *failure)
+{
+    Params params;
+    params.add(values);
+    params.seal();
+    Failure f;
+    const ResultPtr r = execute(kept(sql + QStringLiteral(" RETURNING rowid")), params, &f);
+    if (!r || PQntuples(r.get()) != 1) {
+        if (failure)
+            *failure = r ? Failure{Failure::Other, {}, QStringLiteral("no row was added")} : f;
+        return -1;
+    }
+    return pgvalues::decode(PQftype(r.get(), 0), PQgetvalue(r.get(), 0, 0), PQgetlength(r.get(), 0, 0)).toLongLong();
+}
+
+void PgConnection::exec(const QString &sql)
+{
+    const QByteArray text = sql.toUtf8();
+    simple(text.constData(), m_inTransaction);
+}
+
+void PgConnection::begin()
+{
+    simple("BEGIN", false);
+    m_inTransaction = true;
+}
+
+void PgConnection::commit()
+{
+    checkOpen();
+    m_inTransaction = false;  // ended either way: committed, or rolled back by the server
+    const ResultPtr r = own(PQexec(m_conn, "COMMIT"));
+    // A transaction that failed earlier answers COMMIT with ROLLBACK.
+    if (!succeeded(r.get()) || qstrcmp(PQcmdStatus(r.get()), "COMMIT") != 0)
+        raise(QStringLiteral("Cannot commit"), failureOf(r.get()));
+}
+
+void PgConnection::rollback() noexcept
+{
+    if (!m_inTransaction || !m_conn)
+        return;
+    m_inTransaction = false;
+    if (PQstatus(m_conn) != CONNECTION_OK)
+        return;  // the server dropped the transaction with the connection
+    PGresult *r = PQexec(m_conn, "ROLLBACK");
+    if (PQresultStatus(r) != PGRES_COMMAND_OK)
+        qWarning("Rollback failed on %s: %s", qUtf8Printable(m_location), PQerrorMessage(m_conn));
+    PQclear(r);
+}
+
+QStringList PgConnection::storedColumns(const QString &table)
+{
+    QStringList out;
+    eachRow(QStringLiteral("SELECT a.attname::text FROM pg_attribute a WHERE a.attrelid = to_regclass(quote_ident(?)) "
+                           "AND a.attnum > 0 AND NOT a.attisdropped AND a.attname <> 'rowid' ORDER BY a.attnum"),
+            {table}, [&out](const QVariantList &row) { out << row.first().toString(); });
+    return out;
+}
+
+QString PgConnection::temporaryRelation(const QString &name) const { return QStringLiteral("pg_temp.") + schema::quote(name); }
+
+QString PgConnection::likeCondition(const QString &column) const
+{
+    return pgschema::folded(column) + QStringLiteral(" LIKE ") + pgschema::folded(QStringLiteral("?"))
+        + QStringLiteral(" ESCAPE ''");
+}
+
+QStringList PgConnection::createStatements()
+{
+    // Provisioning takes turns with any other program provisioning this
+    // database at the same moment, so the extension is created once.
+    simple("SELECT pg_advisory_xact_lock(7270410)", m_inTransaction);
+    simple("CREATE EXTENSION IF NOT EXISTS pg_trgm SCHEMA public", m_inTransaction);
+    const QString where = scalar(QStringLiteral("SELECT n.nspname::text FROM pg_extension e JOIN pg_namespace n "
+                                                "ON n.oid = e.extnamespace WHERE e.extname = 'pg_trgm'"),
+                                 {})
+                              .toString();
+    return pgschema::createStatements(where);
+}
+
+QStringList PgConnection::copyStatements(const TableDef &table, const QString &relation) const
+{
+    return pgschema::copyStatements(table, relation);
+}
+
+void PgConnection::copyFilled(const QString &relation)
+{
+    // New rows of the copy are numbered after the copied ones.
+    exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'rowid'), COALESCE(MAX(rowid), 0) + 1, false) FROM %1")
+             .arg(relation));
+}
+
+void PgConnection::close()
+{
+    qDeleteAll(m_statements);
+    m_statements.clear();
+    Connection::close();
+    if (m_conn)
+        PQfinish(m_conn);
+    m_conn = nullptr;
+    m_inTransaction = false;
+}
+} // namespace connection

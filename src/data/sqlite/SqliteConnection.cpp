@@ -1,0 +1,360 @@
+#include "data/sqlite/SqliteConnection.h"
+
+#include "core/Errors.h"
+#include "data/Schema.h"
+#include "data/sqlite/SqliteRowBlock.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <QtDebug>
+
+#include <sqlite3.h>
+
+namespace connection {
+namespace {
+struct SqliteStatement final : Statement {
+    sqlite3_stmt *stmt = nullptr;
+    ~SqliteStatement() override { sqlite3_finalize(stmt); }
+};
+
+// Resets a statement when done with it, which also ends its read transaction.
+class Use {
+public:
+    explicit Use(sqlite3_stmt *stmt) : m_stmt(stmt) {}
+    ~Use()
+    {
+        sqlite3_reset(m_stmt);
+        sqlite3_clear_bindings(m_stmt);
+    }
+    Use(const Use &) = delete;
+    Use &operator=(const Use &) = delete;
+
+private:
+    sqlite3_stmt *m_stmt;
+};
+
+QString connectionName(const QString &file) { return QStringLiteral("nota:") + file; }
+
+[[noreturn]] void failQt(const QString &context, const QSqlError &error)
+{
+    QString detail = error.databaseText();
+    if (detail.isEmpty())
+        detail = error.driverText();
+    throw EDatabaseError(detail.isEmpty() ? context : context + QStringLiteral(": ") + detail);
+}
+
+void execQt(QSqlDatabase db, const QString &sql)
+{
+    QSqlQuery q(db);
+    if (!q.exec(sql))
+        failQt(QStringLiteral("Database error"), q.lastError());
+}
+
+sqlite3 *driverHandle(const QSqlDatabase &db)
+{
+    const QVariant v = db.driver()->handle();
+    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
+        throw EDatabaseError(QStringLiteral("The database driver gives no SQLite handle"));
+    return *static_cast<sqlite3 *const *>(v.constData());
+}
+
+QSqlDatabase openDatabase(const QString &path)
+{
+    const QString name = connectionName(path);
+    const QFileInfo info(path);
+    if (!info.exists())
+        throw EDatabaseError(QStringLiteral("Database file '%1' not found").arg(path));
+    if (!info.isFile())
+        throw EDatabaseError(QStringLiteral("Database file '%1' is not a file").arg(path));
+
+    QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
+                                                   : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+    // mode=rw: open read-write, never create a missing file.
+    QUrl url = QUrl::fromLocalFile(path);
+    url.setQuery(QStringLiteral("mode=rw"));
+    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        failQt(QStringLiteral("Cannot open database '%1'").arg(path), db.lastError());
+    try {
+        QSqlQuery q(db);
+        // The first statement reads the file header: a file that is not a
+        // database fails here.
+        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            failQt(QStringLiteral("Cannot open database '%1'").arg(path), q.lastError());
+        q.finish();
+        execQt(db, QStringLiteral("PRAGMA synchronous=FULL"));
+        execQt(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
+        execQt(db, QStringLiteral("PRAGMA temp_store=MEMORY"));
+        execQt(db, QStringLiteral("PRAGMA busy_timeout=5000"));
+    } catch (...) {
+        db.close();
+        throw;
+    }
+    return db;
+}
+
+void bindAll(sqlite3_stmt *stmt, const QVariantList &values, int from = 1)
+{
+    for (int i = 0; i < values.size(); ++i)
+        bind(stmt, from + i, values[i]);
+}
+} // namespace
+
+SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
+{
+    m_db = openDatabase(path);
+    try {
+        m_handle = driverHandle(m_db);
+    } catch (...) {
+        m_db.close();
+        throw;
+    }
+}
+
+SqliteConnection::~SqliteConnection() { close(); }
+
+sqlite3 *SqliteConnection::handle() const
+{
+    if (!m_handle)
+        throw EDatabaseError(QStringLiteral("The connection to '%1' is closed").arg(m_location));
+    return m_handle;
+}
+
+Failure SqliteConnection::failure() const
+{
+    Failure f;
+    f.text = QString::fromUtf8(sqlite3_errmsg(m_handle));
+    const int code = sqlite3_extended_errcode(m_handle);
+    if (code == SQLITE_CONSTRAINT_UNIQUE || code == SQLITE_CONSTRAINT_PRIMARYKEY) {
+        f.kind = Failure::Duplicate;
+    } else if (code == SQLITE_CONSTRAINT_NOTNULL) {
+        f.kind = Failure::Required;
+        f.column = f.text.section(QLatin1Char('.'), -1).trimmed();  // "NOT NULL constraint failed: T.col"
+    } else if ((code & 0xff) == SQLITE_BUSY || (code & 0xff) == SQLITE_LOCKED) {
+        f.kind = Failure::Busy;
+    }
+    return f;
+}
+
+void SqliteConnection::raise(const QString &context) const { fail(context, failure()); }
+
+sqlite3_stmt *SqliteConnection::prepared(const QString &sql)
+{
+    return static_cast<SqliteStatement *>(statement(sql))->stmt;
+}
+
+Statement *SqliteConnection::statement(const QString &sql)
+{
+    auto it = m_statements.constFind(sql);
+    if (it != m_statements.constEnd())
+        return *it;
+    auto kept = std::make_unique<SqliteStatement>();
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(handle(), text.constData(), int(text.size()), &kept->stmt, nullptr) != SQLITE_OK)
+        raise(QStringLiteral("Cannot read the database"));
+    Statement *s = kept.release();
+    m_statements.insert(sql, s);
+    return s;
+}
+
+std::shared_ptr<const RowBlock> SqliteConnection::rows(Statement *statement, const QVariantList &first,
+                                                       const QVariantList &more, int limit, int offset,
+                                                       const BlockShape &shape)
+{
+    handle();  // raises when closed: the statement went with the connection
+    sqlite3_stmt *stmt = static_cast<SqliteStatement *>(statement)->stmt;
+    Use use(stmt);
+    bindAll(stmt, first);
+    bindAll(stmt, more, int(first.size()) + 1);
+    int i = int(first.size() + more.size()) + 1;
+    sqlite3_bind_int(stmt, i++, limit);
+    if (offset > 0)
+        sqlite3_bind_int(stmt, i, offset);
+    auto block = std::make_shared<SqliteRowBlock>(shape.fields, shape.width, shape.flags, limit);
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+        block->add(stmt, 1);
+    if (rc != SQLITE_DONE)
+        raise(QStringLiteral("Cannot read the database"));
+    return block;
+}
+
+QVariant SqliteConnection::scalar(const QString &sql, const QVariantList &values)
+{
+    sqlite3_stmt *stmt = prepared(sql);
+    Use use(stmt);
+    bindAll(stmt, values);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_ROW) {
+        const QVariant v = column(stmt, 0);
+        return v.isValid() ? v : QVariant(QMetaType::fromType<QString>());  // a row whose value is null
+    }
+    if (rc != SQLITE_DONE)
+        raise(QStringLiteral("Cannot read the database"));
+    return QVariant();
+}
+
+void SqliteConnection::eachRow(const QString &sql, const QVariantList &values,
+                               const std::function<void(const QVariantList &)> &row)
+{
+    sqlite3_stmt *stmt = prepared(sql);
+    Use use(stmt);
+    bindAll(stmt, values);
+    const int width = sqlite3_column_count(stmt);
+    QVariantList out;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        out.clear();
+        for (int i = 0; i < width; ++i)
+            out << column(stmt, i);
+        row(out);
+    }
+    if (rc != SQLITE_DONE)
+        raise(QStringLiteral("Cannot read the database"));
+}
+
+int SqliteConnection::run(const QString &sql, const QVariantList &values, Failure *out)
+{
+    sqlite3_stmt *stmt = prepared(sql);
+    Use use(stmt);
+    bindAll(stmt, values);
+    const int rc = sqlite3_step(stmt);
+    if (rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        if (out)
+            *out = failure();
+        return -1;
+    }
+    return sqlite3_changes(m_handle);
+}
+
+qint64 SqliteConnection::insert(const QString &sql, const QVariantList &values, Failure *out)
+{
+    if (run(sql, values, out) < 0)
+        return -1;
+    return sqlite3_last_insert_rowid(m_handle);
+}
+
+void SqliteConnection::exec(const QString &sql)
+{
+    handle();  // raises when closed
+    execQt(m_db, sql);
+}
+
+void SqliteConnection::begin()
+{
+    if (sqlite3_exec(handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
+        raise(QStringLiteral("Cannot start a transaction"));
+}
+
+void SqliteConnection::commit()
+{
+    if (sqlite3_exec(handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        raise(QStringLiteral("Cannot commit"));
+}
+
+void SqliteConnection::rollback() noexcept
+{
+    if (!m_handle || sqlite3_get_autocommit(m_handle) != 0)
+        return;  // closed, or SQLite already rolled back
+    if (sqlite3_exec(m_handle, "ROLLBACK", nullptr, nullptr, nullptr) != SQLITE_OK)
+        qWarning("Rollback failed on %s: %s", qUtf8Printable(m_location), sqlite3_errmsg(m_handle));
+}
+
+QStringList SqliteConnection::storedColumns(const QString &table)
+{
+    QStringList out;
+    eachRow(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table},
+            [&out](const QVariantList &row) { out << row.first().toString(); });
+    return out;
+}
+
+QString SqliteConnection::temporaryRelation(const QString &name) const
+{
+    return QStringLiteral("temp.") + schema::quote(name);
+}
+
+QString SqliteConnection::likeCondition(const QString &column) const
+{
+    // SQLite's own LIKE is the rule: A-Z in either case, no escape character.
+    return column + QStringLiteral(" LIKE ?");
+}
+
+QStringList SqliteConnection::createStatements() { return schema::createStatements(); }
+
+QStringList SqliteConnection::copyStatements(const TableDef &table, const QString &relation) const
+{
+    const QString bare = relation.mid(relation.indexOf(QLatin1Char('.')) + 1);
+    return schema::copyStatements(table, relation, bare.mid(1, bare.size() - 2) + QLatin1Char('_'));
+}
+
+void SqliteConnection::close()
+{
+    qDeleteAll(m_statements);  // finalized before the file closes
+    m_statements.clear();
+    Connection::close();
+    m_handle = nullptr;
+    if (m_db.isValid())
+        m_db.close();
+    m_db = QSqlDatabase();  // nothing of QtSql is held once closed
+}
+
+// ---------------------------------------------------------------- statement values
+
+void bind(sqlite3_stmt *stmt, int index, const QVariant &value)
+{
+    if (!value.isValid() || value.isNull()) {
+        sqlite3_bind_null(stmt, index);
+        return;
+    }
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::ULongLong: sqlite3_bind_int64(stmt, index, value.toLongLong()); break;
+    case QMetaType::Double:
+    case QMetaType::Float: sqlite3_bind_double(stmt, index, value.toDouble()); break;
+    case QMetaType::QByteArray: {
+        const QByteArray b = value.toByteArray();
+        sqlite3_bind_blob64(stmt, index, b.constData(), sqlite3_uint64(b.size()), SQLITE_TRANSIENT);
+        break;
+    }
+    default: {
+        const QByteArray t = value.toString().toUtf8();
+        sqlite3_bind_text64(stmt, index, t.constData(), sqlite3_uint64(t.size()), SQLITE_TRANSIENT, SQLITE_UTF8);
+        break;
+    }
+    }
+}
+
+QVariant column(sqlite3_stmt *stmt, int index)
+{
+    switch (sqlite3_column_type(stmt, index)) {
+    case SQLITE_INTEGER: return QVariant(qint64(sqlite3_column_int64(stmt, index)));
+    case SQLITE_FLOAT: return QVariant(sqlite3_column_double(stmt, index));
+    case SQLITE_TEXT: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, index));
+        return QVariant(QString::fromUtf8(text, sqlite3_column_bytes(stmt, index)));
+    }
+    case SQLITE_BLOB: {
+        const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt, index));
+        return QVariant(QByteArray(data, sqlite3_column_bytes(stmt, index)));
+    }
+    default: return QVariant();
+    }
+}
+
+QSqlDatabase forFile(const QString &file)
+{
+    const std::shared_ptr<Connection> c = ofFile(file);
+    if (c->engine() != Connection::Engine::Sqlite)
+        throw EDatabaseError(QStringLiteral("'%1' is not a database file").arg(c->file()));
+    return static_cast<SqliteConnection &>(*c).database();
+}
+} // namespace connection

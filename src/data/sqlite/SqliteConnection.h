@@ -1,0 +1,69 @@
+#pragma once
+// The connection to an SQLite file: WAL journal, full sync, a busy timeout so
+// that a second program waits instead of failing, foreign keys off. A missing
+// file is an error and is never created here (the admin tool creates
+// databases). Rows are read and written through SQLite's own handle with
+// statements prepared once: no per-value conversions on the way.
+#include "data/Connection.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+
+struct sqlite3;
+struct sqlite3_stmt;
+
+namespace connection {
+
+class SqliteConnection final : public Connection {
+public:
+    // Opens `path` (absolute); raises when it is missing or not a database.
+    explicit SqliteConnection(const QString &path);
+    ~SqliteConnection() override;
+
+    Engine engine() const override { return Engine::Sqlite; }
+    bool isOpen() const override { return m_handle != nullptr; }
+    // The QtSql side, for provisioning and the tests' checks.
+    QSqlDatabase database() const { return m_db; }
+    // Raises when closed.
+    sqlite3 *handle() const;
+
+    Statement *statement(const QString &sql) override;
+    std::shared_ptr<const RowBlock> rows(Statement *statement, const QVariantList &first, const QVariantList &more,
+                                         int limit, int offset, const BlockShape &shape) override;
+    QVariant scalar(const QString &sql, const QVariantList &values) override;
+    void eachRow(const QString &sql, const QVariantList &values,
+                 const std::function<void(const QVariantList &)> &row) override;
+    int run(const QString &sql, const QVariantList &values, Failure *failure) override;
+    qint64 insert(const QString &sql, const QVariantList &values, Failure *failure) override;
+    void exec(const QString &sql) override;
+    void begin() override;
+    void commit() override;
+    void rollback() noexcept override;
+
+    QStringList storedColumns(const QString &table) override;
+    QString temporaryRelation(const QString &name) const override;
+    QString likeCondition(const QString &column) const override;
+    QString sameValueOperator() const override { return QStringLiteral("IS"); }
+    QStringList createStatements() override;
+    QStringList copyStatements(const TableDef &table, const QString &relation) const override;
+
+    void close() override;
+
+private:
+    sqlite3_stmt *prepared(const QString &sql);
+    Failure failure() const;
+    [[noreturn]] void raise(const QString &context) const;
+
+    QSqlDatabase m_db;
+    sqlite3 *m_handle = nullptr;
+    QHash<QString, Statement *> m_statements;
+};
+
+// The QtSql side of the connection to an SQLite file.
+QSqlDatabase forFile(const QString &file);
+
+// Values in and out of an SQLite statement, as the engine stores them.
+void bind(sqlite3_stmt *stmt, int index, const QVariant &value);  // 1-based
+QVariant column(sqlite3_stmt *stmt, int index);                     // 0-based
+
+} // namespace connection
