@@ -106,6 +106,10 @@ public:
     // letters A-Z match in either case, other characters exactly, "%" and "_"
     // are the wildcards and there is no escape character.
     virtual QString likeCondition(const QString &column) const = 0;
+    // What an ascending order needs after a column so that rows without a
+    // value come first, and a descending one so that they come last.
+    virtual QString nullsFirst() const { return QString(); }
+    virtual QString nullsLast() const { return QString(); }
     // The operator that compares two values with no value equal to no value.
     virtual QString sameValueOperator() const = 0;
     // Statements creating every table and index of the system.

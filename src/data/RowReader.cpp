@@ -53,13 +53,16 @@ QString RowReader::where(const QString &extra) const
 
 QString RowReader::orderAsc() const
 {
-    return m_orderQuoted.isEmpty() ? QStringLiteral("rowid") : m_orderQuoted + QStringLiteral(", ") + m_tie;
+    // Rows without an order value come first, as in an SQLite file.
+    return m_orderQuoted.isEmpty() ? QStringLiteral("rowid")
+                                   : m_orderQuoted + m_connection->nullsFirst() + QStringLiteral(", ") + m_tie;
 }
 
 QString RowReader::orderDesc() const
 {
-    return m_orderQuoted.isEmpty() ? QStringLiteral("rowid DESC")
-                                   : m_orderQuoted + QStringLiteral(" DESC, ") + m_tie + QStringLiteral(" DESC");
+    return m_orderQuoted.isEmpty()
+        ? QStringLiteral("rowid DESC")
+        : m_orderQuoted + QStringLiteral(" DESC") + m_connection->nullsLast() + QStringLiteral(", ") + m_tie + QStringLiteral(" DESC");
 }
 
 QString RowReader::select(const QString &condition, const QString &order) const

@@ -4,6 +4,7 @@
 #include "DataTestMain.h"
 #include "DataSupport.h"
 #include "core/Errors.h"
+#include "data/Connection.h"
 #include "data/DataSource.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
@@ -166,7 +167,7 @@ void TestRecords::cachedUpdatesShownUntilApplied()
     t.deleteRecord();
     QCOMPARE(columnOf(t, QStringLiteral("Group")), (QStringList{"MOBIL PENUMPANG", "TRUK"}));
     QCOMPARE(t.fieldByName(QStringLiteral("No"))->asString(), QString());  // numbered when applied
-    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"Group\", ',') FROM \"Group\"")).toString(),
+    QCOMPARE(db.joined(QStringLiteral("SELECT \"Group\" FROM \"Group\" ORDER BY rowid")),
              QStringLiteral("MOBIL,MOTOR"));
 
     Table other;  // another table object sees only what is stored
@@ -176,7 +177,7 @@ void TestRecords::cachedUpdatesShownUntilApplied()
 
     t.applyUpdates();
     QVERIFY(!t.updatesPending());
-    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"No\" || '=' || \"Group\", ',') FROM \"Group\"")).toString(),
+    QCOMPARE(db.joined(QStringLiteral("SELECT \"No\" || '=' || \"Group\" FROM \"Group\" ORDER BY rowid")),
              QStringLiteral("1=MOBIL PENUMPANG,3=TRUK"));
     QCOMPARE(columnOf(t, QStringLiteral("No")), (QStringList{"1", "3"}));
     other.refresh();
@@ -237,12 +238,12 @@ void TestRecords::cachedUpdatesApplyInOneTransaction()
     const QString error = errorOf([&] { t.applyUpdates(); });
     QVERIFY2(error.contains(QLatin1String("Duplicate key")) && error.contains(QLatin1String("Part")), qPrintable(error));
     // Nothing of the batch was written; the changes are still pending.
-    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"Part\", ',') FROM (SELECT \"Part\" FROM \"Part\" ORDER BY 1)")).toString(),
+    QCOMPARE(db.joined(QStringLiteral("SELECT \"Part\" FROM \"Part\" ORDER BY 1")),
              QStringLiteral("BUSHING,O-RING,SEAL"));
     QVERIFY(t.updatesPending());
     direct.deleteRecord();
     t.applyUpdates();
-    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"Part\", ',') FROM (SELECT \"Part\" FROM \"Part\" ORDER BY 1)")).toString(),
+    QCOMPARE(db.joined(QStringLiteral("SELECT \"Part\" FROM \"Part\" ORDER BY 1")),
              QStringLiteral("O-RING,SEAL"));
 }
 
@@ -250,20 +251,17 @@ void TestRecords::rowsByPositionOnLargeTable()
 {
     TempDatabase db;
     {
-        QSqlDatabase raw = db.db();
-        raw.transaction();
-        QSqlQuery add(raw);
-        add.prepare(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Kode_Barang\", \"Nama_Barang\", \"Harga\") VALUES (?, ?, ?, ?)"));
+        const auto raw = connection::ofFile(db.path());
+        connection::Transaction tx(*raw);
         for (int i = 0; i < 5000; ++i) {
             // Stored out of order, so that key order differs from rowid order.
             const int n = (i * 7919) % 5000;
-            add.addBindValue(QStringLiteral("KV-%1").arg(n, 5, 10, QLatin1Char('0')));
-            add.addBindValue(n % 3 == 0 ? QVariant() : QVariant(QStringLiteral("M-%1").arg(n % 100, 3, 10, QLatin1Char('0'))));
-            add.addBindValue(QStringLiteral("BARANG %1").arg(n));
-            add.addBindValue(double(n));
-            QVERIFY(add.exec());
+            db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Kode_Barang\", \"Nama_Barang\", \"Harga\") VALUES (?, ?, ?, ?)"),
+                    {QStringLiteral("KV-%1").arg(n, 5, 10, QLatin1Char('0')),
+                     n % 3 == 0 ? QVariant() : QVariant(QStringLiteral("M-%1").arg(n % 100, 3, 10, QLatin1Char('0'))),
+                     QStringLiteral("BARANG %1").arg(n), double(n)});
         }
-        raw.commit();
+        tx.commit();
     }
     Table t;
     t.setTableName(QStringLiteral("Barang.DB"));

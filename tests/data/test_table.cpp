@@ -5,6 +5,7 @@
 #include "DataSupport.h"
 #include "core/Errors.h"
 #include "core/PasswordHash.h"
+#include "data/Connection.h"
 #include "data/Provision.h"
 #include "data/Table.h"
 
@@ -78,15 +79,14 @@ void TestTable::provisionCreatesTablesAndFirstAccount()
     adm.close();
 
     for (const char *table : {"Barang", "Pelanggan", "NotaUtama", "Nota", "Adm", "Group", "Part"})
-        QVERIFY2(db.scalar(QStringLiteral("SELECT COUNT(*) FROM sqlite_master WHERE type='table' AND name=?"),
-                           {QString::fromLatin1(table)})
-                         .toInt()
-                     == 1,
-                 table);
-    QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
+        QVERIFY2(!connection::ofFile(db.path())->storedColumns(QString::fromLatin1(table)).isEmpty(), table);
+    if (!TempDatabase::onServer())
+        QCOMPARE(db.scalar(QStringLiteral("PRAGMA journal_mode")).toString(), QStringLiteral("wal"));
 
+    // A file is never overwritten; a server database with the tables is not empty.
     const QString again = errorOf([&] { provision::createDatabase(db.path(), QStringLiteral("x"), QStringLiteral("y")); });
-    QVERIFY2(again.contains(QLatin1String("already exists")), qPrintable(again));
+    const QString expected = TempDatabase::onServer() ? QStringLiteral("already holds table") : QStringLiteral("already exists");
+    QVERIFY2(again.contains(expected), qPrintable(again));
 }
 
 void TestTable::tableNamesIgnoreCaseAndExtension_data()
@@ -516,7 +516,7 @@ void TestTable::refusedPostKeepsState()
     QCOMPARE(errorOf([&] { t.post(); }), message);
     QCOMPARE(t.state(), inserting ? DataSetState::Insert : DataSetState::Edit);
     QCOMPARE(t.fieldByName(QStringLiteral("Nama_Barang"))->asString(), QStringLiteral("NEW"));
-    QCOMPARE(db.scalar(QStringLiteral("SELECT group_concat(\"Kode_Kervano\" || '=' || \"Nama_Barang\", ',') FROM \"Barang\"")).toString(),
+    QCOMPARE(db.joined(QStringLiteral("SELECT \"Kode_Kervano\" || '=' || \"Nama_Barang\" FROM \"Barang\" ORDER BY rowid")),
              QStringLiteral("KV-0001=A,KV-0002=B"));
     t.fieldByName(QStringLiteral("Kode_Kervano"))->setAsString(QStringLiteral("KV-0003"));
     t.post();  // corrected, it goes through
@@ -607,14 +607,16 @@ void TestTable::emptyTextIsStoredAsNoValue()
     t.fieldByName(QStringLiteral("Kode_Barang"))->setAsString(QString());
     t.fieldByName(QStringLiteral("Harga"))->setAsFloat(1234.5L);
     t.post();
-    QCOMPARE(db.scalar(QStringLiteral("SELECT typeof(\"Kode_Barang\") || typeof(\"Nama_Barang\") || typeof(\"Harga\") FROM \"Barang\"")).toString(),
-             QStringLiteral("nullnullreal"));
+    QVERIFY(db.scalar(QStringLiteral("SELECT 1 FROM \"Barang\" WHERE \"Kode_Barang\" IS NULL AND \"Nama_Barang\" IS NULL")).isValid());
+    QCOMPARE(db.scalar(QStringLiteral("SELECT \"Harga\" FROM \"Barang\"")), QVariant(1234.5));
     QCOMPARE(double(t.fieldByName(QStringLiteral("Harga"))->asFloat()), 1234.5);
     QCOMPARE(t.fieldByName(QStringLiteral("Harga"))->displayText(), QStringLiteral("1234.5"));  // no format on Barang
 }
 
 void TestTable::textInNumberColumnShowsAsStored()
 {
+    if (TempDatabase::onServer())
+        QSKIP("a server's number column holds only numbers");
     TempDatabase db;
     db.exec(QStringLiteral("UPDATE \"Adm\" SET \"Nomer\" = 'tiga'"));  // written by another program
     Table adm;

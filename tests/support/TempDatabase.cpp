@@ -116,3 +116,13 @@ QVariant TempDatabase::scalar(const QString &sql, const QVariantList &binds) con
     const QVariant v = connection::ofFile(m_path)->scalar(sql, binds);
     return v.isNull() ? QVariant() : v;
 }
+
+QString TempDatabase::joined(const QString &sql, const QVariantList &binds) const
+{
+    QStringList out;
+    connection::ofFile(m_path)->eachRow(sql, binds, [&out](const QVariantList &row) {
+        if (!row.first().isNull())
+            out << row.first().toString();
+    });
+    return out.join(QLatin1Char(','));
+}

@@ -49,6 +49,9 @@ public:
     // Seeding and checking in plain SQL ("?" for each value), either engine.
     void exec(const QString &sql, const QVariantList &binds = {}) const;
     QVariant scalar(const QString &sql, const QVariantList &binds = {}) const;
+    // The first column of every row, as text joined by commas (rows without a
+    // value left out).
+    QString joined(const QString &sql, const QVariantList &binds = {}) const;
 
 private:
     QTemporaryDir m_dir;

@@ -123,7 +123,7 @@ void PgConnection::connect()
         throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2").arg(m_location, message));
     }
     ++m_session;
-    simple("SET lock_timeout = '5s'", false);
+    simple("SET lock_timeout = '5s'; SET client_min_messages = warning", false);
 }
 
 void PgConnection::ensureSession()
@@ -139,7 +139,7 @@ void PgConnection::ensureSession()
         throw EDatabaseError(QStringLiteral("Cannot reach the database server '%1': %2. Try again when it is back.")
                                  .arg(m_location, trimmed(PQerrorMessage(m_conn))));
     ++m_session;  // a new session: statements and private copies are gone with the old one
-    simple("SET lock_timeout = '5s'", false);
+    simple("SET lock_timeout = '5s'; SET client_min_messages = warning", false);
 }
 
 Failure PgConnection::failureOf(const PGresult *result) const

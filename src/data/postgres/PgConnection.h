@@ -45,6 +45,8 @@ public:
     QStringList storedColumns(const QString &table) override;
     QString temporaryRelation(const QString &name) const override;
     QString likeCondition(const QString &column) const override;
+    QString nullsFirst() const override { return QStringLiteral(" NULLS FIRST"); }
+    QString nullsLast() const override { return QStringLiteral(" NULLS LAST"); }
     QString sameValueOperator() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QStringList createStatements() override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
