@@ -1,9 +1,14 @@
 // `notadb check`, and the same look (without the slow parts) before a command
-// opens a file through the engine. Both only read: nothing is written and no
-// journal file is left behind.
+// opens a database through the engine. Both only read: nothing is written
+// and no journal file is left beside a file.
+#include "CheckedDatabase.h"
 #include "Commands.h"
 #include "ContentCheck.h"
+#include "Examine.h"
+#include "ServerAccess.h"
 #include "SqliteFile.h"
+
+#include "core/Errors.h"
 
 #include <sqlite3.h>
 
@@ -12,8 +17,7 @@ namespace {
 // Looks at `file` with `examine`, again when a writer came along while it was
 // read without locks (the last time under SQLite's locks). Returns 0 with
 // `problems` filled, or 1 with the reason the file could not be read in `err`.
-template<typename Examine>
-int examineFile(const QString &file, int waitMs, QTextStream &err, QStringList &problems, Examine examine)
+int examineFile(const QString &file, int waitMs, QTextStream &err, QStringList &problems, const Examine &examine)
 {
     constexpr int kAttempts = 3;
     for (int attempt = 1; attempt <= kAttempts; ++attempt) {
@@ -26,8 +30,14 @@ int examineFile(const QString &file, int waitMs, QTextStream &err, QStringList &
             err << "notadb: " << look.problem() << "\n";
             return 1;
         }
+        SqliteRows rows(look.handle());
+        problems.clear();
         int code = SQLITE_OK;
-        problems = examine(look.handle(), &code);
+        try {
+            examine(rows, problems);
+        } catch (const SqliteReadFailure &failure) {
+            code = failure.code;
+        }
         if (code != SQLITE_OK && (code & 0xff) != SQLITE_CORRUPT) {
             err << "notadb: " << look.readFailure(code, look.handle().error()) << "\n";
             return 1;
@@ -39,46 +49,69 @@ int examineFile(const QString &file, int waitMs, QTextStream &err, QStringList &
     }
     return 0;
 }
+
+int examineServer(const QString &location, QTextStream &err, QStringList &problems, const Examine &examine)
+{
+    const std::shared_ptr<connection::Connection> connection = openServer(location, err);
+    if (!connection)
+        return 1;
+    ConnectionChecked db(connection);
+    try {
+        examine(db, problems);
+    } catch (const EError &e) {
+        err << "notadb: " << e.message() << "\n";
+        return 1;
+    }
+    return 0;
+}
 } // namespace
 
-int check(const QString &file, int waitMs, QTextStream &out, QTextStream &err)
+int examineDatabase(const QString &location, int waitMs, QTextStream &err, QStringList &problems, const Examine &examine)
+{
+    problems.clear();
+    return connection::isServer(location) ? examineServer(location, err, problems, examine)
+                                          : examineFile(location, waitMs, err, problems, examine);
+}
+
+int check(const QString &location, int waitMs, QTextStream &out, QTextStream &err)
 {
     QStringList problems;
-    const int failed = examineFile(file, waitMs, err, problems, [](const SqliteHandle &db, int *code) {
-        const QList<QStringList> integrity = db.rows("PRAGMA integrity_check", {}, code);
-        QStringList found;
-        if (*code != SQLITE_OK)
-            return found;
-        if (integrity.isEmpty() || integrity.first().first() != QLatin1String("ok")) {
-            for (const QStringList &row : integrity)
-                found << row.first();
-            return found;
+    const int failed = examineDatabase(location, waitMs, err, problems, [](CheckedDatabase &db, QStringList &found) {
+        // A server keeps its own storage sound; a file is checked by SQLite first.
+        if (db.engine() == CheckedDatabase::Engine::Sqlite) {
+            QStringList integrity;
+            db.eachRow(QStringLiteral("PRAGMA integrity_check"), {},
+                       [&integrity](const QVariantList &row) { integrity << row.first().toString(); });
+            if (integrity.isEmpty() || integrity.first() != QLatin1String("ok")) {
+                found = integrity;
+                return;
+            }
         }
-        found = schemaProblems(db, code);
-        if (found.isEmpty() && *code == SQLITE_OK)
-            found = contentProblems(db, code);
-        return found;
+        schemaProblems(db, found);
+        if (found.isEmpty())
+            contentProblems(db, found);
     });
     if (failed)
         return failed;
+    const QString shown = connection::printable(location);
     if (!problems.isEmpty()) {
-        err << "notadb: " << file << " has problems:\n";
+        err << "notadb: " << shown << " has problems:\n";
         for (const QString &p : std::as_const(problems))
             err << "  " << p << "\n";
         return 1;
     }
-    out << "OK: " << file << "\n";
+    out << "OK: " << shown << "\n";
     return 0;
 }
 
-int refuseUnlessOurDatabase(const QString &file, int waitMs, QTextStream &err)
+int refuseUnlessOurDatabase(const QString &location, int waitMs, QTextStream &err)
 {
     QStringList problems;
-    const int failed = examineFile(file, waitMs, err, problems, &schemaProblems);
+    const int failed = examineDatabase(location, waitMs, err, problems, &schemaProblems);
     if (failed)
         return failed;
     if (!problems.isEmpty()) {
-        err << "notadb: " << file << " is not a database of Sistem Nota (see notadb check):\n";
+        err << "notadb: " << connection::printable(location) << " is not a database of Sistem Nota (see notadb check):\n";
         for (const QString &p : std::as_const(problems))
             err << "  " << p << "\n";
         return 1;

@@ -1,6 +1,6 @@
 #include "ContentCheck.h"
 
-#include "SqliteFile.h"
+#include "CheckedDatabase.h"
 #include "core/NumberText.h"
 #include "core/TextCut.h"
 #include "data/Schema.h"
@@ -9,7 +9,6 @@
 #include <QHash>
 
 #include <cmath>
-#include <sqlite3.h>
 
 namespace notadb {
 namespace {
@@ -18,11 +17,22 @@ bool isChecked(FieldKind kind)
     return kind == FieldKind::Float || kind == FieldKind::Integer || kind == FieldKind::AutoInc || kind == FieldKind::Date;
 }
 
+bool onServer(const CheckedDatabase &db) { return db.engine() == CheckedDatabase::Engine::Postgres; }
+
 // The SQL condition picking the rows whose value of `column` may not
-// convert; those are looked at one by one.
-QString suspectCondition(const ColumnDef &column)
+// convert; those are looked at one by one. A server's columns are typed:
+// only numbers that are not finite, and any date text, need a look.
+QString suspectCondition(const CheckedDatabase &db, const ColumnDef &column)
 {
     const QString c = schema::quote(column.field.name);
+    if (onServer(db)) {
+        switch (column.field.kind) {
+        case FieldKind::Float: return QStringLiteral("%1 IN ('Infinity'::float8, '-Infinity'::float8, 'NaN'::float8)").arg(c);
+        case FieldKind::Integer:
+        case FieldKind::AutoInc: return QStringLiteral("false");
+        default: return QStringLiteral("%1 IS NOT NULL").arg(c);
+        }
+    }
     switch (column.field.kind) {
     case FieldKind::Float:
         return QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND abs(%1) > 1.7976931348623157e308)").arg(c);
@@ -44,6 +54,8 @@ QString shown(const QVariant &value)
     }
     case QMetaType::QByteArray: return QStringLiteral("binary data (%1 bytes)").arg(value.toByteArray().size());
     case QMetaType::Double:
+        if (std::isnan(value.toDouble()))
+            return QStringLiteral("not-a-number");
         if (std::isinf(value.toDouble()))
             return value.toDouble() > 0 ? QStringLiteral("infinity") : QStringLiteral("-infinity");
         return numtext::floatToStr(value.toDouble());
@@ -95,7 +107,7 @@ QString recordName(const TableDef &table, const QString &keyColumn, const QVaria
     return name;
 }
 
-void valueProblems(const SqliteHandle &db, const TableDef &table, QStringList &problems, int *code)
+void tableValueProblems(CheckedDatabase &db, const TableDef &table, QStringList &problems)
 {
     QList<const ColumnDef *> checked;
     QStringList columns, conditions;
@@ -104,7 +116,7 @@ void valueProblems(const SqliteHandle &db, const TableDef &table, QStringList &p
             continue;
         checked << &c;
         columns << schema::quote(c.field.name);
-        conditions << QLatin1Char('(') + suspectCondition(c) + QLatin1Char(')');
+        conditions << QLatin1Char('(') + suspectCondition(db, c) + QLatin1Char(')');
     }
     if (checked.isEmpty())
         return;
@@ -116,7 +128,7 @@ void valueProblems(const SqliteHandle &db, const TableDef &table, QStringList &p
                             .arg(keyColumn.isEmpty() ? QStringLiteral("NULL") : schema::quote(keyColumn),
                                  columns.join(QStringLiteral(", ")), schema::quote(table.name),
                                  conditions.join(QStringLiteral(" OR ")));
-    for (const QVariantList &row : db.values(sql.toUtf8().constData(), {}, code)) {
+    db.eachRow(sql, {}, [&](const QVariantList &row) {
         for (int i = 0; i < checked.size(); ++i) {
             const QVariant &value = row.at(2 + i);
             const QString why = whyNot(checked[i]->field.kind, value);
@@ -124,7 +136,7 @@ void valueProblems(const SqliteHandle &db, const TableDef &table, QStringList &p
                 problems << QStringLiteral("%1: %2 holds %3, %4")
                                 .arg(recordName(table, keyColumn, row.at(0), row.at(1)), checked[i]->field.name, shown(value), why);
         }
-    }
+    });
 }
 
 struct LineSum {
@@ -139,117 +151,160 @@ bool sameMoney(long double a, long double b)
     return std::fabs(a - b) <= 0.005L + 1e-12L * std::max(std::fabs(a), std::fabs(b));
 }
 
-void totalProblems(const SqliteHandle &db, QStringList &problems, int *code)
+// Lines of the invoices, summed where the engine can: each invoice's sum of
+// the finite amounts and its number of lines. The amounts the engine cannot
+// add (text, or not finite) come from lineAmountsToRead.
+QString lineSums(const CheckedDatabase &db)
 {
-    // Finite numbers are added by SQLite; the other amounts are read here as
-    // the program reads them: text that converts counts, anything else makes
-    // the invoice's sum unknown (that line is listed on its own).
+    if (onServer(db))
+        return QStringLiteral("SELECT \"ID_Nota\", COALESCE(sum(CASE WHEN \"Jumlah\" NOT IN ('Infinity'::float8, "
+                              "'-Infinity'::float8, 'NaN'::float8) THEN \"Jumlah\" END), 0), count(*) FROM \"Nota\" "
+                              "GROUP BY \"ID_Nota\"");
+    return QStringLiteral("SELECT \"ID_Nota\", total(CASE WHEN typeof(\"Jumlah\") IN ('integer', 'real') "
+                          "AND abs(\"Jumlah\") <= 1.7976931348623157e308 THEN \"Jumlah\" END), count(*) FROM \"Nota\" "
+                          "GROUP BY \"ID_Nota\"");
+}
+
+QString lineAmountsToRead(const CheckedDatabase &db)
+{
+    if (onServer(db))
+        return QStringLiteral("SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" "
+                              "WHERE \"Jumlah\" IN ('Infinity'::float8, '-Infinity'::float8, 'NaN'::float8)");
+    return QStringLiteral("SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" WHERE typeof(\"Jumlah\") IN ('text', 'blob') "
+                          "OR (typeof(\"Jumlah\") = 'real' AND abs(\"Jumlah\") > 1.7976931348623157e308)");
+}
+} // namespace
+
+void totalProblems(CheckedDatabase &db, QStringList &problems)
+{
+    // Finite numbers are added by the engine; the other amounts are read here
+    // as the program reads them: text that converts counts, anything else
+    // makes the invoice's sum unknown (that line is listed on its own).
     QHash<QString, LineSum> sums;
-    for (const QVariantList &row : db.values(
-             "SELECT \"ID_Nota\", total(CASE WHEN typeof(\"Jumlah\") IN ('integer', 'real') "
-             "AND abs(\"Jumlah\") <= 1.7976931348623157e308 THEN \"Jumlah\" END), count(*) FROM \"Nota\" GROUP BY \"ID_Nota\"",
-             {}, code)) {
+    db.eachRow(lineSums(db), {}, [&](const QVariantList &row) {
         LineSum &s = sums[row.at(0).toString()];
         s.sum = row.at(1).toDouble();
         s.lines = row.at(2).toLongLong();
-    }
-    if (*code != SQLITE_OK)
-        return;
-    for (const QVariantList &row : db.values(
-             "SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" WHERE typeof(\"Jumlah\") IN ('text', 'blob') "
-             "OR (typeof(\"Jumlah\") = 'real' AND abs(\"Jumlah\") > 1.7976931348623157e308)",
-             {}, code)) {
+    });
+    db.eachRow(lineAmountsToRead(db), {}, [&](const QVariantList &row) {
         LineSum &s = sums[row.at(0).toString()];
         long double amount = 0;
         if (!whyNot(FieldKind::Float, row.at(1)).isEmpty())
             s.unreadable = true;
         else if (numtext::tryStrToFloat(row.at(1).toString(), amount))
             s.sum += amount;
-    }
-    if (*code != SQLITE_OK)
-        return;
+    });
     const TableDef &headers = *schema::findTable(QStringLiteral("NotaUtama"));
-    for (const QVariantList &row :
-         db.values("SELECT rowid, \"No_Nota\", \"Jumlah_Total\" FROM \"NotaUtama\" ORDER BY \"No_Nota\"", {}, code)) {
+    const QString order = onServer(db) ? QStringLiteral(" NULLS FIRST") : QString();
+    db.eachRow(QStringLiteral("SELECT rowid, \"No_Nota\", \"Jumlah_Total\" FROM \"NotaUtama\" ORDER BY \"No_Nota\"") + order, {},
+               [&](const QVariantList &row) {
         const QVariant &stored = row.at(2);
         if (!whyNot(FieldKind::Float, stored).isEmpty())
-            continue;  // listed with the values that do not convert
+            return;  // listed with the values that do not convert
         const LineSum s = sums.value(row.at(1).toString());
         if (s.unreadable)
-            continue;
+            return;
         long double total = 0;
         if (stored.typeId() == QMetaType::QString)
             numtext::tryStrToFloat(stored.toString(), total);
         else if (stored.isValid())
             total = stored.toDouble();
         if (sameMoney(total, s.sum))
-            continue;
+            return;
         const QString lines = s.lines == 0 ? QStringLiteral("it has no lines in Nota")
                             : s.lines == 1 ? QStringLiteral("its 1 line in Nota adds up to %1").arg(numtext::floatToStr(s.sum))
                                            : QStringLiteral("its %1 lines in Nota add up to %2").arg(s.lines).arg(numtext::floatToStr(s.sum));
         problems << QStringLiteral("%1: Jumlah_Total is %2 but %3")
                         .arg(recordName(headers, headers.keyColumn, row.at(0), row.at(1)),
                              stored.isValid() ? numtext::floatToStr(total) : QStringLiteral("empty"), lines);
-    }
+    });
+}
+
+namespace {
+// The key indexes of a table as (unique, first column) rows.
+QString indexList(const CheckedDatabase &db)
+{
+    if (onServer(db))
+        return QStringLiteral("SELECT i.indisunique, a.attname::text FROM pg_index i JOIN pg_attribute a "
+                              "ON a.attrelid = i.indrelid AND a.attnum = i.indkey[0] "
+                              "WHERE i.indrelid = to_regclass(quote_ident(?)) AND i.indisvalid");
+    return QStringLiteral("SELECT il.\"unique\", ii.name FROM pragma_index_list(?1) AS il, pragma_index_info(il.name) AS ii "
+                          "WHERE ii.seqno = 0");
+}
+
+// On a server every table carries the hidden row number, and auto-numbers
+// number themselves; the engine counts on both.
+void serverColumnProblems(CheckedDatabase &db, const TableDef &table, QStringList &problems)
+{
+    QHash<QString, bool> numbered;  // column -> has its own numbering
+    db.eachRow(QStringLiteral("SELECT attname::text, attidentity IN ('a', 'd') FROM pg_attribute WHERE attrelid = "
+                              "to_regclass(quote_ident(?)) AND attnum > 0 AND NOT attisdropped"),
+               {table.name}, [&](const QVariantList &row) { numbered.insert(row.at(0).toString(), row.at(1).toBool()); });
+    if (!numbered.value(QStringLiteral("rowid")))
+        problems << QStringLiteral("table %1 has no hidden row number (rowid)").arg(table.name);
+    for (const ColumnDef &c : table.columns)
+        if (c.field.kind == FieldKind::AutoInc && numbered.contains(c.field.name) && !numbered.value(c.field.name))
+            problems << QStringLiteral("table %1: %2 does not number new records itself").arg(table.name, c.field.name);
 }
 } // namespace
 
-QStringList schemaProblems(const SqliteHandle &db, int *code)
+void structureProblems(CheckedDatabase &db, QStringList &problems)
 {
-    QStringList problems;
     for (const TableDef &table : schema::tables()) {
-        const QList<QStringList> columns = db.rows("SELECT name FROM pragma_table_info(?)", {table.name}, code);
-        if (*code != SQLITE_OK)
-            return problems;
+        const QStringList columns = db.storedColumns(table.name);
         if (columns.isEmpty()) {
             problems << QStringLiteral("table %1 is missing").arg(table.name);
             continue;
         }
         for (const ColumnDef &c : table.columns) {
-            const bool present = std::any_of(columns.begin(), columns.end(), [&](const QStringList &row) {
-                return row.first().compare(c.field.name, Qt::CaseInsensitive) == 0;
-            });
-            if (!present)
+            if (!columns.contains(c.field.name, Qt::CaseInsensitive))
                 problems << QStringLiteral("table %1 has no field %2").arg(table.name, c.field.name);
         }
-        const QList<QStringList> indexes =
-            db.rows("SELECT il.\"unique\", ii.name FROM pragma_index_list(?1) AS il, pragma_index_info(il.name) AS ii "
-                    "WHERE ii.seqno = 0",
-                    {table.name}, code);
-        if (*code != SQLITE_OK)
-            return problems;
+        QList<QPair<bool, QString>> indexes;
+        db.eachRow(indexList(db), {table.name},
+                   [&](const QVariantList &row) { indexes.append({row.at(0).toBool(), row.at(1).toString()}); });
         for (const IndexDef &index : table.indexes) {
-            const bool present = std::any_of(indexes.begin(), indexes.end(), [&](const QStringList &row) {
-                return row.at(1).compare(index.column, Qt::CaseInsensitive) == 0
-                    && (!index.unique || row.at(0) == QLatin1String("1"));
+            const bool present = std::any_of(indexes.begin(), indexes.end(), [&](const QPair<bool, QString> &found) {
+                return found.second.compare(index.column, Qt::CaseInsensitive) == 0 && (!index.unique || found.first);
             });
             if (!present)
                 problems << QStringLiteral("table %1 lacks its %2index on %3")
                                 .arg(table.name, index.unique ? QStringLiteral("unique ") : QString(), index.column);
         }
+        if (onServer(db))
+            serverColumnProblems(db, table, problems);
     }
-    if (!problems.isEmpty())
-        return problems;
-    const QList<QStringList> accounts =
-        db.rows("SELECT COUNT(*), SUM(typeof(\"Nomer\") <> 'integer') FROM \"Adm\"", {}, code);
-    if (*code != SQLITE_OK)
-        return problems;
-    if (accounts.isEmpty() || accounts.first().at(0) == QLatin1String("0"))
-        problems << QStringLiteral("table Adm holds no account");
-    else if (accounts.first().at(1) != QLatin1String("0"))
-        problems << QStringLiteral("table Adm has an account whose Nomer is not a whole number");
-    return problems;
 }
 
-QStringList contentProblems(const SqliteHandle &db, int *code)
+void accountProblems(CheckedDatabase &db, QStringList &problems)
 {
-    QStringList problems;
-    for (const TableDef &table : schema::tables()) {
-        valueProblems(db, table, problems, code);
-        if (*code != SQLITE_OK)
-            return problems;
-    }
-    totalProblems(db, problems, code);
-    return problems;
+    const QString sql = onServer(db) ? QStringLiteral("SELECT COUNT(*), 0 FROM \"Adm\"")
+                                     : QStringLiteral("SELECT COUNT(*), SUM(typeof(\"Nomer\") <> 'integer') FROM \"Adm\"");
+    db.eachRow(sql, {}, [&](const QVariantList &row) {
+        if (row.at(0).toLongLong() == 0)
+            problems << QStringLiteral("table Adm holds no account");
+        else if (row.at(1).toLongLong() != 0)
+            problems << QStringLiteral("table Adm has an account whose Nomer is not a whole number");
+    });
+}
+
+void schemaProblems(CheckedDatabase &db, QStringList &problems)
+{
+    const qsizetype before = problems.size();
+    structureProblems(db, problems);
+    if (problems.size() == before)
+        accountProblems(db, problems);
+}
+
+void valueProblems(CheckedDatabase &db, QStringList &problems)
+{
+    for (const TableDef &table : schema::tables())
+        tableValueProblems(db, table, problems);
+}
+
+void contentProblems(CheckedDatabase &db, QStringList &problems)
+{
+    valueProblems(db, problems);
+    totalProblems(db, problems);
 }
 } // namespace notadb

@@ -1,17 +1,29 @@
 #pragma once
-// What `notadb check` finds beyond SQLite's integrity check: the tables and
-// fields of the schema, and values the program cannot use. SQLite's own
-// check passes a file holding such values.
+// What `notadb check` finds, on either engine: the tables and fields of the
+// schema with their key indexes, at least one account, and values the
+// program cannot use. SQLite's own integrity check passes a file holding
+// such values; a server's typed columns keep most of them out, but not
+// dates that are no dates or numbers that are not finite.
+//
+// Each appends what it finds to `problems`, so that what was found stays
+// when a read fails half way (the engine's failure is raised).
 #include <QStringList>
 
 namespace notadb {
-class SqliteHandle;
+class CheckedDatabase;
 
-// Missing tables, fields, key indexes, or no account. `code` gets SQLite's
-// result code when the reading itself failed.
-QStringList schemaProblems(const SqliteHandle &db, int *code);
-// Values in number and date fields that do not convert, and invoices whose
-// stored total is not the sum of their lines; each names its table and key.
-// Only for a file without schema problems.
-QStringList contentProblems(const SqliteHandle &db, int *code);
+// Missing tables, fields and key indexes (and on a server, the hidden row
+// number and the auto-numbers' own numbering).
+void structureProblems(CheckedDatabase &db, QStringList &problems);
+// No account, or one whose number is not a whole number.
+void accountProblems(CheckedDatabase &db, QStringList &problems);
+// The structure, then, when it is sound, the accounts.
+void schemaProblems(CheckedDatabase &db, QStringList &problems);
+// Values in number and date fields that do not convert, each named by its
+// table and key. Only for a database without schema problems.
+void valueProblems(CheckedDatabase &db, QStringList &problems);
+// Invoices whose stored total is not the sum of their lines.
+void totalProblems(CheckedDatabase &db, QStringList &problems);
+// Both of the above.
+void contentProblems(CheckedDatabase &db, QStringList &problems);
 } // namespace notadb

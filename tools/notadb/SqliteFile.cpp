@@ -62,43 +62,64 @@ QString SqliteHandle::error() const
     return QString::fromUtf8(m_db ? sqlite3_errmsg(m_db) : sqlite3_errstr(m_openCode));
 }
 
+int SqliteHandle::eachRow(const QString &sql, const QVariantList &params,
+                          const std::function<void(const QVariantList &)> &row) const
+{
+    sqlite3_stmt *stmt = nullptr;
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(m_db, text.constData(), int(text.size()), &stmt, nullptr) != SQLITE_OK)
+        return sqlite3_extended_errcode(m_db);
+    const std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> finalize(stmt, sqlite3_finalize);
+    for (int i = 0; i < params.size(); ++i) {
+        const QVariant &p = params[i];
+        switch (p.typeId()) {
+        case QMetaType::UnknownType: sqlite3_bind_null(stmt, i + 1); break;
+        case QMetaType::Int:
+        case QMetaType::LongLong: sqlite3_bind_int64(stmt, i + 1, p.toLongLong()); break;
+        case QMetaType::Double: sqlite3_bind_double(stmt, i + 1, p.toDouble()); break;
+        case QMetaType::QByteArray: {
+            const QByteArray bytes = p.toByteArray();
+            sqlite3_bind_blob64(stmt, i + 1, bytes.constData(), sqlite3_uint64(bytes.size()), SQLITE_TRANSIENT);
+            break;
+        }
+        default: {
+            const QByteArray utf8 = p.toString().toUtf8();
+            sqlite3_bind_text(stmt, i + 1, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+        }
+        }
+    }
+    int rc;
+    QVariantList values;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        values.clear();
+        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
+            switch (sqlite3_column_type(stmt, c)) {
+            case SQLITE_INTEGER: values << qint64(sqlite3_column_int64(stmt, c)); break;
+            case SQLITE_FLOAT: values << sqlite3_column_double(stmt, c); break;
+            case SQLITE_TEXT:
+                values << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
+                                            sqlite3_column_bytes(stmt, c));
+                break;
+            case SQLITE_BLOB:
+                values << QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, c)), sqlite3_column_bytes(stmt, c));
+                break;
+            default: values << QVariant(); break;
+            }
+        }
+        row(values);
+    }
+    return rc == SQLITE_DONE ? SQLITE_OK : sqlite3_extended_errcode(m_db);
+}
+
 QList<QVariantList> SqliteHandle::values(const char *sql, const QStringList &params, int *code) const
 {
     QList<QVariantList> out;
+    QVariantList bound;
+    for (const QString &p : params)
+        bound << p;
+    const int rc = eachRow(QString::fromUtf8(sql), bound, [&out](const QVariantList &row) { out << row; });
     if (code)
-        *code = SQLITE_OK;
-    sqlite3_stmt *stmt = nullptr;
-    if (sqlite3_prepare_v2(m_db, sql, -1, &stmt, nullptr) != SQLITE_OK) {
-        if (code)
-            *code = sqlite3_extended_errcode(m_db);
-        return out;
-    }
-    for (int i = 0; i < params.size(); ++i) {
-        const QByteArray p = params[i].toUtf8();
-        sqlite3_bind_text(stmt, i + 1, p.constData(), int(p.size()), SQLITE_TRANSIENT);
-    }
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        QVariantList row;
-        for (int c = 0; c < sqlite3_column_count(stmt); ++c) {
-            switch (sqlite3_column_type(stmt, c)) {
-            case SQLITE_INTEGER: row << qint64(sqlite3_column_int64(stmt, c)); break;
-            case SQLITE_FLOAT: row << sqlite3_column_double(stmt, c); break;
-            case SQLITE_TEXT:
-                row << QString::fromUtf8(reinterpret_cast<const char *>(sqlite3_column_text(stmt, c)),
-                                         sqlite3_column_bytes(stmt, c));
-                break;
-            case SQLITE_BLOB:
-                row << QByteArray(static_cast<const char *>(sqlite3_column_blob(stmt, c)), sqlite3_column_bytes(stmt, c));
-                break;
-            default: row << QVariant(); break;
-            }
-        }
-        out << row;
-    }
-    if (rc != SQLITE_DONE && code)
-        *code = sqlite3_extended_errcode(m_db);
-    sqlite3_finalize(stmt);
+        *code = rc;
     return out;
 }
 
@@ -111,6 +132,22 @@ QList<QStringList> SqliteHandle::rows(const char *sql, const QStringList &params
             texts << (v.isValid() ? v.toString() : QString());
         out << texts;
     }
+    return out;
+}
+
+void SqliteRows::eachRow(const QString &sql, const QVariantList &values,
+                         const std::function<void(const QVariantList &)> &row)
+{
+    const int code = m_handle.eachRow(sql, values, row);
+    if (code != SQLITE_OK)
+        throw SqliteReadFailure{code};
+}
+
+QStringList SqliteRows::storedColumns(const QString &table)
+{
+    QStringList out;
+    eachRow(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table},
+            [&out](const QVariantList &row) { out << row.first().toString(); });
     return out;
 }
 

@@ -2,11 +2,14 @@
 // Plain SQLite handles for the admin tool: a handle on an existing file, and
 // the read-only look that `check`, `backup` and the other commands' first
 // glance use, which writes nothing and leaves no journal files behind.
+#include "CheckedDatabase.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
 
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -27,9 +30,13 @@ public:
     int code() const;
     QString error() const;
 
-    // Rows of a statement with text parameters, each value as SQLite holds
+    // Every row of a statement, one at a time, each value as SQLite holds
     // it: qint64, double, QString, QByteArray, or no value (a null QVariant).
-    // On failure `code` gets SQLite's result code, else SQLITE_OK.
+    // Values are bound by their type (text, whole number, number, bytes).
+    // Returns SQLite's result code: SQLITE_OK when every row was read.
+    int eachRow(const QString &sql, const QVariantList &params, const std::function<void(const QVariantList &)> &row) const;
+    // Every row of a statement with text parameters, held together. On
+    // failure `code` gets SQLite's result code, else SQLITE_OK.
     QList<QVariantList> values(const char *sql, const QStringList &params = {}, int *code = nullptr) const;
     // The same with every value as text (no value: a null QString).
     QList<QStringList> rows(const char *sql, const QStringList &params = {}, int *code = nullptr) const;
@@ -37,6 +44,25 @@ public:
 private:
     sqlite3 *m_db = nullptr;
     int m_openCode = 0;
+};
+
+// What a failed read through SqliteRows raises: SQLite's result code.
+struct SqliteReadFailure {
+    int code;
+};
+
+// The checks' view of a file opened with SqliteHandle; a failed read raises
+// SqliteReadFailure.
+class SqliteRows final : public CheckedDatabase {
+public:
+    explicit SqliteRows(const SqliteHandle &handle) : m_handle(handle) {}
+    Engine engine() const override { return Engine::Sqlite; }
+    void eachRow(const QString &sql, const QVariantList &values,
+                 const std::function<void(const QVariantList &)> &row) override;
+    QStringList storedColumns(const QString &table) override;
+
+private:
+    const SqliteHandle &m_handle;
 };
 
 // A URI naming a local file for SQLite, with the given query ("mode=ro").
