@@ -2,10 +2,16 @@
 // password are checked before anything is created: a name the account field
 // cannot hold whole would be stored cut and never log in, and an empty
 // password would let anyone in with an empty password box.
+//
+// A file is created; on a server the database must exist and be empty (its
+// administrator creates it), and only the tables and the account are made.
+// The server is asked first, so that nobody types a password for nothing.
 #include "Commands.h"
 #include "PasswordInput.h"
+#include "ServerAccess.h"
 
 #include "core/Errors.h"
+#include "data/Connection.h"
 #include "data/Provision.h"
 #include "data/Schema.h"
 
@@ -26,7 +32,24 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
             << width << "\n";
         return 2;
     }
-    if (QFileInfo::exists(file)) {
+    const bool onServer = connection::isServer(file);
+    if (onServer) {
+        try {
+            const std::shared_ptr<connection::Connection> server = openServer(file, err);
+            if (!server)
+                return 1;
+            const QStringList held = tablesHeld(*server);
+            if (!held.isEmpty()) {
+                err << "notadb: " << connection::printable(file) << " is not empty: it already holds the table"
+                    << (held.size() == 1 ? " " : "s ") << held.join(QStringLiteral(", "))
+                    << "; init fills an empty database\n";
+                return 1;
+            }
+        } catch (const EError &e) {
+            err << "notadb: " << e.message() << "\n";
+            return 1;
+        }
+    } else if (QFileInfo::exists(file)) {
         err << "notadb: Database '" << QFileInfo(file).absoluteFilePath() << "' already exists\n";
         return 1;
     }
@@ -46,7 +69,10 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
         err << "notadb: " << e.message() << "\n";
         return 1;
     }
-    out << "Created " << QFileInfo(file).absoluteFilePath() << " with the account " << user << "\n";
+    if (onServer)
+        out << "Created the tables in " << connection::printable(file) << " with the account " << user << "\n";
+    else
+        out << "Created " << QFileInfo(file).absoluteFilePath() << " with the account " << user << "\n";
     return 0;
 }
 } // namespace notadb

@@ -1,4 +1,5 @@
-// `notadb sample`: the sample shop of the data layer, in the given file.
+// `notadb sample`: the sample shop of the data layer, in the given file or
+// server database.
 #include "Commands.h"
 
 #include "core/Errors.h"
@@ -15,10 +16,10 @@ int sample(const QString &file, QTextStream &out, QTextStream &err)
         connection::ofFile(file);
         filled = sampleshop::fill();
     } catch (const EError &e) {
-        err << "notadb: " << file << ": " << e.message() << "\n";
+        err << "notadb: " << connection::printable(file) << ": " << e.message() << "\n";
         return 1;
     }
-    out << "Filled " << file << " with " << filled.goods << " goods, " << filled.customers << " customers, "
+    out << "Filled " << connection::printable(file) << " with " << filled.goods << " goods, " << filled.customers << " customers, "
         << filled.groups << " groups, " << filled.parts << " part kinds and " << filled.invoices << " invoices\n";
     return 0;
 }
