@@ -1,72 +1,23 @@
-// `notadb backup DEST`: SQLite's online backup of a database others may keep
-// using, read as `check` reads it, written to a hidden file next to DEST and
-// given DEST's name only once it is whole and on disk. A failure removes that
-// file; DEST is never left half written.
+// `notadb backup DEST` of a file: SQLite's online backup of a database others
+// may keep using, read as `check` reads it, written to a hidden file next to
+// DEST and given DEST's name only once it is whole and on disk. A failure
+// removes that file; DEST is never left half written. A server database is
+// backed up by its engine's own program (PgDump.cpp).
 #include "Commands.h"
+#include "PartialFile.h"
 #include "SqliteFile.h"
+
+#include "data/Connection.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
 #include <QFileInfo>
-#include <QRandomGenerator>
 #include <QThread>
 
-#include <fcntl.h>
 #include <sqlite3.h>
-#include <unistd.h>
 
 namespace notadb {
 namespace {
-// The hidden file the copy is written to; removed unless it became DEST.
-class PartialCopy {
-public:
-    explicit PartialCopy(const QString &destination)
-    {
-        const QFileInfo info(destination);
-        for (int tries = 0; tries < 100 && m_path.isEmpty(); ++tries) {
-            const QString name = QStringLiteral("%1/.%2.partial-%3")
-                                     .arg(info.absolutePath(), info.fileName())
-                                     .arg(QRandomGenerator::global()->generate(), 8, 16, QLatin1Char('0'));
-            const int fd = ::open(QFile::encodeName(name).constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-            if (fd >= 0) {
-                ::close(fd);
-                m_path = name;
-            } else if (errno != EEXIST) {
-                m_error = QString::fromLocal8Bit(strerror(errno));
-                return;
-            }
-        }
-    }
-    ~PartialCopy()
-    {
-        if (!m_path.isEmpty() && !m_kept) {
-            QFile::remove(m_path);
-            QFile::remove(m_path + QStringLiteral("-journal"));
-        }
-    }
-    PartialCopy(const PartialCopy &) = delete;
-    PartialCopy &operator=(const PartialCopy &) = delete;
-
-    const QString &path() const { return m_path; }
-    const QString &error() const { return m_error; }
-    void keep() { m_kept = true; }
-
-private:
-    QString m_path;
-    QString m_error;
-    bool m_kept = false;
-};
-
-bool syncToDisk(const QString &path)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    const bool synced = ::fsync(fd) == 0;
-    ::close(fd);
-    return synced;
-}
-
 // Errors of the step that concern the file being written; all others
 // concern the database being read.
 bool isWriteFailure(int code)
@@ -122,18 +73,13 @@ QString copy(const DatabaseLook &source, const QString &target, const QString &d
 int backup(const QString &file, const QString &destination, int waitMs, QTextStream &out, QTextStream &err)
 {
     const QFileInfo dest(destination);
-    if (dest.isDir()) {
-        err << "notadb: " << destination << " is a folder; name the backup file to create in it\n";
+    const QString destProblem = destinationProblem(destination);
+    if (!destProblem.isEmpty()) {
+        err << "notadb: " << destProblem << "\n";
         return 1;
     }
-    if (dest.exists() || dest.isSymLink()) {
-        err << "notadb: " << destination << " already exists\n";
-        return 1;
-    }
-    if (!QFileInfo(dest.absolutePath()).isDir()) {
-        err << "notadb: cannot write " << destination << ": there is no folder " << dest.absolutePath() << "\n";
-        return 1;
-    }
+    if (connection::isServer(file))
+        return backupServer(file, destination, waitMs, out, err);
     const QString sourceProblem = fileProblem(file);
     if (!sourceProblem.isEmpty()) {
         err << "notadb: " << sourceProblem << "\n";
@@ -146,7 +92,7 @@ int backup(const QString &file, const QString &destination, int waitMs, QTextStr
             err << "notadb: " << source.problem() << "\n";
             return 1;
         }
-        PartialCopy partial(destination);
+        PartialFile partial(destination);
         if (partial.path().isEmpty()) {
             err << "notadb: cannot write " << destination << ": cannot create a file in " << dest.absolutePath() << ": "
                 << partial.error() << "\n";
@@ -160,19 +106,11 @@ int backup(const QString &file, const QString &destination, int waitMs, QTextStr
         if (!source.undisturbed())
             continue;  // a writer started while the file was read without locks
         QFile::setPermissions(partial.path(), QFileInfo(file).permissions() | QFile::WriteOwner);
-        if (!syncToDisk(partial.path())) {
-            err << "notadb: cannot write " << destination << ": it could not be flushed to disk\n";
+        const QString unpublished = partial.publish(destination);
+        if (!unpublished.isEmpty()) {
+            err << "notadb: cannot write " << destination << ": " << unpublished << "\n";
             return 1;
         }
-        // Refuses to replace a file that appeared meanwhile.
-        QFile copied(partial.path());
-        if (!copied.rename(destination)) {
-            err << "notadb: cannot write " << destination << ": "
-                << (QFileInfo::exists(destination) ? QStringLiteral("it already exists") : copied.errorString()) << "\n";
-            return 1;
-        }
-        partial.keep();
-        syncToDisk(dest.absolutePath());  // the new name itself
         out << "Backed up " << file << " to " << destination << "\n";
         return 0;
     }

@@ -16,9 +16,14 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
          QTextStream &err);
 int check(const QString &file, int waitMs, QTextStream &out, QTextStream &err);
 int backup(const QString &file, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
+// The backup of a server database, by pg_dump; `destination` was checked.
+int backupServer(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
 int sample(const QString &file, QTextStream &out, QTextStream &err);
+// Moves a shop from its file into an empty server database, all or nothing.
+int copyToServer(const QString &file, const QString &location, int waitMs, QTextStream &out, QTextStream &err);
 // Before a command opens `file` through the engine (which would turn any file
 // into a database): 0 when it is a database of this program, else 1 with
-// the reason written to `err`, the file untouched.
+// the reason written to `err`, the file untouched. On a server: 0 when the
+// seven tables are there with their fields and an account.
 int refuseUnlessOurDatabase(const QString &file, int waitMs, QTextStream &err);
 } // namespace notadb

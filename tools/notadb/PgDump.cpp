@@ -1,0 +1,131 @@
+// `notadb backup DEST` of a server database: PostgreSQL's own pg_dump, in its
+// custom format (which pg_restore reads), written to a hidden file beside
+// DEST and given DEST's name once pg_dump finished and the file is on disk.
+// The password of the URI, if any, goes to pg_dump in its environment, never
+// on its command line, where every user of the machine could read it;
+// without one, ~/.pgpass, PGPASSFILE and the other PG* settings apply.
+#include "Commands.h"
+#include "PartialFile.h"
+#include "ServerAccess.h"
+
+#include "data/Connection.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVersionNumber>
+
+namespace notadb {
+namespace {
+// pg_dump on the PATH, else the newest one of the server packages.
+QString findPgDump()
+{
+    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("pg_dump"));
+    if (!onPath.isEmpty())
+        return onPath;
+    QList<QPair<QVersionNumber, QString>> installed;
+    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    for (const QString &version : versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString program = versions.filePath(version + QStringLiteral("/bin/pg_dump"));
+        if (QFileInfo(program).isExecutable())
+            installed.append({QVersionNumber::fromString(version), program});
+    }
+    std::sort(installed.begin(), installed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    return installed.isEmpty() ? QString() : installed.first().second;
+}
+
+// The URI as pg_dump gets it: without a password.
+QString withoutPasswordSetting(const QString &location)
+{
+    QUrl url(location);
+    if (!url.isValid())
+        return location;
+    url.setPassword(QString());
+    QUrlQuery query(url);
+    if (query.hasQueryItem(QStringLiteral("password"))) {
+        query.removeAllQueryItems(QStringLiteral("password"));
+        url.setQuery(query);
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
+// The schemas a URI's options put on the search path ("-c search_path=a,b"):
+// the tables of such a location live there, and only they are dumped.
+QStringList searchPathSchemas(const QString &location)
+{
+    static const QRegularExpression setting(QStringLiteral("(?:-c\\s*|--)search_path=(\\S+)"));
+    const QRegularExpressionMatch m = setting.match(connectionSetting(location, "options"));
+    QStringList schemas;
+    if (!m.hasMatch())
+        return schemas;
+    for (QString name : m.captured(1).split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        name = name.trimmed();
+        if (name.startsWith(QLatin1Char('"')) && name.endsWith(QLatin1Char('"')) && name.size() >= 2)
+            name = name.mid(1, name.size() - 2).replace(QStringLiteral("\"\""), QStringLiteral("\""));
+        else
+            name = name.toLower();  // as the server reads a name without quotes
+        if (!name.isEmpty() && name != QLatin1String("$user") && name != QLatin1String("pg_catalog"))
+            schemas << name;
+    }
+    return schemas;
+}
+} // namespace
+
+int backupServer(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err)
+{
+    const QString shown = connection::printable(location);
+    const QString pgDump = findPgDump();
+    if (pgDump.isEmpty()) {
+        err << "notadb: pg_dump, PostgreSQL's own backup program, is neither on the PATH nor under "
+               "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs\n";
+        return 1;
+    }
+    if (!openServer(location, err))
+        return 1;
+    PartialFile partial(destination);
+    if (partial.path().isEmpty()) {
+        err << "notadb: cannot write " << destination << ": cannot create a file in "
+            << QFileInfo(destination).absolutePath() << ": " << partial.error() << "\n";
+        return 1;
+    }
+    QStringList args{QStringLiteral("--format=custom"), QStringLiteral("--no-password"),
+                     QStringLiteral("--file=") + partial.path(),
+                     QStringLiteral("--lock-wait-timeout=%1ms").arg(std::max(waitMs, 1))};
+    for (const QString &schema : searchPathSchemas(location))
+        args << QStringLiteral("--schema=\"%1\"").arg(QString(schema).replace(QStringLiteral("\""), QStringLiteral("\"\"")));
+    args << QStringLiteral("--dbname=") + withoutPasswordSetting(location);
+
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString password = connectionSetting(location, "password");
+    if (!password.isEmpty())
+        env.insert(QStringLiteral("PGPASSWORD"), password);
+    if (!env.contains(QStringLiteral("PGCONNECT_TIMEOUT")))
+        env.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("5"));
+    QProcess dump;
+    dump.setProcessEnvironment(env);
+    dump.setStandardInputFile(QProcess::nullDevice());
+    dump.start(pgDump, args);
+    if (!dump.waitForStarted()) {
+        err << "notadb: cannot run " << pgDump << ": " << dump.errorString() << "\n";
+        return 1;
+    }
+    dump.waitForFinished(-1);
+    const QString said = withoutPassword(location, QString::fromLocal8Bit(dump.readAllStandardError()).trimmed());
+    if (dump.exitStatus() != QProcess::NormalExit || dump.exitCode() != 0) {
+        err << "notadb: pg_dump could not back up " << shown << "; nothing was written"
+            << (said.isEmpty() ? QString() : QStringLiteral(":\n") + said) << "\n";
+        return 1;
+    }
+    const QString unpublished = partial.publish(destination);
+    if (!unpublished.isEmpty()) {
+        err << "notadb: cannot write " << destination << ": " << unpublished << "\n";
+        return 1;
+    }
+    out << "Backed up " << shown << " with pg_dump into " << destination << "\n";
+    return 0;
+}
+} // namespace notadb
