@@ -3,6 +3,7 @@
 // help text, and what it runs.
 #include "Commands.h"
 #include "CsvCommands.h"
+#include "data/Connection.h"
 #include "data/Database.h"
 
 #include <QCommandLineParser>
@@ -17,9 +18,10 @@ struct Command {
     QString synopsis;  // what follows the name, for the help text
     QString summary;
     int arguments;     // positional arguments after the name
-    // Opens the file through the engine, which would make any file a
-    // database: the file is looked at read-only first and left alone when it
-    // is not a database of this program.
+    // Opens the database through the engine, which would make any file a
+    // database: a file is looked at read-only first and left alone when it
+    // is not a database of this program; a server database must hold the
+    // seven tables.
     bool opensWithEngine;
     std::function<int(const QStringList &args)> run;
 };
@@ -42,9 +44,10 @@ int main(int argc, char **argv)
     QTextStream err(stderr);
 
     QCommandLineParser parser;
-    const QCommandLineOption databaseOption(QStringLiteral("database"),
-                                            QStringLiteral("Database file (default: the file of the alias KV)."),
-                                            QStringLiteral("file"));
+    const QCommandLineOption databaseOption(
+        QStringLiteral("database"),
+        QStringLiteral("Database file or server URI postgresql://USER@HOST:PORT/DB (default: what the alias KV names)."),
+        QStringLiteral("file|uri"));
     const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("First account's user name (init)."),
                                         QStringLiteral("name"));
     const QCommandLineOption passwordOption(
@@ -60,17 +63,23 @@ int main(int argc, char **argv)
                                             QStringLiteral("Folder for the goods pictures as bitmap files (export)."),
                                             QStringLiteral("dir"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The database file to copy from (copy)."),
+                                        QStringLiteral("file"));
+    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("The server database to copy into (copy)."),
+                                      QStringLiteral("uri"));
     parser.addHelpOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
-    for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, dryRunOption})
+    for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, dryRunOption, fromOption,
+                                    toOption})
         parser.addOption(o);
 
     QString file;
     int waitMs = notadb::kDefaultWaitMs;
     const QList<Command> commands = {
-        {QStringLiteral("path"), QString(), QStringLiteral("print the database file the alias KV names"), 0, false,
+        {QStringLiteral("path"), QString(), QStringLiteral("print the database file or server the alias KV names"), 0,
+         false,
          [&](const QStringList &) {
-             out << file << "\n";
+             out << connection::printable(file) << "\n";
              return 0;
          }},
         {QStringLiteral("init"), QStringLiteral("--user NAME [--password PASS]"),
@@ -95,6 +104,15 @@ int main(int argc, char **argv)
          QStringLiteral("add the records of a CSV file, all or none [--dry-run]"), 2, true,
          [&](const QStringList &args) {
              return notadb::importCsv(file, args.at(0), args.at(1), parser.isSet(dryRunOption), out, err);
+         }},
+        {QStringLiteral("copy"), QStringLiteral("--from FILE --to URI"),
+         QStringLiteral("move a shop from its file into an empty server database"), 0, false,
+         [&](const QStringList &) {
+             if (!parser.isSet(fromOption) || !parser.isSet(toOption)) {
+                 err << "notadb: usage: notadb copy --from FILE --to postgresql://USER@HOST:PORT/DB\n";
+                 return 2;
+             }
+             return notadb::copyToServer(parser.value(fromOption), parser.value(toOption), waitMs, out, err);
          }},
     };
     parser.setApplicationDescription(helpText(commands));
