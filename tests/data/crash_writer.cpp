@@ -1,9 +1,12 @@
 // Helper of test_crash: posts goods records through the engine in a loop and
 // prints each shop code once its post has returned, until it is killed.
-//   crash_writer <database file> <code prefix>
+//   crash_writer <database file or server URI> <code prefix> [hold]
 // It prints "ready" once the table is open and starts posting when a line
 // arrives on standard input, so that the test can kill it also during its
 // very first post.
+// With "hold" it instead opens a transaction, adds the record <prefix>held
+// in it, prints "held" and waits without committing, to be killed there.
+#include "data/Connection.h"
 #include "data/Database.h"
 #include "data/Table.h"
 
@@ -27,6 +30,25 @@ QByteArray bitmap(int n)
     image.save(&buffer, "BMP");
     return bytes;
 }
+
+// Never returns while standard input stays open; the test kills it first.
+int holdOpenTransaction(const QString &prefix)
+{
+    const std::shared_ptr<connection::Connection> db = connection::ofAlias(QStringLiteral("KV"));
+    connection::Transaction tx(*db);
+    connection::Failure failure;
+    if (db->insert(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Nama_Barang\") VALUES (?, ?)"),
+                   {prefix + QStringLiteral("held"), QStringLiteral("NOT COMMITTED")}, &failure)
+        < 0) {
+        std::fprintf(stderr, "%s\n", failure.text.toUtf8().constData());
+        return 1;
+    }
+    std::printf("held\n");
+    std::fflush(stdout);
+    std::string line;
+    std::getline(std::cin, line);
+    return 3;
+}
 } // namespace
 
 int main(int argc, char **argv)
@@ -36,6 +58,8 @@ int main(int argc, char **argv)
         return 2;
     database::setAliasPath(QStringLiteral("KV"), QString::fromLocal8Bit(argv[1]));
     const QString prefix = QString::fromLocal8Bit(argv[2]);
+    if (argc > 3 && qstrcmp(argv[3], "hold") == 0)
+        return holdOpenTransaction(prefix);
 
     Table goods;
     goods.setTableName(QStringLiteral("Barang.DB"));
