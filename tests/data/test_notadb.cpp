@@ -435,6 +435,13 @@ void TestNotadb::wrongCalls_data()
     QTest::newRow("check with an argument") << QStringList{arg("check"), arg("x")} << "usage: notadb check";
     QTest::newRow("init without a name") << QStringList{arg("init"), arg("--password"), arg("pw")} << "needs a user name";
     QTest::newRow("wait not a number") << QStringList{arg("check"), arg("--wait"), arg("soon")} << "--wait takes a number";
+    QTest::newRow("copy without a target") << QStringList{arg("copy"), arg("--from"), arg("kv.sqlite")}
+                                           << "usage: notadb copy --from FILE --to postgresql://";
+    QTest::newRow("copy into a file") << QStringList{arg("copy"), arg("--from"), arg("kv.sqlite"), arg("--to"), arg("new.sqlite")}
+                                      << "--to takes a URI postgresql://";
+    QTest::newRow("copy from a server")
+        << QStringList{arg("copy"), arg("--from"), arg("postgresql://u@127.0.0.1:1/a"), arg("--to"), arg("postgresql://u@127.0.0.1:1/b")}
+        << "--from names a file, not a server";
 }
 
 void TestNotadb::wrongCalls()
