@@ -393,26 +393,31 @@ void TestNotadbServer::backupWritesWhatPgRestoreReads()
     QCOMPARE(filesIn(dir.path()), QStringList{arg("toko.dump")});
 }
 
-// What changes in the file before it is copied, and the number the next
+// What changes in the file before it is copied, whether the server database
+// has its tables (without records) already, and the number the next
 // customer then gets on the server.
 void TestNotadbServer::copyMovesTheShop_data()
 {
     QTest::addColumn<QStringList>("fileChanges");
+    QTest::addColumn<bool>("tablesFirst");
     QTest::addColumn<qint64>("nextCustomer");
-    QTest::newRow("the sample shop") << QStringList() << qint64(13);
+    QTest::newRow("the sample shop") << QStringList() << false << qint64(13);
+    QTest::newRow("into tables made beforehand") << QStringList() << true << qint64(13);
     // The file remembers number 12 was given: it is not given again.
-    QTest::newRow("the last customer deleted") << rows({"DELETE FROM \"Pelanggan\" WHERE \"ID_Pelanggan\" = 12"}) << qint64(13);
+    QTest::newRow("the last customer deleted") << rows({"DELETE FROM \"Pelanggan\" WHERE \"ID_Pelanggan\" = 12"}) << false
+                                               << qint64(13);
     QTest::newRow("a price kept as text, a line added to the first invoice last")
         << rows({"UPDATE \"Barang\" SET \"Harga\" = '12,5' WHERE \"Kode_Kervano\" = 'KV-0001'",
                  "INSERT INTO \"Nota\" (\"ID_Nota\", \"Kode_KV\", \"Jumlah\") VALUES ('000001', 'KV-0001', 0)"})
-        << qint64(13);
+        << false << qint64(13);
     QTest::newRow("customers numbered from far on")
-        << rows({"INSERT INTO \"Pelanggan\" (\"ID_Pelanggan\", \"Nama\") VALUES (900, 'JAUH')"}) << qint64(901);
+        << rows({"INSERT INTO \"Pelanggan\" (\"ID_Pelanggan\", \"Nama\") VALUES (900, 'JAUH')"}) << true << qint64(901);
 }
 
 void TestNotadbServer::copyMovesTheShop()
 {
     QFETCH(QStringList, fileChanges);
+    QFETCH(bool, tablesFirst);
     QFETCH(qint64, nextCustomer);
     QTemporaryDir dir;
     const QString file = sampleFileIn(dir.path());
@@ -420,6 +425,11 @@ void TestNotadbServer::copyMovesTheShop()
         connection::ofFile(file)->exec(change);
     connection::closeFile(file);
     ServerSchema target;
+    if (tablesFirst) {
+        for (const QString &statement : target.connection()->createStatements())
+            target.exec(statement);
+        connection::closeFile(target.uri());
+    }
 
     const auto inFile = [&file](const char *table) {
         return connection::ofFile(file)->scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(QLatin1String(table)), {}).toLongLong();

@@ -18,8 +18,6 @@
 
 #include <QHash>
 
-#include <sqlite3.h>
-
 namespace notadb {
 namespace {
 using connection::Connection;
