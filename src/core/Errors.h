@@ -44,3 +44,10 @@ class ERecordChanged : public EDatabaseError {
 public:
     using EDatabaseError::EDatabaseError;
 };
+
+// Another program held the database longer than a write waits for it: nothing
+// was stored, and trying again later may succeed.
+class EDatabaseBusy : public EDatabaseError {
+public:
+    using EDatabaseError::EDatabaseError;
+};

@@ -11,6 +11,7 @@
 #include <QSqlDatabase>
 #include <QUrl>
 #include <QUrlQuery>
+#include <QtDebug>
 
 namespace connection {
 namespace {
@@ -55,6 +56,8 @@ Connection::~Connection() = default;
 
 void Connection::fail(const QString &context, const Failure &failure)
 {
+    if (failure.kind == Failure::Busy)
+        throw EDatabaseBusy(QStringLiteral("%1: the database is busy at another desk; try again (%2)").arg(context, failure.text));
     throw EDatabaseError(failure.text.isEmpty() ? context : context + QStringLiteral(": ") + failure.text);
 }
 
@@ -139,17 +142,42 @@ void closeFile(const QString &location)
 
 // ---------------------------------------------------------------- Transaction
 
-Transaction::Transaction(Connection &connection) : m_connection(connection) { m_connection.begin(); }
+namespace {
+QString savepoint(int level) { return QStringLiteral("nota_savepoint_%1").arg(level); }
+} // namespace
+
+Transaction::Transaction(Connection &connection) : m_connection(connection), m_level(connection.m_depth + 1)
+{
+    if (m_level == 1)
+        m_connection.begin();
+    else
+        m_connection.exec(QStringLiteral("SAVEPOINT ") + savepoint(m_level));
+    m_connection.m_depth = m_level;
+}
 
 Transaction::~Transaction() noexcept
 {
-    if (!m_done)
+    if (m_done)
+        return;
+    m_connection.m_depth = m_level - 1;
+    if (m_level == 1) {
         m_connection.rollback();
+        return;
+    }
+    try {
+        m_connection.exec(QStringLiteral("ROLLBACK TO SAVEPOINT %1; RELEASE SAVEPOINT %1").arg(savepoint(m_level)));
+    } catch (const std::exception &e) {
+        qWarning("Rollback to a savepoint failed on %s: %s", qUtf8Printable(m_connection.file()), e.what());
+    }
 }
 
 void Transaction::commit()
 {
-    m_connection.commit();
     m_done = true;
+    m_connection.m_depth = m_level - 1;
+    if (m_level == 1)
+        m_connection.commit();
+    else
+        m_connection.exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint(m_level));
 }
 } // namespace connection

@@ -96,6 +96,9 @@ public:
     virtual void begin() = 0;
     virtual void commit() = 0;
     virtual void rollback() noexcept = 0;
+    // Transactions open on this connection: a Transaction inside another is
+    // a savepoint of it.
+    int transactionDepth() const { return m_depth; }
 
     // ---- what differs in the SQL of the two engines
     // Columns of a table as stored (empty when the table is missing).
@@ -141,6 +144,10 @@ protected:
     QSet<QString> m_verified;
     QList<DataSet::Impl *> m_openSets;
     int m_copies = 0;
+
+private:
+    friend class Transaction;
+    int m_depth = 0;
 };
 
 // True when `location` is a PostgreSQL connection URI rather than a file.
@@ -157,8 +164,10 @@ std::shared_ptr<Connection> ofFile(const QString &location);
 // Closes and forgets the connection to `location`, if any.
 void closeFile(const QString &location);
 
-// A write transaction, rolled back unless committed. The destructor never
-// raises: a failed rollback is logged.
+// A write transaction, rolled back unless committed; inside another one it
+// is a savepoint, so that what it did is undone alone and the outer
+// transaction goes on. The destructor never raises: a failed rollback is
+// logged.
 class Transaction {
 public:
     explicit Transaction(Connection &connection);
@@ -169,6 +178,7 @@ public:
 
 private:
     Connection &m_connection;
+    int m_level;  // 1: the transaction itself; above: a savepoint
     bool m_done = false;
 };
 

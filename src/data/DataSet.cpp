@@ -143,6 +143,28 @@ bool DataSet::locate(const QString &fieldName, const QString &text)
     return d->seek(f->name(), fieldtext::searchValue(f->def(), text));
 }
 
+QVariant DataSet::bookmark() const
+{
+    if (!active() || !d->cur || m_state == DataSetState::Insert)
+        return QVariant();
+    return QVariant(d->cur->rowid);
+}
+
+bool DataSet::gotoBookmark(const QVariant &bookmark)
+{
+    d->checkActive();
+    d->checkBrowseMode();
+    if (!bookmark.isValid())
+        return false;
+    std::optional<Row> row = d->reader->byRowid(bookmark.toLongLong());
+    if (!row)
+        return false;
+    d->setCurrent(std::move(row), -1);
+    d->bof = d->eof = false;
+    d->notify(Impl::Record);
+    return true;
+}
+
 // ---------------------------------------------------------------- fields
 
 QList<Field *> DataSet::fields() const { return d->fieldList; }

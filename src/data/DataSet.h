@@ -85,6 +85,14 @@ public:
     // false with the position unchanged when none. What a lookup list uses.
     bool locate(const QString &fieldName, const QString &text);
 
+    // The current record's identity, to come back to it later; no value
+    // while inserting or when there is no record.
+    QVariant bookmark() const;
+    // Moves to the record a bookmark names (a pending edit is posted or
+    // dropped first, as for a move); false, the position unchanged, when it
+    // is gone or the filter hides it.
+    bool gotoBookmark(const QVariant &bookmark);
+
     // Rows by position, for grids and lookup lists. They read on demand, a
     // window of rows at a time, and never move the cursor. Row numbers are
     // 0-based and count the record being inserted where insert() or append()

@@ -82,8 +82,7 @@ void RowWriter::failWrite(const TableDef &table, const connection::Failure &fail
         throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(c ? c->field.name : failure.column));
     }
     case connection::Failure::Busy:
-        throw EDatabaseError(QStringLiteral("Cannot write table '%1': the database is busy at another desk; try again (%2)")
-                                 .arg(table.name, failure.text));
+        connection::Connection::fail(QStringLiteral("Cannot write table '%1'").arg(table.name), failure);
     case connection::Failure::Lost:
     case connection::Failure::Other: break;
     }

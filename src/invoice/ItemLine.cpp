@@ -62,6 +62,7 @@ void storeLine(const LineTexts &line, Money amount)
         lines.fieldByName(QStringLiteral("Diskon"))->setAsString(line.diskon);
         lines.fieldByName(QStringLiteral("Jumlah"))->setAsString(numtext::floatToStr(amount));
         lines.post();
+        FNota1->lineStored(lines.bookmark());
     } catch (...) {
         try {
             if (lines.state() == DataSetState::Insert)

@@ -7,7 +7,9 @@
 #include "controls/Pictures.h"
 #include "core/DateText.h"
 #include "core/NumberText.h"
+#include "core/Errors.h"
 #include "data/DataSource.h"
+#include "data/DatabaseTransaction.h"
 #include "data/Table.h"
 #include "invoice/PrintN.h"
 
@@ -170,15 +172,20 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     connect(BitBtn4, &QPushButton::clicked, this, [this] { guard([this] { Close(); }); });
 }
 
-void TFNota1::filterLines()
+void TFNota1::showLinesOf(const QString &number)
 {
     Table2->open();
     if (Table2->filtered())
         Table2->setFiltered(false);
-    QString number = Edit1->text();
-    number.replace(QLatin1Char('\''), QLatin1String("''"));
-    Table2->setFilter(QStringLiteral("ID_Nota ='") + number + QLatin1Char('\''));
+    QString quoted = number;
+    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
+    Table2->setFilter(QStringLiteral("ID_Nota ='") + quoted + QLatin1Char('\''));
     Table2->setFiltered(true);
+}
+
+void TFNota1::filterLines()
+{
+    showLinesOf(Edit1->text());
     // The total is that of the lines shown, also of lines stored earlier under
     // the number, so a stored header's total always equals its printed lines.
     Label7->setText(numtext::floatToStr(linesTotal()));
@@ -213,6 +220,9 @@ void TFNota1::FormShow()
         Edit1->setText(nextNumber(Table1->fieldByName(QStringLiteral("No_Nota"))->asString()));
     }
     filterLines();
+    m_proposed = Edit1->text();
+    m_linesShown = Table2->rowCount();
+    m_storedLines.clear();
 }
 
 void TFNota1::FormClose()
@@ -225,6 +235,7 @@ void TFNota1::FormClose()
     Edit2->clear();
     Label7->setText(QStringLiteral("0"));
     Edit1->setEnabled(true);
+    m_storedLines.clear();
     windows::form(FMain)->Show();
 }
 
@@ -239,7 +250,40 @@ bool TFNota1::numberIsFree()
         msg::exclamation(QStringLiteral("No Nota Telah Terpakai"), kKesalahan);
         return false;
     }
+    // Before the first line: lines that appeared under the proposed number
+    // since it was proposed are another desk's invoice in the making.
+    if (Edit1->isEnabled() && Edit1->text() == m_proposed) {
+        filterLines();
+        if (Table2->rowCount() > m_linesShown) {
+            const QString taken = Edit1->text();
+            Edit1->setText(nextFreeNumber());
+            filterLines();
+            m_proposed = Edit1->text();
+            m_linesShown = Table2->rowCount();
+            msg::exclamation(QStringLiteral("No Nota %1 sedang dipakai di meja lain.\nNo Nota diganti menjadi %2.")
+                                 .arg(taken, Edit1->text()),
+                             kKesalahan);
+            return false;
+        }
+    }
     return true;
+}
+
+bool TFNota1::hasLines(const QString &number)
+{
+    showLinesOf(number);
+    return !Table2->isEmpty();
+}
+
+QString TFNota1::nextFreeNumber()
+{
+    Table1->refresh();
+    Table1->last();
+    QString number = Table1->isEmpty() ? QStringLiteral("000000") : Table1->fieldByName(QStringLiteral("No_Nota"))->asString();
+    do
+        number = nextNumber(number);
+    while (Table1->findKey(number) || hasLines(number));
+    return number;
 }
 
 void TFNota1::BitBtn1Click()
@@ -296,20 +340,65 @@ void TFNota1::BitBtn2Click()
         msg::exclamation(QStringLiteral("Kolom Kepada masih Kosong!"), QStringLiteral("Konfirmasi"));
         return;
     }
-    {
-        DropUnstored scope(*Table1);
-        Table1->append();
-        Table1->fieldByName(QStringLiteral("No_Nota"))->setAsString(Edit1->text());
-        Table1->fieldByName(QStringLiteral("Tanggal"))->setValue(DateTimePicker1->date());  // the day as picked
-        Table1->fieldByName(QStringLiteral("Kepada"))->setAsString(Edit2->text());
-        Table1->fieldByName(QStringLiteral("Alamat"))->setAsString(Memo1->toPlainText());
-        Table1->fieldByName(QStringLiteral("Jumlah_Total"))->setAsFloat(numtext::strToFloat(Label7->text()));
-        Table1->post();
-    }
+    if (!storeHeader())
+        return;
     FPrintN->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
     FPrintN->PreviewModal();
     BitBtn2->setEnabled(false);
     BitBtn3->setEnabled(false);
+}
+
+void TFNota1::postHeader()
+{
+    DropUnstored scope(*Table1);
+    Table1->append();
+    Table1->fieldByName(QStringLiteral("No_Nota"))->setAsString(Edit1->text());
+    Table1->fieldByName(QStringLiteral("Tanggal"))->setValue(DateTimePicker1->date());  // the day as picked
+    Table1->fieldByName(QStringLiteral("Kepada"))->setAsString(Edit2->text());
+    Table1->fieldByName(QStringLiteral("Alamat"))->setAsString(Memo1->toPlainText());
+    Table1->fieldByName(QStringLiteral("Jumlah_Total"))->setAsFloat(numtext::strToFloat(Label7->text()));
+    Table1->post();
+}
+
+bool TFNota1::storeHeader()
+{
+    try {
+        postHeader();
+        return true;
+    } catch (const EDuplicateKey &) {
+        // Another desk stored this number since the lines were added.
+    }
+    const QString taken = Edit1->text();
+    const QString next = nextFreeNumber();
+    filterLines();
+    if (!msg::question(QStringLiteral("No Nota %1 sudah disimpan di meja lain.\nSimpan nota ini dengan No Nota %2?")
+                           .arg(taken, next),
+                       QStringLiteral("Konfirmasi")))
+        return false;
+    try {
+        DatabaseTransaction together;
+        for (const QVariant &line : std::as_const(m_storedLines)) {
+            if (!Table2->gotoBookmark(line))
+                continue;  // deleted again
+            Table2->edit();
+            Table2->fieldByName(QStringLiteral("ID_Nota"))->setAsString(next);
+            Table2->post();
+        }
+        Edit1->setText(next);
+        filterLines();  // the total of the lines now under the new number
+        postHeader();
+        together.commit();
+    } catch (...) {
+        // Nothing of it was stored: the window shows the invoice as it was.
+        if (Table2->state() != DataSetState::Browse)
+            Table2->cancel();
+        Edit1->setText(taken);
+        filterLines();
+        Table1->refresh();
+        throw;
+    }
+    m_proposed = next;
+    return true;
 }
 
 void TFNota1::BitBtn7Click()

@@ -67,7 +67,24 @@ public:
     // The sum of the amounts of the lines shown.
     Money linesTotal() const;
 
+    // A line this window stored under the number (its bookmark in Table2).
+    void lineStored(const QVariant &bookmark) { m_storedLines << bookmark; }
+
 private:
-    // The check of both "Add" buttons: a number is typed and has no header yet.
+    // The check of both "Add" buttons: a number is typed and has no header
+    // yet, nor lines another desk stored under it since it was proposed.
     bool numberIsFree();
+    // The first number after the last stored one with neither a header nor lines.
+    QString nextFreeNumber();
+    bool hasLines(const QString &number);  // shows them
+    void showLinesOf(const QString &number);
+    // Stores the header under the number in Edit1; when another desk stored
+    // that number first, proposes the next free one and moves this window's
+    // lines there with the header, all or nothing. False when not stored.
+    bool storeHeader();
+    void postHeader();
+
+    QString m_proposed;      // the number proposed when the window showed
+    int m_linesShown = 0;    // lines already stored under it then
+    QList<QVariant> m_storedLines;
 };

@@ -12,6 +12,7 @@
 #include "data/Table.h"
 #include "invoice/Nota1.h"
 #include "invoice/Nota3.h"
+#include "invoice/Nota4.h"
 
 #include <QAccessible>
 #include <QDateEdit>
@@ -49,7 +50,9 @@ private slots:
     void lastNumberNotANumberStopsShowing();
     void linesStoredEarlierAppearAtShow();
     void numberBoxTakesDigitsOnly();
-    void storeRefusedForNumberTakenMeanwhile();
+    void storeUnderNumberTakenMeanwhile_data();
+    void storeUnderNumberTakenMeanwhile();
+    void firstLineAvoidsNumberInUseAtAnotherDesk();
     void addRefusesUsedOrEmptyNumber_data();
     void addRefusesUsedOrEmptyNumber();
     void addLocksNumberAndFiltersLines_data();
@@ -72,6 +75,8 @@ private slots:
 private:
     void openWindow();
     void addLine(const Line &line);
+    // A line typed into the by-hand window, stored with its "Simpan".
+    void addByHand(ScriptedInterface &person, const QStringList &typed);
     void addHeader(const QString &number, double total = 0);
     void addCustomer(const QString &name, const QString &address);
     int storedLines(const QString &number);
@@ -97,6 +102,19 @@ void TestNewInvoice::openWindow()
 {
     FMain->SpeedButton3->click();
     QVERIFY(FNota1->isVisible());
+}
+
+void TestNewInvoice::addByHand(ScriptedInterface &person, const QStringList &typed)
+{
+    person.actInside<TFNota4>([&](TFNota4 &w) {
+        const QList<QLineEdit *> boxes{w.Edit4, w.Edit1, w.Edit5, w.Edit6, w.Edit2, w.Edit3};
+        for (int i = 0; i < boxes.size(); ++i) {
+            boxes[i]->clear();
+            QTest::keyClicks(boxes[i], typed[i]);
+        }
+        w.BitBtn2->click();
+    });
+    FNota1->BitBtn5->click();
 }
 
 void TestNewInvoice::addLine(const Line &l)
@@ -228,27 +246,83 @@ void TestNewInvoice::numberBoxTakesDigitsOnly()
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("2500,25"));
 }
 
-// The number was taken meanwhile (another header stored under it): the
-// engine's refusal is shown, nothing is stored, and the window can go on.
-void TestNewInvoice::storeRefusedForNumberTakenMeanwhile()
+// Another desk stored the header of the same number after this window's
+// lines were added: the window says so and proposes the next free number.
+// Declined, nothing is stored; accepted, this window's lines move to the new
+// number and its header is stored with them, the other desk's invoice as it was.
+void TestNewInvoice::storeUnderNumberTakenMeanwhile_data()
 {
-    addLine({"000001", "KV-1", "X", "KARET", 1000, 2, 0, 2000});
+    QTest::addColumn<bool>("accept");
+    QTest::newRow("declined") << false;
+    QTest::newRow("accepted") << true;
+}
+
+void TestNewInvoice::storeUnderNumberTakenMeanwhile()
+{
+    QFETCH(bool, accept);
+    addHeader(QStringLiteral("000001"), 10);
     openWindow();
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000002"));
     FNota1->Edit2->setText(QStringLiteral("TOKO"));
-    FNota1->BitBtn2->setEnabled(true);
-    addHeader(QStringLiteral("000001"), 99);
     ScriptedInterface person;
+    addByHand(person, {"KV-1", "X", "KARET", "1000", "2", "0"});
+    addByHand(person, {"KV-2", "Y", "SEAL", "500", "1", "0"});
+    // The other desk: its header and its line under the same number.
+    addHeader(QStringLiteral("000002"), 77);
+    addLine({"000002", "KV-9", "Z", "LAIN", 77, 1, 0, 77});
+    addHeader(QStringLiteral("000003"), 5);  // and one more after it
+
     bool previewed = false;
     person.actInside([&](TForm &) { previewed = true; });
+    person.answer(accept ? MsgAnswer::Ok : MsgAnswer::Cancel);
     FNota1->BitBtn2->click();
-    QVERIFY(!previewed);
-    QCOMPARE(person.count(), 1);
-    QCOMPARE(person.last().kind, MsgKind::Error);
-    QVERIFY2(person.last().text.contains(QStringLiteral("Duplicate key")), qPrintable(person.last().text));
-    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT COUNT(*) FROM NotaUtama")).toInt(), 1);
-    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Jumlah_Total FROM NotaUtama")).toDouble(), 99.0);
-    QCOMPARE(FNota1->Table1->state(), DataSetState::Browse);
-    QVERIFY(FNota1->BitBtn2->isEnabled());
+    QCOMPARE(person.last().kind, MsgKind::Question);
+    QCOMPARE(person.last().text, QStringLiteral("No Nota 000002 sudah disimpan di meja lain.\n"
+                                                "Simpan nota ini dengan No Nota 000004?"));
+    QCOMPARE(previewed, accept);
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Jumlah_Total FROM NotaUtama WHERE No_Nota = '000002'")).toDouble(), 77.0);
+    if (!accept) {
+        QCOMPARE(fx.db().scalar(QStringLiteral("SELECT COUNT(*) FROM NotaUtama")).toInt(), 3);
+        QCOMPARE(storedLines(QStringLiteral("000002")), 3);
+        QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000002"));
+        QVERIFY(FNota1->BitBtn2->isEnabled());
+        return;
+    }
+    QCOMPARE(storedLines(QStringLiteral("000002")), 1);
+    QCOMPARE(storedLines(QStringLiteral("000004")), 2);
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Jumlah_Total FROM NotaUtama WHERE No_Nota = '000004'")).toDouble(), 2500.0);
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Kepada FROM NotaUtama WHERE No_Nota = '000004'")).toString(),
+             QStringLiteral("TOKO"));
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000004"));
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("2500"));
+}
+
+// Lines another desk stored under the proposed number since the window
+// showed it: that desk is writing the invoice, so the first line of this one
+// goes under the next number with neither a header nor lines.
+void TestNewInvoice::firstLineAvoidsNumberInUseAtAnotherDesk()
+{
+    openWindow();
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
+    addLine({"000001", "KV-9", "Z", "LAIN", 77, 1, 0, 77});  // the other desk's first line
+    addLine({"000002", "KV-8", "Z", "LAMA", 5, 1, 0, 5});    // left by an invoice never stored
+    {
+        ScriptedInterface person;
+        bool asked = false;  // the window for a line
+        person.actInside([&](TForm &) { asked = true; });
+        FNota1->BitBtn5->click();
+        QVERIFY(!asked);
+        QCOMPARE(person.count(), 1);
+        QCOMPARE(person.last().text, QStringLiteral("No Nota 000001 sedang dipakai di meja lain.\n"
+                                                    "No Nota diganti menjadi 000003."));
+        QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000003"));
+        QVERIFY(FNota1->Edit1->isEnabled());
+        QCOMPARE(FNota1->Table2->recordCount(), 0);
+    }
+    ScriptedInterface person;
+    addByHand(person, {"KV-1", "X", "KARET", "1000", "2", "0"});
+    QCOMPARE(storedLines(QStringLiteral("000003")), 1);
+    QCOMPARE(storedLines(QStringLiteral("000001")), 1);
 }
 
 void TestNewInvoice::addRefusesUsedOrEmptyNumber_data()

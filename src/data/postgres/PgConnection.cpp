@@ -6,6 +6,8 @@
 #include "data/postgres/PgSchema.h"
 #include "data/postgres/PgValues.h"
 
+#include <QUrl>
+#include <QUrlQuery>
 #include <QtDebug>
 #include <vector>
 
@@ -54,6 +56,7 @@ bool succeeded(const PGresult *result)
 }
 
 QString trimmed(const char *text) { return QString::fromUtf8(text).trimmed(); }
+
 } // namespace
 
 // The values of one statement as libpq takes them.
@@ -100,6 +103,20 @@ private:
     std::vector<int> m_lengths;
 };
 
+QString PgConnection::withoutPassword(QString message) const
+{
+    // libpq may quote back a part of a URI it could not read.
+    const QUrl url(QString::fromUtf8(m_uri));
+    QStringList secrets{url.password(QUrl::FullyDecoded), url.password(QUrl::FullyEncoded)};
+    const QUrlQuery query(url);
+    secrets << query.queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded)
+            << query.queryItemValue(QStringLiteral("password"), QUrl::FullyEncoded);
+    for (const QString &secret : std::as_const(secrets))
+        if (!secret.isEmpty())
+            message.replace(secret, QStringLiteral("xxxxx"));
+    return message;
+}
+
 PgConnection::PgConnection(const QString &uri) : Connection(printable(uri)), m_uri(uri.toUtf8()) { connect(); }
 
 PgConnection::~PgConnection() { close(); }
@@ -117,7 +134,7 @@ void PgConnection::connect()
     if (!m_conn)
         throw EDatabaseError(QStringLiteral("Cannot open database '%1': out of memory").arg(m_location));
     if (PQstatus(m_conn) != CONNECTION_OK) {
-        const QString message = trimmed(PQerrorMessage(m_conn));
+        const QString message = withoutPassword(trimmed(PQerrorMessage(m_conn)));
         PQfinish(m_conn);
         m_conn = nullptr;
         throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2").arg(m_location, message));

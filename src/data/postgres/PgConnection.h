@@ -59,6 +59,7 @@ private:
     using ResultPtr = std::shared_ptr<PGresult>;
 
     void connect();
+    QString withoutPassword(QString message) const;
     // A working session, connecting again when the server went away;
     // raises when it cannot, or when a transaction was under way.
     void ensureSession();

@@ -241,8 +241,8 @@ qint64 SqliteConnection::insert(const QString &sql, const QVariantList &values, 
 
 void SqliteConnection::exec(const QString &sql)
 {
-    handle();  // raises when closed
-    execQt(m_db, sql);
+    if (sqlite3_exec(handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
+        raise(QStringLiteral("Database error"));
 }
 
 void SqliteConnection::begin()
