@@ -2,6 +2,7 @@
 # Checks that includes point down the layers only:
 #   core <- data <- controls <- reports (engine) <- windows <- app
 # (the sample shop, beside data, is used by app and the admin tool only)
+# Only src/data talks to SQLite or PostgreSQL directly.
 # The report engine uses nothing of controls but in its preview window; a
 # window includes another window's header only to use that window's members
 # (its instance comes from the registry, app/Windows.h); the admin tool uses
@@ -60,6 +61,11 @@ for layer in $windows; do
     done < <(sed -n -E 's#^[#]include "((access|invoice|masterdata|listreports|search)/[A-Za-z0-9_]+\.h)".*#\1#p' "$file")
   done
 done
+
+# Only the data layer knows which database engine it is on.
+if grep -rnE '#include [<"](sqlite3\.h|libpq-fe\.h|data/(sqlite|postgres)/)' "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/data/"; then
+  breach "an engine's own interface used outside src/data"
+fi
 
 # The admin tool runs without a desktop.
 if grep -nE '#include [<"](Q(Widget|Application|Dialog|MessageBox|MainWindow)|QtWidgets|controls/)' "$tools"/notadb/*; then
