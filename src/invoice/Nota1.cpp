@@ -222,7 +222,7 @@ void TFNota1::FormShow()
     filterLines();
     m_proposed = Edit1->text();
     m_linesShown = Table2->rowCount();
-    m_storedLines.clear();
+    m_ownLines = linesShown();  // left by an invoice never stored: this one's now
 }
 
 void TFNota1::FormClose()
@@ -235,7 +235,7 @@ void TFNota1::FormClose()
     Edit2->clear();
     Label7->setText(QStringLiteral("0"));
     Edit1->setEnabled(true);
-    m_storedLines.clear();
+    m_ownLines.clear();
     windows::form(FMain)->Show();
 }
 
@@ -266,7 +266,20 @@ bool TFNota1::numberIsFree()
             return false;
         }
     }
+    if (Edit1->isEnabled()) {  // the number is fixed now, with the lines it has
+        filterLines();
+        m_ownLines = linesShown();
+    }
     return true;
+}
+
+QList<QVariant> TFNota1::linesShown()
+{
+    QList<QVariant> out;
+    for (Table2->first(); !Table2->eof(); Table2->next())
+        out << Table2->bookmark();
+    Table2->first();
+    return out;
 }
 
 bool TFNota1::hasLines(const QString &number)
@@ -362,22 +375,28 @@ void TFNota1::postHeader()
 
 bool TFNota1::storeHeader()
 {
-    try {
-        postHeader();
-        return true;
-    } catch (const EDuplicateKey &) {
-        // Another desk stored this number since the lines were added.
+    showLinesOf(Edit1->text());  // with what other desks stored under the number meanwhile
+    bool shared = false;
+    for (const QVariant &line : linesShown())
+        shared = shared || !m_ownLines.contains(line);
+    if (!shared) {
+        try {
+            postHeader();
+            return true;
+        } catch (const EDuplicateKey &) {
+            // Another desk stored this number since the lines were added.
+        }
     }
     const QString taken = Edit1->text();
     const QString next = nextFreeNumber();
     filterLines();
-    if (!msg::question(QStringLiteral("No Nota %1 sudah disimpan di meja lain.\nSimpan nota ini dengan No Nota %2?")
-                           .arg(taken, next),
-                       QStringLiteral("Konfirmasi")))
+    const QString why = Table1->findKey(taken) ? QStringLiteral("No Nota %1 sudah disimpan di meja lain.")
+                                               : QStringLiteral("No Nota %1 sedang dipakai di meja lain.");
+    if (!msg::question(why.arg(taken) + QStringLiteral("\nSimpan nota ini dengan No Nota %1?").arg(next), QStringLiteral("Konfirmasi")))
         return false;
     try {
         DatabaseTransaction together;
-        for (const QVariant &line : std::as_const(m_storedLines)) {
+        for (const QVariant &line : std::as_const(m_ownLines)) {
             if (!Table2->gotoBookmark(line))
                 continue;  // deleted again
             Table2->edit();

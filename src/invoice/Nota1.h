@@ -68,7 +68,7 @@ public:
     Money linesTotal() const;
 
     // A line this window stored under the number (its bookmark in Table2).
-    void lineStored(const QVariant &bookmark) { m_storedLines << bookmark; }
+    void lineStored(const QVariant &bookmark) { m_ownLines << bookmark; }
 
 private:
     // The check of both "Add" buttons: a number is typed and has no header
@@ -79,12 +79,17 @@ private:
     bool hasLines(const QString &number);  // shows them
     void showLinesOf(const QString &number);
     // Stores the header under the number in Edit1; when another desk stored
-    // that number first, proposes the next free one and moves this window's
-    // lines there with the header, all or nothing. False when not stored.
+    // that number first, or stores lines under it too, proposes the next free
+    // number and moves this invoice's lines there with the header, all or
+    // nothing. False when not stored.
     bool storeHeader();
     void postHeader();
+    // The bookmarks of the lines Table2 shows.
+    QList<QVariant> linesShown();
 
     QString m_proposed;      // the number proposed when the window showed
     int m_linesShown = 0;    // lines already stored under it then
-    QList<QVariant> m_storedLines;
+    // This invoice's lines: those under its number when the number was fixed
+    // by the first "Add", and those this window stored since.
+    QList<QVariant> m_ownLines;
 };

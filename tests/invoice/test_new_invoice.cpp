@@ -53,6 +53,7 @@ private slots:
     void storeUnderNumberTakenMeanwhile_data();
     void storeUnderNumberTakenMeanwhile();
     void firstLineAvoidsNumberInUseAtAnotherDesk();
+    void storeMovesOwnLinesOffNumberSharedWithAnotherDesk();
     void addRefusesUsedOrEmptyNumber_data();
     void addRefusesUsedOrEmptyNumber();
     void addLocksNumberAndFiltersLines_data();
@@ -295,6 +296,30 @@ void TestNewInvoice::storeUnderNumberTakenMeanwhile()
              QStringLiteral("TOKO"));
     QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000004"));
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("2500"));
+}
+
+// Another desk began storing lines under the same number at the same moment
+// (both checked before either stored a line): the first to store its header
+// takes the next free number for its own lines, the other desk's lines stay.
+void TestNewInvoice::storeMovesOwnLinesOffNumberSharedWithAnotherDesk()
+{
+    addLine({"000001", "KV-8", "Z", "LAMA", 5, 1, 0, 5});  // there when the window showed
+    openWindow();
+    FNota1->Edit2->setText(QStringLiteral("TOKO"));
+    ScriptedInterface person;
+    addByHand(person, {"KV-1", "X", "KARET", "1000", "2", "0"});
+    addLine({"000001", "KV-9", "Z", "LAIN", 77, 1, 0, 77});  // the other desk's line
+    person.answer(MsgAnswer::Ok);
+    bool previewed = false;
+    person.actInside([&](TForm &) { previewed = true; });
+    FNota1->BitBtn2->click();
+    QVERIFY(previewed);
+    QCOMPARE(person.last().text, QStringLiteral("No Nota 000001 sedang dipakai di meja lain.\n"
+                                                "Simpan nota ini dengan No Nota 000002?"));
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT Nama_Brg FROM Nota WHERE ID_Nota = '000002' ORDER BY rowid")),
+             QStringLiteral("LAMA,KARET"));
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT Nama_Brg FROM Nota WHERE ID_Nota = '000001'")), QStringLiteral("LAIN"));
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT No_Nota || '=' || Jumlah_Total FROM NotaUtama")), QStringLiteral("000002=2005.0"));
 }
 
 // Lines another desk stored under the proposed number since the window
