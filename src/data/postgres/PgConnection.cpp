@@ -19,6 +19,9 @@ struct PgStatement final : Statement {
     QByteArray name;
     QByteArray sql;         // with $1, $2... for the values
     quint64 session = 0;    // the server session it was prepared in; 0: none yet
+    // A Like search is planned for its pattern each time: a plan made once
+    // for any pattern walks the key index instead of the trigram index.
+    bool planEachTime = false;
 };
 
 namespace {
@@ -207,6 +210,7 @@ Statement *PgConnection::statement(const QString &sql)
     auto *s = new PgStatement;
     s->name = "nota_" + QByteArray::number(++m_named);
     s->sql = numberedPlaceholders(sql);
+    s->planEachTime = sql.contains(QLatin1String(" ESCAPE ''"));
     m_statements.insert(sql, s);
     return s;
 }
@@ -214,6 +218,14 @@ Statement *PgConnection::statement(const QString &sql)
 PgConnection::ResultPtr PgConnection::execute(PgStatement &s, const Params &params, Failure *failure)
 {
     ensureSession();
+    if (s.planEachTime) {
+        ResultPtr r = own(PQexecParams(m_conn, s.sql.constData(), params.count(), nullptr, params.values(),
+                                       params.lengths(), params.formats(), 1));
+        if (succeeded(r.get()))
+            return r;
+        *failure = failureOf(r.get());
+        return nullptr;
+    }
     if (s.session != m_session) {
         const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
         if (!succeeded(prepared.get())) {
@@ -392,6 +404,7 @@ QString PgConnection::temporaryRelation(const QString &name) const { return QStr
 
 QString PgConnection::likeCondition(const QString &column) const
 {
+    // The text " ESCAPE ''" also tells statement() that this is a Like search.
     return pgschema::folded(column) + QStringLiteral(" LIKE ") + pgschema::folded(QStringLiteral("?"))
         + QStringLiteral(" ESCAPE ''");
 }
