@@ -123,10 +123,20 @@ const QString &RowWriter::updateSql(const QList<ColumnValue> &values, const QLis
     return m_updateSql;
 }
 
+bool RowWriter::checksUnique(const QList<ColumnValue> &values) const
+{
+    for (const ColumnValue &v : values)
+        if (v.field->kind != FieldKind::AutoInc && !v.value.isNull() && m_table.isUnique(v.field->name))
+            return true;
+    return false;
+}
+
 qint64 RowWriter::insert(const QList<ColumnValue> &values)
 {
+    // A write of one statement is a transaction of its own; a unique value is
+    // checked and written in one transaction.
     std::optional<connection::Transaction> tx;
-    if (m_ownTransaction)
+    if (m_ownTransaction && checksUnique(values))
         tx.emplace(m_connection);
     checkUnique(values, -1);
     connection::Failure failure;
@@ -141,7 +151,7 @@ qint64 RowWriter::insert(const QList<ColumnValue> &values)
 void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values, const QList<ColumnValue> &asRead)
 {
     std::optional<connection::Transaction> tx;
-    if (m_ownTransaction)
+    if (m_ownTransaction && checksUnique(values))
         tx.emplace(m_connection);
     checkUnique(values, rowid);
     QVariantList binds = bindsOf(values);
@@ -163,12 +173,7 @@ void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values, const QLi
 
 void RowWriter::remove(qint64 rowid)
 {
-    std::optional<connection::Transaction> tx;
-    if (m_ownTransaction)
-        tx.emplace(m_connection);
     connection::Failure failure;
     if (m_connection.run(QStringLiteral("DELETE FROM %1 WHERE rowid = ?").arg(m_relation), {rowid}, &failure) < 0)
         failWrite(m_table, failure, {});
-    if (tx)
-        tx->commit();
 }

@@ -2,7 +2,8 @@
 // Writes the rows of one dataset, as RowReader reads them: checks what the
 // schema asks (a value in every required field, no second record with a
 // unique value), then inserts, updates or deletes one row by its rowid. Each
-// write is one transaction, except on a private copy of the rows (cached
+// write is one transaction (one statement, or a unique value's check and
+// its write together), except on a private copy of the rows (cached
 // updates), whose changes reach the table only when applied.
 #include <QHash>
 #include <QList>
@@ -44,6 +45,7 @@ public:
 
 private:
     void checkUnique(const QList<ColumnValue> &values, qint64 rowid);
+    bool checksUnique(const QList<ColumnValue> &values) const;
     [[noreturn]] static void throwDuplicate(const TableDef &table, const ColumnValue &value);
     // The statement text for these columns, made once for a run of writes
     // of the same columns.
