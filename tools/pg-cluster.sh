@@ -6,6 +6,11 @@
 #                             postgresql://nota@127.0.0.1:54320/nota_test
 #                             (also written to DIR/uri)
 #   pg-cluster.sh stop DIR    stops it; a cluster that is not running is fine
+#   pg-cluster.sh with COMMAND [ARG...]
+#                             runs COMMAND with NOTA_TEST_PG set to a fresh
+#                             cluster in a temporary folder, stopped and
+#                             removed however COMMAND ends; a cluster that does
+#                             not start fails before COMMAND runs
 #
 # DIR holds data/ (the cluster), server.log, initdb.log, the Unix socket and
 # the files port and uri. Role nota is the superuser, without password: local
@@ -28,9 +33,23 @@ die() {
 }
 
 usage() {
-  echo "usage: $0 start DIR | stop DIR" >&2
+  echo "usage: $0 start DIR | stop DIR | with COMMAND [ARG...]" >&2
   exit 2
 }
+
+if [ "${1:-}" = with ]; then
+  shift
+  [ $# -gt 0 ] || usage
+  self=$(cd "$(dirname "$0")" && pwd)/$(basename "$0")
+  folder=$(mktemp -d "${TMPDIR:-/tmp}/nota-pg.XXXXXX")
+  trap 'bash "$self" stop "$folder" || true; rm -rf "$folder"' EXIT
+  trap 'exit 130' INT
+  trap 'exit 143' TERM
+  NOTA_TEST_PG=$(bash "$self" start "$folder")
+  export NOTA_TEST_PG
+  "$@"
+  exit $?
+fi
 
 # The server programs of the newest PostgreSQL installed. pg_config's bindir
 # is the client one on Debian, without initdb or the server.
