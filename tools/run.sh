@@ -8,7 +8,8 @@ build=${NOTA_BUILD_DIR:-$root/build}
 "$root/tools/build.sh" sistemnota notadb  # only what it starts
 if [ -x "$build/notadb" ]; then
   db=$("$build/notadb" path)
-  if [ ! -e "$db" ]; then
+  # A server database is its administrator's to create (README: Several desks).
+  if [[ $db != postgres*://* ]] && [ ! -e "$db" ]; then
     echo "Creating the database $db (first account: admin / admin - change it under Admin > Ganti Password)"
     printf 'admin\n' | "$build/notadb" init --user admin  # on standard input: not in the process list
     "$build/notadb" sample
