@@ -5,6 +5,7 @@
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
 #include "core/Errors.h"
+#include "data/Connection.h"
 #include "data/Database.h"
 #include "data/Provision.h"
 #include "sampleshop/SampleShop.h"
@@ -130,7 +131,9 @@ namespace firstrun {
 bool ensureDatabase()
 {
     const QString file = database::aliasPath(QStringLiteral("KV"));
-    if (file.isEmpty() || QFileInfo::exists(file))
+    // A server database is its administrator's to create; when it is missing
+    // the first table opened says so.
+    if (file.isEmpty() || connection::isServer(file) || QFileInfo::exists(file))
         return true;
     TFFirstRun window;
     window.ShowModal();

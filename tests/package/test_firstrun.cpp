@@ -35,6 +35,7 @@ private slots:
     void createsTheDatabaseWithItsFirstAccount();
     void escapeLeavesWithoutADatabase();
     void anExistingDatabaseIsLeftAlone();
+    void aServerDatabaseIsNotOffered();
 };
 
 void TestFirstRun::createsTheDatabaseWithItsFirstAccount_data()
@@ -143,6 +144,18 @@ void TestFirstRun::anExistingDatabaseIsLeftAlone()
     QFile f(db.path());
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), before);
+}
+
+// A server database is never created from a desk: nothing is offered.
+void TestFirstRun::aServerDatabaseIsNotOffered()
+{
+    AliasOverride alias(QStringLiteral("KV"), QStringLiteral("postgresql://kasir@127.0.0.1:1/toko"));
+    ScriptedInterface scripted;
+    bool shown = false;
+    scripted.actInside([&](TForm &) { shown = true; });
+    QVERIFY(firstrun::ensureDatabase());
+    QVERIFY(!shown);
+    QCOMPARE(scripted.count(), 0);
 }
 
 NOTA_TEST_MAIN(TestFirstRun)
