@@ -215,6 +215,18 @@ Statement *PgConnection::statement(const QString &sql)
     return s;
 }
 
+void PgConnection::prepareInSession(PgStatement &s)
+{
+    if (s.session == m_session)
+        return;
+    const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
+    if (!succeeded(prepared.get())) {
+        const Failure f = failureOf(prepared.get());
+        raise(f.kind == Failure::Lost ? QStringLiteral("Cannot read the database") : QStringLiteral("Cannot prepare a statement"), f);
+    }
+    s.session = m_session;
+}
+
 PgConnection::ResultPtr PgConnection::execute(PgStatement &s, const Params &params, Failure *failure)
 {
     ensureSession();
@@ -226,14 +238,7 @@ PgConnection::ResultPtr PgConnection::execute(PgStatement &s, const Params &para
         *failure = failureOf(r.get());
         return nullptr;
     }
-    if (s.session != m_session) {
-        const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
-        if (!succeeded(prepared.get())) {
-            const Failure f = failureOf(prepared.get());
-            raise(f.kind == Failure::Lost ? QStringLiteral("Cannot read the database") : QStringLiteral("Cannot prepare a statement"), f);
-        }
-        s.session = m_session;
-    }
+    prepareInSession(s);
     ResultPtr r = own(PQexecPrepared(m_conn, s.name.constData(), params.count(), params.values(), params.lengths(),
                                      params.formats(), 1));
     if (succeeded(r.get()))
@@ -285,12 +290,7 @@ void PgConnection::eachRow(const QString &sql, const QVariantList &values,
     // Row by row from the server: a table of pictures is never held whole.
     PgStatement &s = kept(sql);
     ensureSession();
-    if (s.session != m_session) {
-        const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
-        if (!succeeded(prepared.get()))
-            raise(QStringLiteral("Cannot prepare a statement"), failureOf(prepared.get()));
-        s.session = m_session;
-    }
+    prepareInSession(s);
     Params params;
     params.add(values);
     params.seal();

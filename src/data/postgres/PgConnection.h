@@ -64,6 +64,8 @@ private:
     // raises when it cannot, or when a transaction was under way.
     void ensureSession();
     PgStatement &kept(const QString &sql);
+    // Prepares the statement in this server session, once.
+    void prepareInSession(PgStatement &statement);
     // Runs a kept statement; the result, or null with the reason in `failure`.
     ResultPtr execute(PgStatement &statement, const Params &params, Failure *failure);
     ResultPtr executeOrRaise(PgStatement &statement, const Params &params);
