@@ -21,16 +21,13 @@
 #include <map>
 #include <random>
 
+#include "EngineSide.h"
+
 namespace {
-constexpr int kLinesPerInvoice = 10;
-constexpr int kScreen = 30;
+using namespace engineside;
 
-QString goodsCode(int i) { return QStringLiteral("KV-%1").arg(i, 6, 10, QLatin1Char('0')); }
-QString makerCode(int i) { return QStringLiteral("M%1-%2").arg((i * 37) % 9973, 4, 10, QLatin1Char('0')).arg(i % 7); }
-QString invoiceNumber(int i) { return QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')); }
 
-const char *kNames[] = {"KARET STABIL", "SEAL AS RODA", "BOOT KOPLING", "BUSHING ARM", "KARET SUPPORT MESIN",
-                        "O-RING POMPA", "SEAL KRUK AS", "KARET PINTU", "KARET WIPER", "DOP KARET"};
+
 
 void check(int rc, sqlite3 *db)
 {
@@ -175,32 +172,13 @@ void readRow(sqlite3_stmt *s, int columns)
     }
 }
 
-void readRecord(const DataSet &t)
-{
-    for (Field *f : t.fields()) {
-        if (f->kind() == FieldKind::Graphic)
-            continue;
-        const QString value = f->asString();
-        benchmark::DoNotOptimize(value);
-    }
-}
 
 // ---------------------------------------------------------------- open + first screen
 
 void Engine_OpenGoodsFirstScreen(benchmark::State &state)
 {
     useDataset(state);
-    Table goods;
-    goods.setTableName(QStringLiteral("Barang.DB"));
-    goods.setIndexFieldNames(QStringLiteral("Kode_Kervano"));
-    for (auto _ : state) {
-        goods.open();
-        for (int i = 0; i < kScreen && !goods.eof(); ++i) {
-            readRecord(goods);
-            goods.next();
-        }
-        goods.close();
-    }
+    engineside::openGoodsFirstScreen(state);
 }
 
 void Raw_OpenGoodsFirstScreen(benchmark::State &state)
@@ -219,19 +197,7 @@ void Raw_OpenGoodsFirstScreen(benchmark::State &state)
 
 void engineFindKey(benchmark::State &state, const QString &index, QString (*key)(int))
 {
-    const Dataset &d = useDataset(state);
-    Table goods;
-    goods.setTableName(QStringLiteral("Barang.DB"));
-    goods.setIndexFieldNames(index);
-    goods.open();
-    std::mt19937 random(7);
-    int found = 0;
-    for (auto _ : state) {
-        const int i = int(random() % unsigned(d.goods));
-        found += goods.findKey(key(i));
-        readRecord(goods);
-    }
-    state.counters["found"] = double(found) / double(state.iterations());
+    engineside::findKey(state, useDataset(state).goods, index, key);
 }
 
 void rawFindKey(benchmark::State &state, const char *sql, QString (*key)(int))
@@ -277,20 +243,7 @@ void Raw_FindKeyKodeBarang(benchmark::State &state)
 
 void Engine_FilterLinesOfInvoice(benchmark::State &state)
 {
-    const Dataset &d = useDataset(state);
-    Table lines;
-    lines.setTableName(QStringLiteral("Nota.DB"));
-    lines.open();
-    std::mt19937 random(11);
-    for (auto _ : state) {
-        lines.setFiltered(false);
-        lines.setFilter(QStringLiteral("ID_Nota ='") + invoiceNumber(1 + int(random() % unsigned(d.invoices)))
-                        + QLatin1Char('\''));
-        lines.setFiltered(true);
-        benchmark::DoNotOptimize(lines.recordCount());
-        for (lines.first(); !lines.eof(); lines.next())
-            readRecord(lines);
-    }
+    engineside::filterLinesOfInvoice(state, useDataset(state).invoices);
 }
 
 void Raw_FilterLinesOfInvoice(benchmark::State &state)
@@ -316,24 +269,11 @@ void Raw_FilterLinesOfInvoice(benchmark::State &state)
 
 // ---------------------------------------------------------------- Like query over the goods
 
-const char *kPattern = "%SEAL AS RODA 12%";
 
 void Engine_LikeQueryGoods(benchmark::State &state)
 {
     useDataset(state);
-    Query q;
-    for (auto _ : state) {
-        q.close();
-        q.setSql(QStringLiteral("SELECT\nKode_Kervano, Kode_Barang, Nama_Barang, Part, Group_Barang, Harga, Gambar\nFROM\n"
-                                "Barang\nWhere\nNama_Barang Like \"")
-                 + QString::fromLatin1(kPattern) + QStringLiteral("\"\nORDER BY Kode_Kervano"));
-        q.open();
-        benchmark::DoNotOptimize(q.recordCount());
-        for (int i = 0; i < kScreen && !q.eof(); ++i) {
-            readRecord(q);
-            q.next();
-        }
-    }
+    engineside::likeQueryGoods(state);
 }
 
 void Raw_LikeQueryGoods(benchmark::State &state)
@@ -359,24 +299,7 @@ void Raw_LikeQueryGoods(benchmark::State &state)
 
 void Engine_AppendPostLine(benchmark::State &state)
 {
-    const Dataset &d = useDataset(state);
-    Table lines;
-    lines.setTableName(QStringLiteral("Nota.DB"));
-    lines.setFilter(QStringLiteral("ID_Nota ='") + invoiceNumber(d.invoices + 1) + QLatin1Char('\''));
-    lines.setFiltered(true);
-    lines.open();
-    for (auto _ : state) {
-        lines.append();
-        lines.fieldByName(QStringLiteral("ID_Nota"))->setAsString(invoiceNumber(d.invoices + 1));
-        lines.fieldByName(QStringLiteral("Kode_KV"))->setAsString(QStringLiteral("KV-000001"));
-        lines.fieldByName(QStringLiteral("Kode_Brg"))->setAsString(QStringLiteral("M0037-1"));
-        lines.fieldByName(QStringLiteral("Nama_Brg"))->setAsString(QStringLiteral("KARET STABIL"));
-        lines.fieldByName(QStringLiteral("Harga"))->setAsString(QStringLiteral("15000"));
-        lines.fieldByName(QStringLiteral("Banyak"))->setAsString(QStringLiteral("2"));
-        lines.fieldByName(QStringLiteral("Diskon"))->setAsString(QStringLiteral("5"));
-        lines.fieldByName(QStringLiteral("Jumlah"))->setAsFloat(28500);
-        lines.post();
-    }
+    engineside::appendPostLine(state, useDataset(state).invoices);
 }
 
 void Raw_AppendPostLine(benchmark::State &state)
