@@ -2,6 +2,7 @@
 // 100,000 goods (100,000 and 1,000,000 invoice lines). Read the ratio of each
 // Engine/... figure to its Raw/... twin, and compare the two sizes: nothing
 // should grow with the table where SQLite's own work does not.
+#include "EngineSide.h"
 #include "core/Errors.h"
 #include "core/NumberText.h"
 #include "data/Connection.h"
@@ -21,11 +22,8 @@
 #include <map>
 #include <random>
 
-#include "EngineSide.h"
-
 namespace {
 using namespace engineside;
-
 
 
 

@@ -12,6 +12,7 @@
 // NOTA_BENCH_PG_KEEP=1, which keeps them for the next run (and for looking
 // at plans); lines appended by earlier runs then stay. Set
 // NOTA_BENCH_PG_SMALL=1 to measure the small size only.
+#include "EngineSide.h"
 #include "core/Errors.h"
 #include "core/NumberText.h"
 #include "core/PasswordHash.h"
@@ -38,11 +39,8 @@
 #include <random>
 #include <vector>
 
-#include "EngineSide.h"
-
 namespace {
 using namespace engineside;
-
 
 
 
