@@ -5,9 +5,17 @@
 #include "data/FieldText.h"
 #include "data/Schema.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace {
+// A value a unique key of `table` must not hold twice (auto-numbers are the
+// engine's own; no value is never a duplicate).
+bool isUniqueValue(const TableDef &table, const ColumnValue &v)
+{
+    return v.field->kind != FieldKind::AutoInc && !v.value.isNull() && table.isUnique(v.field->name);
+}
+
 QList<const FieldDef *> columnsOf(const QList<ColumnValue> &values)
 {
     QList<const FieldDef *> out;
@@ -52,7 +60,7 @@ void RowWriter::checkRequired(const QStringList &fieldsWithoutValue) const
 void RowWriter::checkUnique(const QList<ColumnValue> &values, qint64 rowid)
 {
     for (const ColumnValue &v : values) {
-        if (v.field->kind == FieldKind::AutoInc || v.value.isNull() || !m_table.isUnique(v.field->name))
+        if (!isUniqueValue(m_table, v))
             continue;
         QString &sql = m_uniqueSql[v.field];
         if (sql.isEmpty())
@@ -74,7 +82,7 @@ void RowWriter::failWrite(const TableDef &table, const connection::Failure &fail
     case connection::Failure::Duplicate:
         // Another program stored the same key between the check and the write.
         for (const ColumnValue &v : values)
-            if (v.field->kind != FieldKind::AutoInc && !v.value.isNull() && table.isUnique(v.field->name))
+            if (isUniqueValue(table, v))
                 throwDuplicate(table, v);
         throw EDuplicateKey(QStringLiteral("Duplicate key in table '%1'").arg(table.name));
     case connection::Failure::Required: {
@@ -125,10 +133,7 @@ const QString &RowWriter::updateSql(const QList<ColumnValue> &values, const QLis
 
 bool RowWriter::checksUnique(const QList<ColumnValue> &values) const
 {
-    for (const ColumnValue &v : values)
-        if (v.field->kind != FieldKind::AutoInc && !v.value.isNull() && m_table.isUnique(v.field->name))
-            return true;
-    return false;
+    return std::any_of(values.begin(), values.end(), [this](const ColumnValue &v) { return isUniqueValue(m_table, v); });
 }
 
 qint64 RowWriter::insert(const QList<ColumnValue> &values)

@@ -250,10 +250,12 @@ bool TFNota1::numberIsFree()
         msg::exclamation(QStringLiteral("No Nota Telah Terpakai"), kKesalahan);
         return false;
     }
+    if (!Edit1->isEnabled())
+        return true;  // fixed by an earlier line
+    filterLines();
     // Before the first line: lines that appeared under the proposed number
     // since it was proposed are another desk's invoice in the making.
-    if (Edit1->isEnabled() && Edit1->text() == m_proposed) {
-        filterLines();
+    if (Edit1->text() == m_proposed) {
         if (Table2->rowCount() > m_linesShown) {
             const QString taken = Edit1->text();
             Edit1->setText(nextFreeNumber());
@@ -266,10 +268,7 @@ bool TFNota1::numberIsFree()
             return false;
         }
     }
-    if (Edit1->isEnabled()) {  // the number is fixed now, with the lines it has
-        filterLines();
-        m_ownLines = linesShown();
-    }
+    m_ownLines = linesShown();  // the number is fixed now, with the lines it has
     return true;
 }
 

@@ -142,8 +142,7 @@ void PgConnection::connect()
         m_conn = nullptr;
         throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2").arg(m_location, message));
     }
-    ++m_session;
-    simple("SET lock_timeout = '5s'; SET client_min_messages = warning", false);
+    startSession();
 }
 
 void PgConnection::ensureSession()
@@ -158,7 +157,12 @@ void PgConnection::ensureSession()
     if (PQstatus(m_conn) != CONNECTION_OK)
         throw EDatabaseError(QStringLiteral("Cannot reach the database server '%1': %2. Try again when it is back.")
                                  .arg(m_location, trimmed(PQerrorMessage(m_conn))));
-    ++m_session;  // a new session: statements and private copies are gone with the old one
+    startSession();  // statements and private copies are gone with the old session
+}
+
+void PgConnection::startSession()
+{
+    ++m_session;
     simple("SET lock_timeout = '5s'; SET client_min_messages = warning", false);
 }
 
@@ -347,7 +351,10 @@ qint64 PgConnection::insert(const QString &sql, const QVariantList &values, Fail
     params.add(values);
     params.seal();
     Failure f;
-    const ResultPtr r = execute(kept(sql + QStringLiteral(" RETURNING rowid")), params, &f);
+    PgStatement *&returning = m_inserts[sql];
+    if (!returning)
+        returning = &kept(sql + QStringLiteral(" RETURNING rowid"));
+    const ResultPtr r = execute(*returning, params, &f);
     if (!r || PQntuples(r.get()) != 1) {
         if (failure)
             *failure = r ? Failure{Failure::Other, {}, QStringLiteral("no row was added")} : f;
@@ -438,6 +445,7 @@ void PgConnection::close()
 {
     qDeleteAll(m_statements);
     m_statements.clear();
+    m_inserts.clear();
     Connection::close();
     if (m_conn)
         PQfinish(m_conn);

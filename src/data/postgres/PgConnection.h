@@ -59,6 +59,8 @@ private:
     using ResultPtr = std::shared_ptr<PGresult>;
 
     void connect();
+    // A new server session: its settings; statements prepare again.
+    void startSession();
     QString withoutPassword(QString message) const;
     // A working session, connecting again when the server went away;
     // raises when it cannot, or when a transaction was under way.
@@ -79,6 +81,7 @@ private:
     int m_named = 0;
     bool m_inTransaction = false;
     QHash<QString, PgStatement *> m_statements;
+    QHash<QString, PgStatement *> m_inserts;  // by the INSERT's text: the same with RETURNING rowid
 };
 
 } // namespace connection
