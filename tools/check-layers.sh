@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks that includes point down the layers only:
-#   core <- data <- controls <- reports (engine) <- windows <- app
+#   core <- data <- shop <- windows <- app, and data <- controls <- reports (engine) <- windows
 # (the sample shop, beside data, is used by app and the admin tool only)
 # Only src/data talks to SQLite or PostgreSQL directly.
 # The report engine uses nothing of controls but in its preview window; a
@@ -20,10 +20,11 @@ allowed() {
     core) echo "core" ;;
     data) echo "core data" ;;
     sampleshop) echo "core data sampleshop" ;;
+    shop) echo "core data shop" ;;
     controls) echo "core data controls" ;;
     reports) echo "core data reports" ;;
-    access|invoice|masterdata|listreports|search) echo "core data controls reports app $windows" ;;
-    app) echo "core data sampleshop controls reports app $windows" ;;
+    access|invoice|masterdata|listreports|search) echo "core data shop controls reports app $windows" ;;
+    app) echo "core data sampleshop shop controls reports app $windows" ;;
   esac
 }
 
@@ -65,6 +66,11 @@ done
 # Only the data layer knows which database engine it is on.
 if grep -rnE '#include [<"](sqlite3\.h|libpq-fe\.h|data/(sqlite|postgres)/)' "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/data/"; then
   breach "an engine's own interface used outside src/data"
+fi
+
+# The shop's rules hold no widgets.
+if grep -nE '#include [<"](Q(Widget|Application|Dialog|MessageBox|Label|LineEdit)|QtWidgets|QtGui)' "$src"/shop/* 2>/dev/null; then
+  breach "src/shop uses widgets"
 fi
 
 # The admin tool runs without a desktop.
