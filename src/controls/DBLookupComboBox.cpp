@@ -6,6 +6,7 @@
 #include "data/DataSet.h"
 #include "data/Field.h"
 
+#include <QKeyEvent>
 #include <QListView>
 #include <utility>
 
@@ -107,7 +108,17 @@ void DBLookupComboBox::showPopup()
 {
     // Also an empty list, which does not open, closes up again.
     m_droppedDown = true;
+    m_closedByEscape = false;
+    view()->installEventFilter(this);  // Qt keeps one filter however often installed
     QComboBox::showPopup();
+}
+
+bool DBLookupComboBox::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view() && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
+        m_closedByEscape = true;
+    return QComboBox::eventFilter(watched, event);
 }
 
 void DBLookupComboBox::hidePopup()

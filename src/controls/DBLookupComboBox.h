@@ -38,6 +38,12 @@ public:
 
     void showPopup() override;
     void hidePopup() override;
+    // The last drop-down was closed with Escape: the person picked nothing
+    // and wants nothing done.
+    bool closedByEscape() const { return m_closedByEscape; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // The drop-down list closed, whether or not a row was picked; sent after
@@ -46,6 +52,7 @@ signals:
     void closeUp();
 
 private:
+    bool m_closedByEscape = false;
     void applyFields();
     void onActiveChanged();
     void showKey();

@@ -29,7 +29,7 @@ void DBMemo::showField()
     if (m_writing)
         return;
     Field *f = m_link->field();
-    QPlainTextEdit::setReadOnly(m_readOnly || !f || !m_link->canModify());
+    QPlainTextEdit::setReadOnly(m_readOnly || !f || (m_writesBack && !m_link->canModify()));
     const QString shown = f ? f->asString() : QString();
     if (toPlainText() != shown) {
         m_showing = true;
@@ -41,7 +41,7 @@ void DBMemo::showField()
 void DBMemo::userEdited()
 {
     Field *f = m_link->field();
-    if (!f)
+    if (!f || !m_writesBack)
         return;
     m_writing = true;
     try {

@@ -19,12 +19,16 @@ public:
 
     bool isReadOnlyByChoice() const { return m_readOnly; }
     void setReadOnly(bool on);
+    // Off: the memo shows the field but typing stays in the memo; the record
+    // is never changed (a copy to edit, e.g. an address for one invoice).
+    void setWritesBack(bool on) { m_writesBack = on; }
 
 private:
     void showField();
     void userEdited();
 
     bool m_readOnly = false;
+    bool m_writesBack = true;
     bool m_showing = false;  // the text is being set from the record
     bool m_writing = false;  // our own write is under way: ignore the echo
 };

@@ -17,6 +17,7 @@ MsgAnswer DesktopInterface::message(const MessageRecord &box)
     dialog.setWindowModality(Qt::ApplicationModal);
     QPushButton *ok = nullptr;
     QPushButton *cancel = nullptr;
+    QPushButton *no = nullptr;
     switch (box.kind) {
     case MsgKind::Exclamation:
         dialog.setIcon(QMessageBox::Warning);
@@ -36,11 +37,24 @@ MsgAnswer DesktopInterface::message(const MessageRecord &box)
         ok = dialog.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
         cancel = dialog.addButton(QStringLiteral("Cancel"), QMessageBox::RejectRole);
         break;
+    case MsgKind::YesNo:
+    case MsgKind::YesNoCancel:
+        dialog.setIcon(QMessageBox::Question);
+        ok = dialog.addButton(QStringLiteral("Ya"), QMessageBox::YesRole);
+        no = dialog.addButton(QStringLiteral("Tidak"), QMessageBox::NoRole);
+        if (box.kind == MsgKind::YesNoCancel)
+            cancel = dialog.addButton(QStringLiteral("Batal"), QMessageBox::RejectRole);
+        break;
     }
     dialog.setDefaultButton(ok);
-    dialog.setEscapeButton(cancel ? cancel : ok);
+    dialog.setEscapeButton(cancel ? cancel : no ? no : ok);
     dialog.exec();
-    return dialog.clickedButton() == ok ? MsgAnswer::Ok : MsgAnswer::Cancel;
+    const bool yesNo = no != nullptr;
+    if (dialog.clickedButton() == ok)
+        return yesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
+    if (yesNo && dialog.clickedButton() == no)
+        return MsgAnswer::No;
+    return MsgAnswer::Cancel;
 }
 
 void DesktopInterface::runUntilClosed(TForm &window, QEventLoop &loop)

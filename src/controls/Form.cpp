@@ -185,6 +185,12 @@ void TForm::hideEvent(QHideEvent *event)
 
 void TForm::closeEvent(QCloseEvent *event)
 {
+    bool closes = false;  // a question that failed keeps the window open
+    guard([&] { closes = FormCloseQuery(); });
+    if (!closes) {
+        event->ignore();
+        return;
+    }
     guard([this] { FormClose(); });
     event->accept();
     emit closed();

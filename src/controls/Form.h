@@ -57,6 +57,9 @@ signals:
 
 protected:
     virtual void FormShow() {}
+    // Asked before the window closes (close box, a close button, Escape):
+    // false keeps it open, e.g. while typing would be lost.
+    virtual bool FormCloseQuery() { return true; }
     virtual void FormClose() {}
     virtual void FormActivate() {}
 

@@ -16,6 +16,16 @@ bool question(const QString &text, const QString &caption)
     return show(text, caption, MsgKind::Question) == MsgAnswer::Ok;
 }
 
+bool yesNo(const QString &text, const QString &caption)
+{
+    return show(text, caption, MsgKind::YesNo) == MsgAnswer::Yes;
+}
+
+MsgAnswer yesNoCancel(const QString &text, const QString &caption)
+{
+    return show(text, caption, MsgKind::YesNoCancel);
+}
+
 void information(const QString &text, const QString &caption) { show(text, caption, MsgKind::Information); }
 
 bool confirmDelete()

@@ -9,6 +9,9 @@ MsgAnswer show(const QString &text, const QString &caption, MsgKind kind);
 
 void exclamation(const QString &text, const QString &caption);
 bool question(const QString &text, const QString &caption);  // true on OK
+bool yesNo(const QString &text, const QString &caption);     // true on "Ya"
+// "Ya", "Tidak" or "Batal" (Escape): MsgAnswer::Yes, No or Cancel.
+MsgAnswer yesNoCancel(const QString &text, const QString &caption);
 void information(const QString &text, const QString &caption);
 
 // The record navigator's question before a delete: "Confirm" / "Delete record?".

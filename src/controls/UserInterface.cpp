@@ -37,3 +37,8 @@ UserInterface *installUserInterface(UserInterface *replacement)
     installed() = replacement;
     return previous;
 }
+
+MsgAnswer firstAnswer(MsgKind kind)
+{
+    return kind == MsgKind::YesNo || kind == MsgKind::YesNoCancel ? MsgAnswer::Yes : MsgAnswer::Ok;
+}

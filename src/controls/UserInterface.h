@@ -21,9 +21,14 @@ enum class MsgKind {
     Information,  // information icon, OK: notices and results
     Error,        // error icon, OK: the default error dialog
     Confirm,      // question icon, "OK" and "Cancel": the navigator's delete question
+    YesNo,        // question icon, "Ya" and "Tidak"
+    YesNoCancel,  // question icon, "Ya", "Tidak" and "Batal": store, drop or stay
 };
 
-enum class MsgAnswer { Ok, Cancel };
+enum class MsgAnswer { Ok, Cancel, Yes, No };
+
+// The answer of a box's first button (OK, or Ya): Enter's answer.
+MsgAnswer firstAnswer(MsgKind kind);
 
 // One message box: its words and its kind.
 struct MessageRecord {

@@ -1,8 +1,9 @@
 #include "invoice/ItemLine.h"
 
 #include "access/Widgets.h"
-#include "data/Table.h"
+#include "controls/MessageBoxes.h"
 #include "invoice/Nota1.h"
+#include "shop/InvoiceDraft.h"
 
 #include <QIcon>
 #include <QLabel>
@@ -37,48 +38,15 @@ QPushButton *pictureButton(QWidget *parent, const QString &name, const QString &
 
 } // namespace
 
-bool quantityMissing(const QString &quantity) { return quantity.isEmpty() || quantity == QStringLiteral("0"); }
-
-Money lineAmount(Money price, const QString &quantity, const QString &discount)
+bool storeLine(const InvoiceLine &line)
 {
-    const Money count = numtext::strToFloat(quantity);
-    const Money fraction = numtext::strToFloat(discount) / 100;
-    const Money gross = price * count;
-    return gross - gross * fraction;
-}
-
-void storeLine(const LineTexts &line, Money amount)
-{
-    const Money total = numtext::strToFloat(FNota1->Label7->text()) + amount;
-    Table &lines = *FNota1->Table2;
-    lines.append();
-    try {
-        lines.fieldByName(QStringLiteral("ID_Nota"))->setAsString(line.idNota);
-        lines.fieldByName(QStringLiteral("Kode_KV"))->setAsString(line.kodeKV);
-        lines.fieldByName(QStringLiteral("Kode_Brg"))->setAsString(line.kodeBrg);
-        lines.fieldByName(QStringLiteral("Nama_Brg"))->setAsString(line.namaBrg);
-        lines.fieldByName(QStringLiteral("Harga"))->setAsString(line.harga);
-        lines.fieldByName(QStringLiteral("Banyak"))->setAsString(line.banyak);
-        lines.fieldByName(QStringLiteral("Diskon"))->setAsString(line.diskon);
-        lines.fieldByName(QStringLiteral("Jumlah"))->setAsString(numtext::floatToStr(amount));
-        lines.post();
-        FNota1->lineStored(lines.bookmark());
-    } catch (...) {
-        try {
-            if (lines.state() == DataSetState::Insert)
-                lines.cancel();
-        } catch (...) {
-            // The first error is the one reported.
-        }
-        throw;
+    const QString refusal = InvoiceDraft::lineRefusal(line);
+    if (!refusal.isEmpty()) {
+        msg::exclamation(refusal, QStringLiteral("Kesalahan"));
+        return false;
     }
-    FNota1->Label7->setText(numtext::floatToStr(total));
-}
-
-void enableInvoiceButtons()
-{
-    FNota1->BitBtn2->setEnabled(true);
-    FNota1->BitBtn3->setEnabled(true);
+    FNota1->draft->addLine(line);
+    return true;
 }
 
 void setCapitals(QLineEdit *edit) { edit->setValidator(new CapitalsValidator(edit)); }

@@ -6,7 +6,6 @@
 #include "controls/DBText.h"
 #include "controls/Guard.h"
 #include "controls/Pictures.h"
-#include "core/DateText.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
 #include "invoice/PrintN2.h"
@@ -184,8 +183,7 @@ void TFlihatN::DBNavigator1Click() { filterLines(); }
 
 void TFlihatN::BitBtn1Click()
 {
-    FPrintN2->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
-    FPrintN2->PreviewModal();
+    FPrintN2->PreviewModal(*Table1, *Table2);
 }
 
 void TFlihatN::BitBtn2Click() { windows::form(FHelp1)->ShowModal(); }

@@ -7,11 +7,10 @@
 #include "controls/Pictures.h"
 #include "core/DateText.h"
 #include "core/NumberText.h"
-#include "core/Errors.h"
 #include "data/DataSource.h"
-#include "data/DatabaseTransaction.h"
 #include "data/Table.h"
 #include "invoice/PrintN.h"
+#include "shop/InvoiceDraft.h"
 
 #include <QApplication>
 #include <QDateEdit>
@@ -21,8 +20,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QSignalBlocker>
 #include <QStyle>
-#include <cmath>
 
 using namespace accessui;
 
@@ -36,39 +35,6 @@ QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, con
     return l;
 }
 
-// The number after `last`, with leading zeros to six digits; a longer result
-// is written in full. Raises the conversion error for a text that is no number.
-QString nextNumber(const QString &last)
-{
-    const long double next = std::round(numtext::strToFloat(last) + 1);
-    const bool negative = next < 0;
-    QString digits = numtext::floatToStr(std::fabs(next));
-    if (digits.size() < 6)
-        digits = QString(6 - digits.size(), QLatin1Char('0')) + digits;
-    return negative ? QLatin1Char('-') + digits : digits;
-}
-
-// A table left in insert state by a refused post drops that record, so no
-// later seek or move posts it behind the user's back.
-class DropUnstored {
-public:
-    explicit DropUnstored(Table &table) : m_table(table), m_errors(std::uncaught_exceptions()) {}
-    ~DropUnstored()
-    {
-        if (std::uncaught_exceptions() <= m_errors)
-            return;
-        try {
-            if (m_table.state() == DataSetState::Insert || m_table.state() == DataSetState::Edit)
-                m_table.cancel();
-        } catch (...) {
-            // The original error is the one reported.
-        }
-    }
-
-private:
-    Table &m_table;
-    int m_errors;
-};
 } // namespace
 
 TFNota1::TFNota1(QWidget *parent) : TForm(parent)
@@ -129,9 +95,10 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     Label6->setBuddy(Edit1);
 
     // The invoice's lines.
-    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("NotaUtama.DB"), QStringLiteral("No_Nota"));
-    Table2 = accessui::table(this, QStringLiteral("Table2"), QStringLiteral("Nota.DB"));
-    Table3 = accessui::table(this, QStringLiteral("Table3"), QStringLiteral("Pelanggan.DB"), QStringLiteral("Nama"));
+    draft = new InvoiceDraft(this);
+    Table1 = &draft->headers();
+    Table2 = &draft->lines();
+    Table3 = &draft->customers();
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
     DataSource1->setDataSet(Table2);
@@ -170,38 +137,34 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     onEvent(BitBtn7, &QPushButton::clicked, this, &TFNota1::BitBtn7Click);
     onEvent(BitBtn6, &QPushButton::clicked, this, &TFNota1::BitBtn6Click);
     connect(BitBtn4, &QPushButton::clicked, this, [this] { guard([this] { Close(); }); });
+
+    // The draft holds what the invoice is; the boxes show it and pass on typing.
+    connect(draft, &InvoiceDraft::changed, this, [this] { showDraft(); });
+    connect(draft, &InvoiceDraft::customerChanged, this, [this] { showCustomer(); });
+    connect(Edit1, &QLineEdit::textChanged, this, [this] { draft->setNumber(Edit1->text()); });
+    connect(Edit2, &QLineEdit::textChanged, this, [this] { draft->setCustomer(Edit2->text(), Memo1->toPlainText()); });
+    connect(Memo1, &QPlainTextEdit::textChanged, this,
+            [this] { draft->setCustomer(Edit2->text(), Memo1->toPlainText()); });
 }
 
-void TFNota1::showLinesOf(const QString &number)
+void TFNota1::showDraft()
 {
-    Table2->open();
-    if (Table2->filtered())
-        Table2->setFiltered(false);
-    QString quoted = number;
-    quoted.replace(QLatin1Char('\''), QLatin1String("''"));
-    Table2->setFilter(QStringLiteral("ID_Nota ='") + quoted + QLatin1Char('\''));
-    Table2->setFiltered(true);
+    if (Edit1->text() != draft->number())
+        Edit1->setText(draft->number());
+    Label7->setText(numtext::floatToStr(draft->total()));
+    BitBtn2->setEnabled(draft->canStore());
+    if (draft->numberFixed())
+        Edit1->setEnabled(false);
 }
 
-void TFNota1::filterLines()
+void TFNota1::showCustomer()
 {
-    showLinesOf(Edit1->text());
-    // The total is that of the lines shown, also of lines stored earlier under
-    // the number, so a stored header's total always equals its printed lines.
-    Label7->setText(numtext::floatToStr(linesTotal()));
-}
-
-Money TFNota1::linesTotal() const
-{
-    // Each amount as its text reads back, as a deletion subtracts it.
-    const int amount = int(Table2->fields().indexOf(Table2->fieldByName(QStringLiteral("Jumlah"))));
-    Money total = 0;
-    for (int row = 0; row < Table2->rowCount(); ++row) {
-        const QString text = Table2->textAt(row, amount);
-        if (!text.isEmpty())
-            total += numtext::strToFloat(text);
-    }
-    return total;
+    // Both boxes at once: neither passes a half-shown customer back.
+    const QSignalBlocker name(Edit2), address(Memo1);
+    if (Edit2->text() != draft->customerName())
+        Edit2->setText(draft->customerName());
+    if (Memo1->toPlainText() != draft->customerAddress())
+        Memo1->setPlainText(draft->customerAddress());
 }
 
 void TFNota1::FormShow()
@@ -210,100 +173,78 @@ void TFNota1::FormShow()
     DateTimePicker1->setDate(QDate::currentDate());
     Edit2->setFocus();
     Memo1->clear();
-    Table1->open();
-    // The next number after the last one in number order.
-    const QString first = Table1->fieldByName(QStringLiteral("No_Nota"))->asString();
-    if (first.isEmpty()) {
-        Edit1->setText(QStringLiteral("000001"));
-    } else {
-        Table1->last();
-        Edit1->setText(nextNumber(Table1->fieldByName(QStringLiteral("No_Nota"))->asString()));
-    }
-    filterLines();
-    m_proposed = Edit1->text();
-    m_linesShown = Table2->rowCount();
-    m_ownLines = linesShown();  // left by an invoice never stored: this one's now
+    const int left = draft->start();
+    draft->setCustomer(Edit2->text(), QString());
+    if (left > 0)
+        askAboutLinesLeft(left);
+}
+
+void TFNota1::askAboutLinesLeft(int count)
+{
+    const QString question =
+        QStringLiteral("Di bawah No Nota %1 sudah ada %2 barang tanpa nota yang disimpan "
+                       "(dari nota yang tidak disimpan, atau dari meja lain).\n"
+                       "Hapus barang-barang itu?\n\n"
+                       "Ya: hapus barang-barang itu. Tidak: lanjutkan nota ini dengan barang-barang itu.")
+            .arg(draft->number())
+            .arg(count);
+    if (msg::yesNo(question, QStringLiteral("Konfirmasi")))
+        draft->discardLines();
+    else
+        draft->adoptLines();
+}
+
+bool TFNota1::FormCloseQuery()
+{
+    const int unstored = draft->unstoredLines();
+    if (unstored == 0)
+        return true;
+    const QString question = QStringLiteral("No Nota %1 punya %2 barang, tetapi notanya belum disimpan.\n"
+                                            "Hapus barang-barang itu dan tutup?\n\n"
+                                            "Ya: hapus dan tutup. Tidak: kembali ke nota ini.")
+                                 .arg(draft->number())
+                                 .arg(unstored);
+    if (!msg::yesNo(question, QStringLiteral("Konfirmasi")))
+        return false;
+    draft->discardLines();
+    return true;
 }
 
 void TFNota1::FormClose()
 {
-    Table1->close();
-    Table2->close();
-    Table3->close();
+    draft->finish();
     BitBtn2->setEnabled(false);
     Edit1->clear();
     Edit2->clear();
     Label7->setText(QStringLiteral("0"));
     Edit1->setEnabled(true);
-    m_ownLines.clear();
     windows::form(FMain)->Show();
 }
 
 bool TFNota1::numberIsFree()
 {
-    // Lines stored under an empty number could never be found again.
-    if (Edit1->text().trimmed().isEmpty()) {
+    switch (draft->fixNumber()) {
+    case InvoiceDraft::NumberCheck::Free:
+        return true;
+    case InvoiceDraft::NumberCheck::Missing:
         msg::exclamation(QStringLiteral("Isi Kolom No Nota!"), kKesalahan);
         return false;
-    }
-    if (Table1->findKey(Edit1->text())) {
+    case InvoiceDraft::NumberCheck::Used:
         msg::exclamation(QStringLiteral("No Nota Telah Terpakai"), kKesalahan);
         return false;
+    case InvoiceDraft::NumberCheck::TakenMeanwhile:
+        msg::exclamation(QStringLiteral("No Nota %1 sedang dipakai di meja lain.\nNo Nota diganti menjadi %2.")
+                             .arg(draft->replacedNumber(), draft->number()),
+                         kKesalahan);
+        return false;
     }
-    if (!Edit1->isEnabled())
-        return true;  // fixed by an earlier line
-    filterLines();
-    // Before the first line: lines that appeared under the proposed number
-    // since it was proposed are another desk's invoice in the making.
-    if (Edit1->text() == m_proposed) {
-        if (Table2->rowCount() > m_linesShown) {
-            const QString taken = Edit1->text();
-            Edit1->setText(nextFreeNumber());
-            filterLines();
-            m_proposed = Edit1->text();
-            m_linesShown = Table2->rowCount();
-            msg::exclamation(QStringLiteral("No Nota %1 sedang dipakai di meja lain.\nNo Nota diganti menjadi %2.")
-                                 .arg(taken, Edit1->text()),
-                             kKesalahan);
-            return false;
-        }
-    }
-    m_ownLines = linesShown();  // the number is fixed now, with the lines it has
-    return true;
-}
-
-QList<QVariant> TFNota1::linesShown()
-{
-    QList<QVariant> out;
-    for (Table2->first(); !Table2->eof(); Table2->next())
-        out << Table2->bookmark();
-    Table2->first();
-    return out;
-}
-
-bool TFNota1::hasLines(const QString &number)
-{
-    showLinesOf(number);
-    return !Table2->isEmpty();
-}
-
-QString TFNota1::nextFreeNumber()
-{
-    Table1->refresh();
-    Table1->last();
-    QString number = Table1->isEmpty() ? QStringLiteral("000000") : Table1->fieldByName(QStringLiteral("No_Nota"))->asString();
-    do
-        number = nextNumber(number);
-    while (Table1->findKey(number) || hasLines(number));
-    return number;
+    return false;
 }
 
 void TFNota1::BitBtn1Click()
 {
     if (!numberIsFree())
         return;
-    Edit1->setEnabled(false);
-    filterLines();
     windows::form(FNota2)->ShowModal();
 }
 
@@ -311,10 +252,6 @@ void TFNota1::BitBtn5Click()
 {
     if (!numberIsFree())
         return;
-    Edit1->setEnabled(false);
-    // The grid, the deletion and the printed invoice show the lines of the
-    // number the new line is stored under.
-    filterLines();
     windows::form(FNota4)->ShowModal();
 }
 
@@ -336,15 +273,7 @@ void TFNota1::BitBtn3Click()
         hapus();
 }
 
-void TFNota1::hapus()
-{
-    const Money total = numtext::strToFloat(Label7->text());
-    const Money amount = numtext::strToFloat(Table2->fieldByName(QStringLiteral("Jumlah"))->asString());
-    const Money rest = total - amount;
-    // The line goes first: a refused delete leaves the total as it was.
-    Table2->deleteRecord();
-    Label7->setText(rest >= 0 ? numtext::floatToStr(rest) : QStringLiteral("0"));
-}
+void TFNota1::hapus() { draft->deleteCurrentLine(); }
 
 void TFNota1::BitBtn2Click()
 {
@@ -352,71 +281,12 @@ void TFNota1::BitBtn2Click()
         msg::exclamation(QStringLiteral("Kolom Kepada masih Kosong!"), QStringLiteral("Konfirmasi"));
         return;
     }
-    if (!storeHeader())
+    const auto moveTo = [](const QString &question) { return msg::question(question, QStringLiteral("Konfirmasi")); };
+    if (!draft->store(DateTimePicker1->date(), moveTo))
         return;
-    FPrintN->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
-    FPrintN->PreviewModal();
+    FPrintN->PreviewModal(*Table1, *Table2);
     BitBtn2->setEnabled(false);
     BitBtn3->setEnabled(false);
-}
-
-void TFNota1::postHeader()
-{
-    DropUnstored scope(*Table1);
-    Table1->append();
-    Table1->fieldByName(QStringLiteral("No_Nota"))->setAsString(Edit1->text());
-    Table1->fieldByName(QStringLiteral("Tanggal"))->setValue(DateTimePicker1->date());  // the day as picked
-    Table1->fieldByName(QStringLiteral("Kepada"))->setAsString(Edit2->text());
-    Table1->fieldByName(QStringLiteral("Alamat"))->setAsString(Memo1->toPlainText());
-    Table1->fieldByName(QStringLiteral("Jumlah_Total"))->setAsFloat(numtext::strToFloat(Label7->text()));
-    Table1->post();
-}
-
-bool TFNota1::storeHeader()
-{
-    showLinesOf(Edit1->text());  // with what other desks stored under the number meanwhile
-    bool shared = false;
-    for (const QVariant &line : linesShown())
-        shared = shared || !m_ownLines.contains(line);
-    if (!shared) {
-        try {
-            postHeader();
-            return true;
-        } catch (const EDuplicateKey &) {
-            // Another desk stored this number since the lines were added.
-        }
-    }
-    const QString taken = Edit1->text();
-    const QString next = nextFreeNumber();
-    filterLines();
-    const QString why = Table1->findKey(taken) ? QStringLiteral("No Nota %1 sudah disimpan di meja lain.")
-                                               : QStringLiteral("No Nota %1 sedang dipakai di meja lain.");
-    if (!msg::question(why.arg(taken) + QStringLiteral("\nSimpan nota ini dengan No Nota %1?").arg(next), QStringLiteral("Konfirmasi")))
-        return false;
-    try {
-        DatabaseTransaction together;
-        for (const QVariant &line : std::as_const(m_ownLines)) {
-            if (!Table2->gotoBookmark(line))
-                continue;  // deleted again
-            Table2->edit();
-            Table2->fieldByName(QStringLiteral("ID_Nota"))->setAsString(next);
-            Table2->post();
-        }
-        Edit1->setText(next);
-        filterLines();  // the total of the lines now under the new number
-        postHeader();
-        together.commit();
-    } catch (...) {
-        // Nothing of it was stored: the window shows the invoice as it was.
-        if (Table2->state() != DataSetState::Browse)
-            Table2->cancel();
-        Edit1->setText(taken);
-        filterLines();
-        Table1->refresh();
-        throw;
-    }
-    m_proposed = next;
-    return true;
 }
 
 void TFNota1::BitBtn7Click()
@@ -425,20 +295,9 @@ void TFNota1::BitBtn7Click()
         msg::exclamation(QStringLiteral("Isi Kolom Kepada Untuk Melakukan pencarian!"), kKesalahan);
         return;
     }
-    Table3->open();
-    // The customer table is closed again however the lookup ends.
-    struct Closes {
-        Table &table;
-        ~Closes()
-        {
-            try {
-                table.close();
-            } catch (...) {
-            }
-        }
-    } closes{*Table3};
-    if (Table3->findKey(Edit2->text())) {
-        Memo1->setPlainText(Table3->fieldByName(QStringLiteral("Alamat"))->asString());
+    QString address;
+    if (draft->lookUpAddress(Edit2->text(), address)) {
+        Memo1->setPlainText(address);
     } else {
         msg::exclamation(QStringLiteral("Daftar Pelanggan Tidak Ditemukan"), kKesalahan);
         Memo1->clear();

@@ -3,13 +3,14 @@
 #include "access/Widgets.h"
 #include "controls/DBImage.h"
 #include "controls/DBLookupComboBox.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
-#include "core/NumberText.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
 #include "invoice/ItemLine.h"
 #include "invoice/Nota1.h"
+#include "shop/InvoiceDraft.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -113,7 +114,15 @@ TFNota2::TFNota2(QWidget *parent) : TForm(parent)
     BitBtn2 = itemline::saveButton(this, QRect(478, 281, 98, 32));
     BitBtn1 = itemline::cancelButton(this, QRect(582, 281, 92, 32));
 
-    QWidget *tabOrder[] = {Edit1, BitBtn1, Edit2, Edit3, BitBtn2, DBImage1, Button1, DBLookupComboBox1, Edit4};
+    // A code typed (or scanned) and Return looks it up; the lookup buttons
+    // take the focus after their boxes; Escape is "Batal".
+    for (QToolButton *lookup : {SpeedButton1, SpeedButton2})
+        lookup->setFocusPolicy(Qt::StrongFocus);
+    onEvent(Edit1, &QLineEdit::returnPressed, this, &TFNota2::SpeedButton1Click);
+    onEvent(Edit4, &QLineEdit::returnPressed, this, &TFNota2::SpeedButton2Click);
+    dialogkeys::install(this, nullptr, BitBtn1);
+    QWidget *tabOrder[] = {Edit1, SpeedButton1, BitBtn1, Edit2, Edit3, BitBtn2, DBImage1, Button1, DBLookupComboBox1,
+                           Edit4, SpeedButton2};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
 
@@ -125,7 +134,10 @@ TFNota2::TFNota2(QWidget *parent) : TForm(parent)
     onEvent(BitBtn1, &QPushButton::clicked, this, &TFNota2::BitBtn1Click);
 }
 
-void TFNota2::FormShow() { Label2->setText(FNota1->Edit1->text()); }
+void TFNota2::FormShow() { Label2->setText(FNota1->draft->number()); }
+
+// However the window is left, it is empty at the next showing.
+void TFNota2::FormClose() { clearItem(); }
 
 void TFNota2::lookUp(const QString &indexField, QLineEdit *keyBox, const QString &otherCodeField,
                      QLineEdit *otherCodeBox)
@@ -152,6 +164,8 @@ void TFNota2::SpeedButton2Click() { lookUp(kKodeKervano, Edit4, kKodeBarang, Edi
 
 void TFNota2::DBLookupComboBox1CloseUp()
 {
+    if (DBLookupComboBox1->closedByEscape())
+        return;  // nothing picked, nothing wanted
     Edit1->setText(DBLookupComboBox1->text());
     SpeedButton1Click();
 }
@@ -160,20 +174,11 @@ void TFNota2::Button1Click() { Table1->setActive(!Table1->active()); }
 
 void TFNota2::BitBtn2Click()
 {
-    if (itemline::quantityMissing(Edit2->text())) {
-        msg::exclamation(QStringLiteral("Isi Kolom Jumlah Barang!"), kError);
-        return;
-    }
     // The price shown is the one stored, and the amount is worked out from it:
     // never from wherever "Sortir" may since have left the goods table.
-    const QString shownPrice = Label9->text();
-    const Money price = shownPrice.isEmpty() ? 0 : numtext::strToFloat(shownPrice);
-    const Money amount = itemline::lineAmount(price, Edit2->text(), Edit3->text());
-    itemline::storeLine({Label2->text(), Edit4->text(), Edit1->text(), Label6->text(), Label9->text(), Edit2->text(),
-                         Edit3->text()},
-                        amount);
+    if (!itemline::storeLine({Edit4->text(), Edit1->text(), Label6->text(), Label9->text(), Edit2->text(), Edit3->text()}))
+        return;
     clearItem();
-    itemline::enableInvoiceButtons();
     Close();
 }
 

@@ -6,7 +6,6 @@
 // closes without storing. Both leave the window empty for the next time.
 #include "app/Windows.h"
 #include "controls/Form.h"
-#include "core/NumberText.h"
 
 class DBImage;
 class DBLookupComboBox;
@@ -52,6 +51,7 @@ public:
     DataSource *DataSource1;               // the picture's and the drop-down's link to Table1
 
     void FormShow() override;
+    void FormClose() override;
     void SpeedButton1Click();
     void SpeedButton2Click();
     void DBLookupComboBox1CloseUp();

@@ -8,6 +8,7 @@
 #include "data/DataSource.h"
 #include "data/Table.h"
 #include "invoice/Nota1.h"
+#include "shop/InvoiceDraft.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -34,10 +35,9 @@ TFNota3::TFNota3(QWidget *parent) : TForm(parent)
     setBackground(this, kPaleGreen);
     setCursor(Qt::PointingHandCursor);
 
-    // The new-invoice window exists before this one: its customer table is ours.
+    // Bound to the invoice's customer table when shown.
     DataSource1 = new DataSource(this);
     DataSource1->setObjectName(QStringLiteral("DataSource1"));
-    DataSource1->setDataSet(FNota1->Table3);
 
     Label1 = label(this, QStringLiteral("Label1"), QStringLiteral("List Nama Pelanggan :"), QRect(10, 12, 140, 21));
     applyFont(Label1, QStringLiteral("Tahoma"), 8, true);
@@ -59,6 +59,7 @@ TFNota3::TFNota3(QWidget *parent) : TForm(parent)
     DBMemo1->setGeometry(155, 40, 255, 56);
     DBMemo1->setTabChangesFocus(true);
     DBMemo1->setDataSource(DataSource1);
+    DBMemo1->setWritesBack(false);  // an address edited here is the invoice's, not the customer's
     Label2->setBuddy(DBMemo1);
 
     BitBtn1 = new QPushButton(standardIcon(QStyle::SP_DialogOkButton), QStringLiteral("OK"), this);
@@ -79,24 +80,25 @@ TFNota3::TFNota3(QWidget *parent) : TForm(parent)
     onEvent(BitBtn2, &QPushButton::clicked, this, &TFNota3::BitBtn2Click);
 }
 
-void TFNota3::FormShow() { FNota1->Table3->open(); }
+void TFNota3::FormShow()
+{
+    DataSource1->setDataSet(&FNota1->draft->customers());
+    FNota1->draft->customers().open();
+}
 
 // However the window is left, the customer table is open only while it shows.
-void TFNota3::FormClose() { FNota1->Table3->close(); }
+void TFNota3::FormClose() { FNota1->draft->customers().close(); }
 
 // From the first close-up on, the memo shows the current customer's address.
 void TFNota3::DBLookupComboBox1CloseUp() { DBMemo1->setDataField(QStringLiteral("Alamat")); }
 
 void TFNota3::BitBtn1Click()
 {
-    FNota1->Edit2->setText(DBLookupComboBox1->text());
-    FNota1->Memo1->setPlainText(DBMemo1->text());
-    FNota1->Table3->close();
+    FNota1->draft->setCustomer(DBLookupComboBox1->text(), DBMemo1->text());
     Close();
 }
 
 void TFNota3::BitBtn2Click()
 {
-    FNota1->Table3->close();
     Close();
 }

@@ -1,11 +1,12 @@
 #include "invoice/Nota4.h"
 
 #include "access/Widgets.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
-#include "core/NumberText.h"
 #include "invoice/ItemLine.h"
 #include "invoice/Nota1.h"
+#include "shop/InvoiceDraft.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -93,6 +94,7 @@ TFNota4::TFNota4(QWidget *parent) : TForm(parent)
     BitBtn2 = itemline::saveButton(this, QRect(310, 236, 98, 32));
     BitBtn1 = itemline::cancelButton(this, QRect(414, 236, 92, 32));
 
+    dialogkeys::install(this, nullptr, BitBtn1);  // Escape is "Batal"
     QWidget *tabOrder[] = {Edit4, Edit1, Edit5, Edit6, Edit2, Edit3, BitBtn2, BitBtn1};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -106,8 +108,11 @@ TFNota4::TFNota4(QWidget *parent) : TForm(parent)
 void TFNota4::FormShow()
 {
     Edit4->setFocus();
-    Label2->setText(FNota1->Edit1->text());
+    Label2->setText(FNota1->draft->number());
 }
+
+// However the window is left, its boxes are empty at the next showing.
+void TFNota4::FormClose() { clearBoxes(); }
 
 void TFNota4::Edit1Change() { BitBtn2->setEnabled(true); }
 
@@ -118,7 +123,7 @@ void TFNota4::BitBtn2Click()
         bool missing;
         QString message;
     } checks[] = {
-        {itemline::quantityMissing(Edit2->text()), QStringLiteral("Isi Kolom Jumlah Barang!")},
+        {Edit2->text().isEmpty() || Edit2->text() == QStringLiteral("0"), QStringLiteral("Isi Kolom Jumlah Barang!")},
         {Edit5->text().isEmpty(), QStringLiteral("Isi Kolom Nama Barang!")},
         {Edit6->text().isEmpty(), QStringLiteral("Isi Kolom Harga Barang!")},
         {Edit4->text().isEmpty(), QStringLiteral("Isi Kolom Kode Kervano!")},
@@ -129,13 +134,9 @@ void TFNota4::BitBtn2Click()
             return;
         }
     }
-    const Money price = numtext::strToFloat(Edit6->text());
-    const Money amount = itemline::lineAmount(price, Edit2->text(), Edit3->text());
-    itemline::storeLine({Label2->text(), Edit4->text(), Edit1->text(), Edit5->text(), Edit6->text(), Edit2->text(),
-                         Edit3->text()},
-                        amount);
+    if (!itemline::storeLine({Edit4->text(), Edit1->text(), Edit5->text(), Edit6->text(), Edit2->text(), Edit3->text()}))
+        return;
     clearBoxes();
-    itemline::enableInvoiceButtons();
     Close();
 }
 

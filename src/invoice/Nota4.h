@@ -39,6 +39,7 @@ public:
     QPushButton *BitBtn1;   // "Batal"
 
     void FormShow() override;
+    void FormClose() override;
     void Edit1Change();
     void BitBtn2Click();
     void BitBtn1Click();

@@ -1,18 +1,10 @@
 #pragma once
-// The printed invoice over the invoice browser's tables: its header table's
-// current record and its line table as filtered to that invoice.
+// The printed invoice of the invoice browser.
 #include "app/Windows.h"
-#include "controls/Form.h"
-#include "reports/ReportModel.h"
+#include "invoice/PrintedInvoice.h"
 
-class TFPrintN2 : public TForm {
+class TFPrintN2 : public PrintedInvoiceForm {
     Q_OBJECT
 public:
     explicit TFPrintN2(QWidget *parent = nullptr);
-
-    ReportDefinition report;   // bound to FlihatN's Table1 (header) and Table2 (lines)
-    ReportElement *printDate;  // "12/12/09" until the caller sets the day of printing
-
-    // Shows the invoice in the modal preview; returns when it is closed.
-    void PreviewModal();
 };

@@ -168,9 +168,10 @@ void TestAddFromList::layoutAndFirstShow()
         QCOMPARE(w.SpeedButton2->accessibleName(), QStringLiteral("Cari Kode Kervano"));
         QVERIFY(!w.DBLookupComboBox1->accessibleName().isEmpty());
 
-        const QList<QWidget *> order{w.Edit1,   w.BitBtn1, w.Edit2,
-                                     w.Edit3,   w.BitBtn2, w.DBImage1,
-                                     w.Button1, w.DBLookupComboBox1, w.Edit4};
+        // Each lookup button right after its box, so the keyboard reaches it.
+        const QList<QWidget *> order{w.Edit1,   w.SpeedButton1,      w.BitBtn1, w.Edit2,
+                                     w.Edit3,   w.BitBtn2,           w.DBImage1,
+                                     w.Button1, w.DBLookupComboBox1, w.Edit4,   w.SpeedButton2};
         QCOMPARE(tabChain(w.Edit1), order);
         w.BitBtn1->click();
     });
@@ -288,7 +289,6 @@ void TestAddFromList::simpanStoresTheLine_data()
     QTest::newRow("less 12,5%") << "RB-3302" << "3" << "12,5" << "3" << "39375";
     QTest::newRow("no discount") << "RB-3302" << "3" << "0" << "3" << "45000";
     QTest::newRow("all off") << "RB-3302" << "3" << "100" << "3" << "0";
-    QTest::newRow("quantity 00 passes") << "RB-3302" << "00" << "10" << "0" << "0";
     QTest::newRow("negative quantity") << "RB-3302" << "-1" << "10" << "-1" << "-13500";
     QTest::newRow("price with fraction") << "AB-0500" << "2" << "0" << "2" << "21603,75";
 }
@@ -325,9 +325,11 @@ void TestAddFromList::linesAddUpInTheTotal()
 {
     ScriptedInterface person;
     // A line left under the number by an invoice closed without its header,
-    // there when the window showed: the Add button's filter counts it in.
+    // there when the window showed and continued with: the total counts it in.
     fx.db().exec(QStringLiteral("INSERT INTO Nota (ID_Nota, Kode_KV, Jumlah) VALUES ('000001', 'KV-LAMA', 1000.5)"));
+    person.answer(MsgAnswer::No);  // continued with, when the window asks
     FNota1->FormShow();
+    person.clear();
     addFromList(person, [&](TFNota2 &w) {
         findByMakersCode(w, "RB-3302");
         w.Edit2->setText(QStringLiteral("3"));
@@ -348,23 +350,37 @@ void TestAddFromList::linesAddUpInTheTotal()
     QCOMPARE(FNota1->Table2->recordCount(), 3);
 }
 
+// A line whose amount is plainly wrong is refused: nothing stored, the
+// window open with its contents. A negative quantity (a returned item) passes.
 void TestAddFromList::quantityRefused_data()
 {
     QTest::addColumn<QString>("quantity");
-    QTest::newRow("zero") << "0";
-    QTest::newRow("empty") << "";
+    QTest::addColumn<QString>("discount");
+    QTest::addColumn<QString>("message");
+    const QString zero = QStringLiteral("Jumlah Barang tidak boleh nol!");
+    const QString discountOut = QStringLiteral("Diskon harus antara 0 dan 100 %!");
+    QTest::newRow("zero") << "0" << "0" << "Isi Kolom Jumlah Barang!";
+    QTest::newRow("empty") << "" << "0" << "Isi Kolom Jumlah Barang!";
+    QTest::newRow("zero as 00") << "00" << "0" << zero;
+    QTest::newRow("zero as 0,0") << "0,0" << "0" << zero;
+    QTest::newRow("zero as -0") << "-0" << "0" << zero;
+    QTest::newRow("discount below 0") << "3" << "-10" << discountOut;
+    QTest::newRow("discount above 100") << "3" << "100,5" << discountOut;
 }
 
 void TestAddFromList::quantityRefused()
 {
     QFETCH(QString, quantity);
+    QFETCH(QString, discount);
+    QFETCH(QString, message);
     ScriptedInterface person;
     addFromList(person, [&](TFNota2 &w) {
         findByMakersCode(w, "RB-3302");
         w.Edit2->setText(quantity);
+        w.Edit3->setText(discount);
         w.BitBtn2->click();
         QCOMPARE(person.count(), 1);
-        QCOMPARE(person.last().text, QStringLiteral("Isi Kolom Jumlah Barang!"));
+        QCOMPARE(person.last().text, message);
         QCOMPARE(person.last().caption, kError);
         QCOMPARE(person.last().kind, MsgKind::Exclamation);
         QVERIFY(w.isVisible());

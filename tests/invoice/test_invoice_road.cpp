@@ -28,7 +28,7 @@ private slots:
     void init();
     void cleanup();
     void oneInvoiceFromStartToPreview();
-    void closedWithoutStoringKeepsLinesForTheSameNumber();
+    void closedWithoutStoringAsksAboutItsLines();
 
 private:
     void typeInto(QLineEdit *box, const QString &text);
@@ -143,9 +143,11 @@ void TestInvoiceRoad::oneInvoiceFromStartToPreview()
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
 }
 
-// Lines are stored as they are added: closing without the header keeps them,
-// and the same number is proposed again with its lines and their total.
-void TestInvoiceRoad::closedWithoutStoringKeepsLinesForTheSameNumber()
+// Lines are stored as they are added: closing without the header asks
+// first. Kept, the window stays open with them; discarded, the number is
+// proposed again with nothing under it, so no line is billed to the next
+// customer.
+void TestInvoiceRoad::closedWithoutStoringAsksAboutItsLines()
 {
     ScriptedInterface person;
     FMain->SpeedButton3->click();
@@ -159,11 +161,22 @@ void TestInvoiceRoad::closedWithoutStoringKeepsLinesForTheSameNumber()
     });
     FNota1->BitBtn5->click();
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("2000"));
+    person.answer(MsgAnswer::No);
     FNota1->Close();
-    FMain->SpeedButton3->click();
-    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
+    QCOMPARE(person.last().kind, MsgKind::YesNo);
+    QVERIFY(FNota1->isVisible());
     QCOMPARE(FNota1->Table2->recordCount(), 1);
-    QCOMPARE(FNota1->Label7->text(), QStringLiteral("2000"));
+    person.answer(MsgAnswer::Yes);
+    FNota1->Close();
+    QVERIFY(!FNota1->isVisible());
+    QVERIFY(FMain->isVisible());
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT COUNT(*) FROM \"Nota\"")).toInt(), 0);
+    const int boxes = person.count();
+    FMain->SpeedButton3->click();
+    QCOMPARE(person.count(), boxes);
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
+    QCOMPARE(FNota1->Table2->recordCount(), 0);
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
 }
 
 NOTA_TEST_MAIN(TestInvoiceRoad)

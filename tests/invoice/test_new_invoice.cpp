@@ -47,8 +47,10 @@ private slots:
     void windowDesign();
     void numberProposal_data();
     void numberProposal();
-    void lastNumberNotANumberStopsShowing();
-    void linesStoredEarlierAppearAtShow();
+    void linesLeftAtShow_data();
+    void linesLeftAtShow();
+    void closingWithUnstoredLinesAsks_data();
+    void closingWithUnstoredLinesAsks();
     void numberBoxTakesDigitsOnly();
     void storeUnderNumberTakenMeanwhile_data();
     void storeUnderNumberTakenMeanwhile();
@@ -59,8 +61,8 @@ private slots:
     void addLocksNumberAndFiltersLines_data();
     void addLocksNumberAndFiltersLines();
     void deleteAsksWithPlainNumbers();
-    void deleteLowersTotalNeverBelowZero_data();
-    void deleteLowersTotalNeverBelowZero();
+    void deleteLowersTotalToItsLines_data();
+    void deleteLowersTotalToItsLines();
     void deleteWithNoLineTellsSo();
     void storeNeedsCustomerName();
     void storeWritesHeaderAndPreviews();
@@ -75,6 +77,9 @@ private slots:
 
 private:
     void openWindow();
+    // Opens the window over lines left under the proposed number and
+    // continues the invoice with them.
+    void openWindowContinuing(ScriptedInterface &person);
     void addLine(const Line &line);
     // A line typed into the by-hand window, stored with its "Simpan".
     void addByHand(ScriptedInterface &person, const QStringList &typed);
@@ -103,6 +108,14 @@ void TestNewInvoice::openWindow()
 {
     FMain->SpeedButton3->click();
     QVERIFY(FNota1->isVisible());
+}
+
+void TestNewInvoice::openWindowContinuing(ScriptedInterface &person)
+{
+    person.answer(MsgAnswer::No);
+    openWindow();
+    QCOMPARE(person.last().kind, MsgKind::YesNo);
+    person.clear();
 }
 
 void TestNewInvoice::addByHand(ScriptedInterface &person, const QStringList &typed)
@@ -183,6 +196,13 @@ void TestNewInvoice::numberProposal_data()
     QTest::newRow("after 000010") << QStringList{"000010"} << "000011";
     QTest::newRow("last in number order") << QStringList{"000010", "000002", "000007"} << "000011";
     QTest::newRow("seven digits in full") << QStringList{"999999"} << "1000000";
+    // By value, not by text order: a short number typed by hand, a number
+    // past 999999 and a text that is no number never stop the proposal.
+    QTest::newRow("short number typed by hand") << QStringList{"000007", "000008", "7"} << "000009";
+    QTest::newRow("short number is the largest") << QStringList{"000007", "12"} << "000013";
+    QTest::newRow("past 999999") << QStringList{"999999", "1000000", "000005"} << "1000001";
+    QTest::newRow("no number passed over") << QStringList{"000003", "A-17"} << "000004";
+    QTest::newRow("twenty digits") << QStringList{"99999999999999999999"} << "100000000000000000000";
 }
 
 void TestNewInvoice::numberProposal()
@@ -199,34 +219,93 @@ void TestNewInvoice::numberProposal()
     QCOMPARE(FNota1->Table2->filter(), QStringLiteral("ID_Nota ='%1'").arg(proposal));
 }
 
-void TestNewInvoice::lastNumberNotANumberStopsShowing()
+// Lines under the proposed number without a header (an invoice closed
+// without storing, a crash, another desk): the window says so at once and
+// either discards them or continues the invoice with them, never silently.
+void TestNewInvoice::linesLeftAtShow_data()
 {
-    addHeader(QStringLiteral("000003"));
-    addHeader(QStringLiteral("A-17"));
-    ScriptedInterface person;
-    FNota1->Edit1->setText(QStringLiteral("sebelumnya"));
-    openWindow();
-    QCOMPARE(person.count(), 1);
-    QCOMPARE(person.last().text, QStringLiteral("'A-17' is not a valid floating point value."));
-    QCOMPARE(person.last().kind, MsgKind::Error);
-    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("sebelumnya"));
-    QVERIFY(!FNota1->Table2->active());
+    QTest::addColumn<bool>("discard");
+    QTest::newRow("discarded") << true;
+    QTest::newRow("continued with") << false;
 }
 
-// An invoice closed without storing its header left lines under the number:
-// they show at once, and the total is theirs, so a stored total always
-// equals the invoice's lines.
-void TestNewInvoice::linesStoredEarlierAppearAtShow()
+void TestNewInvoice::linesLeftAtShow()
 {
+    QFETCH(bool, discard);
     addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500});
+    addLine({"000001", "KV-3", "90310-39", "SEAL", 1000, 1, 0, 1000});
     addLine({"000002", "KV-2", "90310-38", "LAIN", 1000, 1, 0, 1000});
+    ScriptedInterface person;
+    person.answer(discard ? MsgAnswer::Yes : MsgAnswer::No);
     openWindow();
+    QCOMPARE(person.count(), 1);
+    QCOMPARE(person.last().kind, MsgKind::YesNo);
+    QVERIFY2(person.last().text.contains(QLatin1String("No Nota 000001")) &&
+                 person.last().text.contains(QLatin1String("2 barang")),
+             qPrintable(person.last().text));
     QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
-    QCOMPARE(FNota1->Table2->recordCount(), 1);
+    QCOMPARE(storedLines(QStringLiteral("000002")), 1);  // another number's lines are not touched
+    if (discard) {
+        QCOMPARE(storedLines(QStringLiteral("000001")), 0);
+        QCOMPARE(FNota1->Table2->recordCount(), 0);
+        QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
+        QVERIFY(FNota1->Edit1->isEnabled());
+        QVERIFY(!FNota1->BitBtn2->isEnabled());
+        return;
+    }
+    QCOMPARE(FNota1->Table2->recordCount(), 2);
     QCOMPARE(FNota1->DBGrid1->cellText(0, 0), QStringLiteral("KV-1"));
-    QCOMPARE(FNota1->DBGrid1->cellText(0, 3), QStringLiteral("Rp 15.000"));
     QCOMPARE(FNota1->DBGrid1->cellText(0, 6), QStringLiteral("Rp 40.500"));
-    QCOMPARE(FNota1->Label7->text(), QStringLiteral("40500"));
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("41500"));
+    QVERIFY(!FNota1->Edit1->isEnabled());
+    // Continued with, the invoice can be stored at once.
+    QVERIFY(FNota1->BitBtn2->isEnabled());
+    FNota1->Edit2->setText(QStringLiteral("TOKO"));
+    person.actInside([](TForm &) {});
+    FNota1->BitBtn2->click();
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT No_Nota || '=' || Jumlah_Total FROM NotaUtama")),
+             QStringLiteral("000001=41500.0"));
+}
+
+// Closing the window while its lines have no stored header asks first: the
+// lines are discarded, or the window stays open; they are never left for the
+// next invoice under the same number to take in.
+void TestNewInvoice::closingWithUnstoredLinesAsks_data()
+{
+    QTest::addColumn<bool>("discard");
+    QTest::newRow("discarded and closed") << true;
+    QTest::newRow("kept open") << false;
+}
+
+void TestNewInvoice::closingWithUnstoredLinesAsks()
+{
+    QFETCH(bool, discard);
+    openWindow();
+    ScriptedInterface person;
+    addByHand(person, {"KV-1", "X", "KARET", "1000", "2", "0"});
+    addByHand(person, {"KV-2", "Y", "SEAL", "500", "1", "0"});
+    addLine({"000077", "KV-9", "Z", "LAIN", 77, 1, 0, 77});  // another invoice's line
+    person.clear();
+    person.answer(discard ? MsgAnswer::Yes : MsgAnswer::No);
+    FNota1->BitBtn4->click();  // "&Close"; the close box closes the same way
+    QCOMPARE(person.count(), 1);
+    QCOMPARE(person.last().kind, MsgKind::YesNo);
+    QVERIFY2(person.last().text.contains(QLatin1String("No Nota 000001")) &&
+                 person.last().text.contains(QLatin1String("2 barang")),
+             qPrintable(person.last().text));
+    QCOMPARE(FNota1->isVisible(), !discard);
+    QCOMPARE(storedLines(QStringLiteral("000001")), discard ? 0 : 2);
+    QCOMPARE(storedLines(QStringLiteral("000077")), 1);
+    if (!discard) {
+        QCOMPARE(FNota1->Label7->text(), QStringLiteral("2500"));
+        return;
+    }
+    // The next invoice under the number starts empty, with nothing to ask.
+    person.clear();
+    openWindow();
+    QCOMPARE(person.count(), 0);
+    QCOMPARE(FNota1->Edit1->text(), QStringLiteral("000001"));
+    QCOMPARE(FNota1->Table2->recordCount(), 0);
 }
 
 // A number typed by hand takes digits only; its lines and their total show
@@ -304,9 +383,9 @@ void TestNewInvoice::storeUnderNumberTakenMeanwhile()
 void TestNewInvoice::storeMovesOwnLinesOffNumberSharedWithAnotherDesk()
 {
     addLine({"000001", "KV-8", "Z", "LAMA", 5, 1, 0, 5});  // there when the window showed
-    openWindow();
-    FNota1->Edit2->setText(QStringLiteral("TOKO"));
     ScriptedInterface person;
+    openWindowContinuing(person);
+    FNota1->Edit2->setText(QStringLiteral("TOKO"));
     addByHand(person, {"KV-1", "X", "KARET", "1000", "2", "0"});
     addLine({"000001", "KV-9", "Z", "LAIN", 77, 1, 0, 77});  // the other desk's line
     person.answer(MsgAnswer::Ok);
@@ -418,8 +497,8 @@ void TestNewInvoice::addLocksNumberAndFiltersLines()
 void TestNewInvoice::deleteAsksWithPlainNumbers()
 {
     addLine({"000001", "KV-1", "90310-37", "KARET STABIL", 15000, 3, 12.5, 39375});
-    openWindow();
     ScriptedInterface person;
+    openWindowContinuing(person);
     person.answer(MsgAnswer::Cancel);
     FNota1->BitBtn3->click();
     QCOMPARE(person.count(), 1);
@@ -437,27 +516,33 @@ void TestNewInvoice::deleteAsksWithPlainNumbers()
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("39375"));
 }
 
-void TestNewInvoice::deleteLowersTotalNeverBelowZero_data()
+// The total is always the sum of the invoice's stored lines: deleting a line
+// takes exactly its amount off, fractions and returned items included.
+void TestNewInvoice::deleteLowersTotalToItsLines_data()
 {
-    QTest::addColumn<QString>("total");
+    QTest::addColumn<double>("first");
+    QTest::addColumn<double>("second");
+    QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
-    QTest::newRow("lowered") << "50000" << "9500";
-    QTest::newRow("to zero") << "40500" << "0";
-    QTest::newRow("below zero shows 0") << "0" << "0";
-    QTest::newRow("fraction kept") << "40500,25" << "0,25";
+    QTest::newRow("lowered") << 40500.0 << 2000.0 << "42500" << "2000";
+    QTest::newRow("to zero") << 40500.0 << 0.0 << "40500" << "0";
+    QTest::newRow("fraction kept") << 40500.0 << 0.25 << "40500,25" << "0,25";
+    QTest::newRow("a returned item left") << 40500.0 << -2000.0 << "38500" << "-2000";
 }
 
-void TestNewInvoice::deleteLowersTotalNeverBelowZero()
+void TestNewInvoice::deleteLowersTotalToItsLines()
 {
-    QFETCH(QString, total);
+    QFETCH(double, first);
+    QFETCH(double, second);
+    QFETCH(QString, before);
     QFETCH(QString, after);
-    addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500});
-    addLine({"000001", "KV-2", "90310-38", "SELANG", 2000, 1, 0, 2000});
-    openWindow();
-    FNota1->Label7->setText(total);
+    addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, first});
+    addLine({"000001", "KV-2", "90310-38", "SELANG", 2000, 1, 0, second});
+    ScriptedInterface person;
+    openWindowContinuing(person);
+    QCOMPARE(FNota1->Label7->text(), before);
     FNota1->Table2->first();
     QCOMPARE(FNota1->Table2->fieldByName(QStringLiteral("Kode_KV"))->asString(), QStringLiteral("KV-1"));
-    ScriptedInterface person;
     FNota1->BitBtn3->click();
     QCOMPARE(FNota1->Label7->text(), after);
     QCOMPARE(storedLines(QStringLiteral("000001")), 1);
@@ -479,9 +564,9 @@ void TestNewInvoice::deleteWithNoLineTellsSo()
 void TestNewInvoice::storeNeedsCustomerName()
 {
     addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500});
-    openWindow();
-    FNota1->BitBtn2->setEnabled(true);
     ScriptedInterface person;
+    openWindowContinuing(person);
+    QVERIFY(FNota1->BitBtn2->isEnabled());
     FNota1->BitBtn2->click();
     QCOMPARE(person.count(), 1);
     QCOMPARE(person.last().text, QStringLiteral("Kolom Kepada masih Kosong!"));
@@ -493,14 +578,13 @@ void TestNewInvoice::storeNeedsCustomerName()
 
 void TestNewInvoice::storeWritesHeaderAndPreviews()
 {
-    addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500});
-    openWindow();
+    addLine({"000001", "KV-1", "90310-37", "KARET", 15000, 3, 10, 40500.5});
+    ScriptedInterface person;
+    openWindowContinuing(person);
     FNota1->DateTimePicker1->setDate(QDate(2009, 12, 5));
     FNota1->Edit2->setText(QStringLiteral("PT SUMBER KARET JAYA ABADI SENTOSA"));
     FNota1->Memo1->setPlainText(QStringLiteral("Jl. Gatot Subroto 17\nJakarta"));
-    FNota1->Label7->setText(QStringLiteral("40500,5"));
-    FNota1->BitBtn2->setEnabled(true);
-    ScriptedInterface person;
+    QCOMPARE(FNota1->Label7->text(), QStringLiteral("40500,5"));
     QString previewCaption;
     bool modal = false;
     person.actInside([&](TForm &preview) {
@@ -666,6 +750,19 @@ void TestNewInvoice::pickerEditedAddressIsNotStored()
     });
     FNota1->BitBtn6->click();
     QCOMPARE(FNota1->Memo1->toPlainText(), QStringLiteral("GUDANG BARU"));
+    QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Alamat FROM Pelanggan")).toString(), QStringLiteral("JL MAWAR"));
+    // Typed again and the same name picked again: nothing reaches the customer.
+    person.actInside<TFNota3>([&](TFNota3 &picker) {
+        picker.DBMemo1->setFocus();
+        picker.DBMemo1->selectAll();
+        QTest::keyClicks(picker.DBMemo1, QStringLiteral("LAIN LAGI"));
+        picker.DBLookupComboBox1->showPopup();
+        picker.DBLookupComboBox1->pick(0);
+        picker.DBLookupComboBox1->hidePopup();
+        QTest::qWait(0);  // the close-up after the pick
+        picker.BitBtn1->click();
+    });
+    FNota1->BitBtn6->click();
     QCOMPARE(fx.db().scalar(QStringLiteral("SELECT Alamat FROM Pelanggan")).toString(), QStringLiteral("JL MAWAR"));
 }
 

@@ -26,19 +26,23 @@ const QColor kBlack(0, 0, 0), kBlue(0, 0, 255), kMaroon(128, 0, 0), kGrey(128, 1
 const QString kDots77(77, QLatin1Char('.'));
 const QString kDots61(61, QLatin1Char('.'));
 
-// One print window's definition and the two tables it reads.
+// One print window's definition, bound to the two tables it reads.
 struct Printed {
     const ReportDefinition *report;
     ReportElement *printDate;
     Table *header;
     Table *lines;
+    PrintedInvoiceForm *form;
 };
 
 Printed printed(const QString &window)
 {
-    if (window == QLatin1String("FPrintN"))
-        return {&FPrintN->report, FPrintN->printDate, FNota1->Table1, FNota1->Table2};
-    return {&FPrintN2->report, FPrintN2->printDate, FlihatN->Table1, FlihatN->Table2};
+    const bool newInvoice = window == QLatin1String("FPrintN");
+    PrintedInvoiceForm *form = newInvoice ? static_cast<PrintedInvoiceForm *>(FPrintN) : FPrintN2;
+    Table *header = newInvoice ? FNota1->Table1 : FlihatN->Table1;
+    Table *lines = newInvoice ? FNota1->Table2 : FlihatN->Table2;
+    form->bind(*header, *lines);
+    return {&form->report, form->printDate, header, lines, form};
 }
 
 struct Line {
@@ -548,10 +552,7 @@ void TestPrintedInvoice::modalPreviewCaptionedNota()
         QVERIFY(preview.report()->pageTexts(0).contains(QStringLiteral("Toko Sumber Makmur")));
         preview.CloseButton->click();
     });
-    if (window == QLatin1String("FPrintN"))
-        FPrintN->PreviewModal();
-    else
-        FPrintN2->PreviewModal();
+    p.form->PreviewModal(*p.header, *p.lines);
     QVERIFY(ran);
     QVERIFY(!QApplication::activeModalWidget());
     QCOMPARE(p.header->recNo(), 1);

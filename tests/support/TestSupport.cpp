@@ -14,7 +14,7 @@ MsgAnswer ScriptedInterface::message(const MessageRecord &box)
 {
     m_boxes.append(box);
     if (m_answers.empty())
-        return MsgAnswer::Ok;
+        return firstAnswer(box.kind);
     const MsgAnswer a = m_answers.front();
     m_answers.pop_front();
     return a;
@@ -31,6 +31,10 @@ void ScriptedInterface::runUntilClosed(TForm &window, QEventLoop &loop)
             guard([&] { script(*self); });
             if (self && self->isVisible())
                 self->Close();
+            // A window that refused to close (its close question answered
+            // "stay") is put away, so the scripted wait never hangs.
+            if (self && self->isVisible())
+                self->Hide();
         });
     }
     if (window.isVisible())

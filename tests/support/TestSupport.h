@@ -24,7 +24,8 @@ public:
     ScriptedInterface(const ScriptedInterface &) = delete;
     ScriptedInterface &operator=(const ScriptedInterface &) = delete;
 
-    // Message boxes: each one recorded, answered from the queue (OK once it is empty).
+    // Message boxes: each one recorded, answered from the queue (the first
+    // button, OK or Ya, once it is empty).
     void answer(MsgAnswer next) { m_answers.push_back(next); }
     const QList<MessageRecord> &boxes() const { return m_boxes; }
     int count() const { return int(m_boxes.size()); }

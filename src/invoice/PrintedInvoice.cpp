@@ -1,0 +1,32 @@
+#include "invoice/PrintedInvoice.h"
+
+#include "core/DateText.h"
+#include "data/Table.h"
+#include "reports/DataSetRecords.h"
+#include "reports/ReportPreview.h"
+
+#include <QDate>
+
+PrintedInvoiceForm::PrintedInvoiceForm(const QString &name, const InvoiceMeasures &measures, QWidget *parent)
+    : TForm(parent), m_measures(measures)
+{
+    setObjectName(name);
+    setCaption(QStringLiteral("Nota"));
+    setBorder(BorderStyle::Single, SystemMenu | Minimize | Maximize);
+    setClientSize(800, 600);
+    setPlacement(Placement::ScreenCenter);
+    setFormFont(QStringLiteral("Arial"), 18);
+}
+
+void PrintedInvoiceForm::bind(Table &header, Table &lines)
+{
+    report = ReportDefinition();
+    printDate = &invoicereport::build(report, reports::recordsOf(&header), reports::recordsOf(&lines), m_measures);
+}
+
+void PrintedInvoiceForm::PreviewModal(Table &header, Table &lines)
+{
+    bind(header, lines);
+    printDate->setCaption(datetext::shortDate(QDate::currentDate()));
+    reports::previewModal(report);
+}
