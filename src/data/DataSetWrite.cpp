@@ -77,7 +77,21 @@ void DataSet::Impl::postRecord()
                    tieField >= 0 ? bindValue(tieField) : QVariant(rowid));
     invalidateRows();
     setState(DataSetState::Browse);
-    findAgain(rowid, &posted);
+    // Outside a transaction the write is stored now, and so it is reported,
+    // whatever reading it back meets (a link cut at that moment is made
+    // again by the second try; the rows are read again at the next move).
+    const bool stored = !cachedUpdates && conn->transactionDepth() == 0;
+    try {
+        findAgain(rowid, &posted);
+    } catch (const EDatabaseError &) {
+        if (!stored)
+            throw;
+        try {
+            findAgain(rowid, &posted);
+        } catch (const EDatabaseError &) {
+            invalidateRows();
+        }
+    }
     bof = eof = false;
     if (!cachedUpdates)
         announceWrite();

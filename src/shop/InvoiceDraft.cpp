@@ -220,9 +220,14 @@ Money InvoiceDraft::addLine(const InvoiceLine &line)
         throw;
     }
     m_hasBegun = true;
+    m_total += amount;
     const QVariant added = m_lines->bookmark();
-    showLines();
-    m_lines->gotoBookmark(added);
+    try {
+        showLines();  // the total as stored, also what another desk changed
+        m_lines->gotoBookmark(added);
+    } catch (const EDatabaseError &) {
+        // The line is stored; the lines are read again at the next action.
+    }
     emit changed();
     return amount;
 }
