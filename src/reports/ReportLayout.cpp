@@ -107,7 +107,8 @@ void ReportLayout::printBand(const ReportBand *band, int depth)
         startPage();
     } else if (!m_startingPage && band->kind != BandKind::PageFooter) {
         const qreal printable = m_def.page.height - m_def.page.topMargin - m_def.page.bottomMargin;
-        if (band->height > spaceLeft() + kSlack && band->height <= printable + kSlack) {
+        const qreal height = bandHeight(*band);
+        if (height > spaceLeft() + kSlack && height <= printable + kSlack) {
             closePage(false);
             startPage();
             // A column header that moved on is already on the new page.
@@ -121,7 +122,8 @@ void ReportLayout::printBand(const ReportBand *band, int depth)
 void ReportLayout::placeBand(const ReportBand &band, qreal top, int depth)
 {
     const QPointF origin(m_def.page.leftMargin, top);
-    const QRectF rect(origin, QSizeF(m_def.bandWidth, band.height));
+    const qreal height = bandHeight(band);
+    const QRectF rect(origin, QSizeF(m_def.bandWidth, height));
 
     DrawOp background;
     background.kind = DrawKind::Fill;
@@ -129,7 +131,7 @@ void ReportLayout::placeBand(const ReportBand &band, qreal top, int depth)
     background.color = band.color.rgba();
     m_page.ops.push_back(background);
 
-    drawElements(band, origin);
+    drawElements(band, origin, height - band.height);
 
     auto line = [this](QPointF from, QPointF to) {
         DrawOp op;
@@ -147,7 +149,7 @@ void ReportLayout::placeBand(const ReportBand &band, qreal top, int depth)
     if (band.frame.right)
         line(rect.topRight(), rect.bottomRight());
 
-    m_y = top + band.height;
+    m_y = top + height;
     if (const ReportBand *child = m_def.childOf(band))
         printBand(child, depth + 1);
 }
@@ -187,7 +189,31 @@ void ReportLayout::closePage(bool lastPage)
     m_pageOpen = false;
 }
 
-void ReportLayout::drawElements(const ElementList &elements, QPointF origin)
+qreal ReportLayout::bandHeight(const ReportBand &band)
+{
+    qreal height = band.height;
+    for (const auto &owned : band.elements()) {
+        const ReportElement &e = *owned;
+        if (!e.wraps || (e.kind != ElementKind::Label && e.kind != ElementKind::DataText))
+            continue;
+        const ReportFont font = e.font.value_or(ReportFont{m_def.baseFont.family, m_def.baseFont.pointSize, false, {}});
+        const FontMeasure &measure = *m_measures[size_t(fontId(font))];
+        const qsizetype lines = measure.lines(textOf(e), e.box.width()).size();
+        const qreal below = band.height - e.box.bottom();  // the room the design leaves under the text
+        height = std::max(height, e.box.top() + std::max(e.box.height(), lines * measure.lineHeight()) + below);
+    }
+    return height;
+}
+
+QString ReportLayout::textOf(const ReportElement &e) const
+{
+    if (e.kind == ElementKind::Label)
+        return e.caption;
+    RecordSource *source = e.source ? e.source.get() : m_records.get();
+    return m_blankData || !source ? QString() : source->text(e.field);
+}
+
+void ReportLayout::drawElements(const ElementList &elements, QPointF origin, qreal growth)
 {
     for (const auto &owned : elements.elements()) {
         const ReportElement &e = *owned;
@@ -211,7 +237,7 @@ void ReportLayout::drawElements(const ElementList &elements, QPointF origin)
             break;
         }
         case ElementKind::DataText:
-            drawText(e, m_blankData || !source ? QString() : source->text(e.field), origin);
+            drawText(e, textOf(e), origin);
             break;
         case ElementKind::SystemData:
             drawText(e, e.caption + systemText(e), origin);
@@ -220,6 +246,8 @@ void ReportLayout::drawElements(const ElementList &elements, QPointF origin)
             DrawOp op;
             op.kind = DrawKind::Shape;
             op.rect = e.box.translated(origin);
+            if (e.stretches)
+                op.rect.setHeight(op.rect.height() + growth);
             op.color = e.fill.isValid() ? e.fill.rgba() : qRgb(255, 255, 255);
             m_page.ops.push_back(op);
             break;
@@ -247,14 +275,19 @@ void ReportLayout::drawText(const ReportElement &e, const QString &text, QPointF
         lines << text;
     else
         lines = measure.lines(text, e.autoSize ? 0 : e.box.width());
-    // The first line always shows; further lines only while they fit the
-    // box's height, which never grows.
-    qsizetype shown = 1;
-    while (shown < lines.size() && (shown + 1) * measure.lineHeight() <= e.box.height() + kSlack)
-        ++shown;
-    lines.resize(shown);
-
     QRectF rect = e.box;
+    if (e.wraps) {
+        // Every line: the band has grown to hold them.
+        rect.setHeight(std::max(rect.height(), lines.size() * measure.lineHeight()));
+    } else {
+        // The first line always shows; further lines only while they fit the
+        // box's height.
+        qsizetype shown = 1;
+        while (shown < lines.size() && (shown + 1) * measure.lineHeight() <= e.box.height() + kSlack)
+            ++shown;
+        lines.resize(shown);
+    }
+
     if (e.autoSize) {
         qreal width = 0;
         for (const QString &line : lines)

@@ -50,11 +50,15 @@ private:
     void finish();
     void printBand(const ReportBand *band, int depth = 0);
     void placeBand(const ReportBand &band, qreal top, int depth);
+    // The band's height for the current record: its own, or more where a
+    // wrapped text needs it.
+    qreal bandHeight(const ReportBand &band);
+    QString textOf(const ReportElement &element) const;
     void startPage();
     void closePage(bool lastPage);
     qreal spaceLeft() const;
 
-    void drawElements(const ElementList &elements, QPointF origin);
+    void drawElements(const ElementList &elements, QPointF origin, qreal growth = 0);
     void drawText(const ReportElement &element, const QString &text, QPointF origin);
     void drawPicture(const QImage &picture, const QRectF &rect);
     QString systemText(const ReportElement &element) const;

@@ -42,8 +42,13 @@ public:
     // Text elements (label, data text, system data).
     std::optional<ReportFont> font;  // none: the report's base font, regular, window text
     TextAlign align = TextAlign::Left;
-    bool autoSize = false;     // the box takes the width of its text
+    // A text is kept inside its box (cut off where it does not fit) unless
+    // it grows: to the width of its text (autoSize), or down, wrapped at the
+    // box's width, with its band growing so that every line shows (wraps).
+    bool autoSize = false;
+    bool wraps = false;
     bool transparent = false;  // no white fill under the text
+    bool stretches = false;    // a shape that grows with its band (a column rule)
     QString caption;           // a label's text; the prefix of system data
     SystemValue value = SystemValue::PageNumber;
 
@@ -61,6 +66,8 @@ public:
     // Fluent settings for definitions.
     ReportElement &withFont(const QString &family, qreal pointSize, bool bold = false, QColor color = {});
     ReportElement &autoSized(bool on = true) { autoSize = on; return *this; }
+    ReportElement &wrapped(bool on = true) { wraps = on; return *this; }
+    ReportElement &stretched(bool on = true) { stretches = on; return *this; }
     ReportElement &aligned(TextAlign a) { align = a; return *this; }
     ReportElement &transparentText(bool on = true) { transparent = on; return *this; }
     ReportElement &filled(QColor colour) { fill = colour; return *this; }
