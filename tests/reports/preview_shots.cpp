@@ -21,7 +21,8 @@
 #include <QTimer>
 
 namespace {
-// Invoice 000042 with `lines` lines, its address on two lines.
+// Invoice 000042 with `lines` lines, some names longer than their column,
+// its address on four lines.
 void storeSampleInvoice(const TempDatabase &db, int lines)
 {
     long double total = 0;
@@ -33,13 +34,15 @@ void storeSampleInvoice(const TempDatabase &db, int lines)
         db.exec(QStringLiteral("INSERT INTO \"Nota\" (\"ID_Nota\", \"Kode_KV\", \"Kode_Brg\", \"Nama_Brg\", \"Harga\", "
                                "\"Banyak\", \"Diskon\", \"Jumlah\") VALUES (?, ?, ?, ?, ?, ?, ?, ?)"),
                 {QStringLiteral("000042"), QStringLiteral("KV-%1").arg(1000 + i),
-                 QStringLiteral("90310-%1").arg(i * 37), QStringLiteral("Karet stabilizer %1").arg(i), price, quantity,
+                 QStringLiteral("90310-%1").arg(i * 37),
+                 i % 6 == 2 ? QStringLiteral("KARET SUPPORT MESIN AVANZA %1").arg(i) : QStringLiteral("Karet stabilizer %1").arg(i),
+                 price, quantity,
                  discount, double(amount)});
     }
     db.exec(QStringLiteral("INSERT INTO \"NotaUtama\" (\"No_Nota\", \"Tanggal\", \"Kepada\", \"Alamat\", "
                            "\"Jumlah_Total\") VALUES (?, ?, ?, ?, ?)"),
             {QStringLiteral("000042"), QStringLiteral("2009-12-05"), QStringLiteral("Toko Sumber Makmur"),
-             QStringLiteral("Jl. Gatot Subroto 17\nBandung"), double(total)});
+             QStringLiteral("Jl. Gatot Subroto 17\nKel. Sukajadi\nKec. Sukasari\nBandung 40162"), double(total)});
 }
 } // namespace
 
@@ -59,6 +62,7 @@ int main(int argc, char **argv)
     FNota1->Table2->open();
     FNota1->Table2->setFilter(QStringLiteral("ID_Nota ='000042'"));
     FNota1->Table2->setFiltered(true);
+    FPrintN->bind(*FNota1->Table1, *FNota1->Table2);
     FPrintN->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
     const ReportDefinition &def = FPrintN->report;
 
