@@ -17,7 +17,7 @@ class TFNota3 : public TForm {
 public:
     explicit TFNota3(QWidget *parent = nullptr);
 
-    DataSource *DataSource1;            // FNota1->Table3
+    DataSource *DataSource1;            // the invoice's customer table, bound when shown
     QLabel *Label1;                     // "List Nama Pelanggan :"
     DBLookupComboBox *DBLookupComboBox1;
     QLabel *Label2;                     // "Alamat :"
