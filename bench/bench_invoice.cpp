@@ -331,6 +331,7 @@ void AddFromList_LookupAndSave(benchmark::State &state, Codes codes)
 {
     Shop &s = shop();
     showNewInvoice();
+    FNota1->draft->fixNumber();  // as "Add Dari List" does before the window shows
     const QString number = FNota1->Edit1->text();
     const int linesBefore = storedRows("SELECT COUNT(*) FROM Nota WHERE ID_Nota = ?", number);
     const int messages = s.person.messages();

@@ -2,8 +2,8 @@
 
 #include "core/Errors.h"
 #include "data/DatabaseTransaction.h"
+#include "data/LargestNumber.h"
 #include "data/PendingRecord.h"
-#include "data/Query.h"
 #include "data/Table.h"
 #include "shop/InvoiceNumber.h"
 
@@ -69,17 +69,7 @@ void InvoiceDraft::setNumber(const QString &number)
 
 QString InvoiceDraft::largestNumber()
 {
-    // Texts that are not numbers (typed elsewhere) are passed over.
-    Query numbers;
-    numbers.setSql(QStringLiteral("SELECT No_Nota FROM NotaUtama"));
-    numbers.open();
-    QString largest;
-    for (int row = 0, rows = numbers.rowCount(); row < rows; ++row) {
-        const QString n = numbers.textAt(row, 0);
-        if (invoicenumber::isNumber(n) && (largest.isEmpty() || invoicenumber::lessByValue(largest, n)))
-            largest = n;
-    }
-    return largest;
+    return largestnumber::of(QStringLiteral("NotaUtama"), kNoNota);
 }
 
 void InvoiceDraft::showLinesOf(const QString &number)

@@ -1,0 +1,52 @@
+#include "data/LargestNumber.h"
+
+#include "core/Errors.h"
+#include "data/Connection.h"
+#include "data/Schema.h"
+
+namespace largestnumber {
+namespace {
+constexpr int kPage = 64;
+
+bool isNumber(const QString &text)
+{
+    if (text.isEmpty())
+        return false;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+    return true;
+}
+
+QString quoted(const QString &name) { return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"'); }
+} // namespace
+
+QString of(const QString &table, const QString &column, const QString &alias)
+{
+    const TableDef *def = schema::findTable(table);
+    const ColumnDef *col = def ? def->column(column) : nullptr;
+    if (!col)
+        throw EDatabaseError(QStringLiteral("Field '%1' not found in table '%2'").arg(column, table));
+    const QString name = quoted(col->field.name);
+    // Texts of more digits first; among those of as many, the larger digits.
+    const QString digits = QStringLiteral("ltrim(%1, '0')").arg(name);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY length(%3) DESC, %3 DESC LIMIT %4 OFFSET ?")
+                            .arg(name, quoted(def->name), digits)
+                            .arg(kPage);
+    const std::shared_ptr<connection::Connection> conn = connection::ofAlias(alias);
+    // Texts that are not numbers may come first: read on until a number.
+    for (int offset = 0;; offset += kPage) {
+        QString found;
+        int rows = 0;
+        conn->eachRow(sql, {offset}, [&](const QVariantList &row) {
+            ++rows;
+            const QString text = row.value(0).toString();
+            if (found.isEmpty() && isNumber(text))
+                found = text;
+        });
+        if (!found.isEmpty() || rows < kPage)
+            return found;
+    }
+}
+
+} // namespace largestnumber
