@@ -81,5 +81,10 @@ if grep -n 'Widgets' "$tools/CMakeLists.txt" | grep -qi notadb; then
   breach "tools/notadb links the widgets library"
 fi
 
+# The weakest password hash limits are for test programs only.
+if grep -rn 'useWeakestLimitsForTests' "$src" "$tools" --include='*.h' --include='*.cpp' | grep -v "^$src/core/PasswordHash.cpp:"; then
+  breach "the test programs' weakest password hashes named outside tests/"
+fi
+
 [ $fail -eq 0 ] && echo "layers: every include points down"
 exit $fail

@@ -10,6 +10,22 @@
 
 class DataSet;
 
+namespace password {
+// Defined with the password hashing, named only here: test programs hash with
+// the weakest limits libsodium allows (both main() macros switch them on), so
+// that each account a fixture makes costs microseconds.
+void useWeakestLimitsForTests(bool on);
+} // namespace password
+
+// The program's own hash limits for its lifetime, for a test that checks them.
+class RealPasswordHashes {
+public:
+    RealPasswordHashes() { password::useWeakestLimitsForTests(false); }
+    ~RealPasswordHashes() { password::useWeakestLimitsForTests(true); }
+    RealPasswordHashes(const RealPasswordHashes &) = delete;
+    RealPasswordHashes &operator=(const RealPasswordHashes &) = delete;
+};
+
 // Pins the regional settings for its lifetime.
 class PinnedLocale {
 public:
