@@ -1,13 +1,11 @@
 #include "access/Login.h"
 
-#include "access/MainMenu.h"
-#include "access/TableScope.h"
+#include "access/AccountMessages.h"
 #include "access/Widgets.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
-#include "core/NumberText.h"
-#include "core/PasswordHash.h"
-#include "data/Table.h"
+#include "shop/Session.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -63,7 +61,9 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent)
     Edit2->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     Label5->setBuddy(Edit1);
     Label6->setBuddy(Edit2);
-    setTabOrder(Edit1, Edit2);
+    // What fits the account's fields whole, so what is stored is what was typed.
+    Edit1->setMaxLength(accounts::nameWidth());
+    Edit2->setMaxLength(accounts::kPasswordLength);
 
     SpeedButton1 = speedButton(this, QStringLiteral("SpeedButton1"), QStringLiteral("Konfirmasi"), QString(),
                                QRect(214, 152, 104, 32));
@@ -75,10 +75,16 @@ TFLogin::TFLogin(QWidget *parent) : TForm(parent)
     SpeedButton2->setIcon(QIcon(pixmap(QStringLiteral(":/access/exit.svg"), QSize(20, 20))));
     applyFont(SpeedButton2, QStringLiteral("Tahoma"), 8, true);
     setTextColour(SpeedButton2, kMaroon);
-    for (QToolButton *b : {SpeedButton1, SpeedButton2})
+    for (QToolButton *b : {SpeedButton1, SpeedButton2}) {
         b->setIconSize(QSize(20, 20));
-
-    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Adm.db"), QStringLiteral("NamaUser"));
+        // Reached by Tab (not taken by a click); Space or Enter presses them.
+        b->setFocusPolicy(Qt::TabFocus);
+    }
+    setTabOrder(Edit1, Edit2);
+    setTabOrder(Edit2, SpeedButton1);
+    setTabOrder(SpeedButton1, SpeedButton2);
+    // Enter in either box confirms.
+    dialogkeys::install(this, SpeedButton1, nullptr);
 
     onEvent(SpeedButton1, &QToolButton::clicked, this, &TFLogin::SpeedButton1Click);
     onEvent(SpeedButton2, &QToolButton::clicked, this, &TFLogin::SpeedButton2Click);
@@ -92,34 +98,22 @@ void TFLogin::SpeedButton1Click()
     const QString typedPassword = Edit2->text();
     if (typedName.isEmpty() && typedPassword.isEmpty())
         return;
-
-    TableScope scope(*Table1);
-    Table1->open();
-    // Not found leaves the table on its first record; the comparison below refuses it.
-    Table1->findKey(typedName);
-    const QString name = Table1->fieldByName(QStringLiteral("NamaUser"))->asString();
-    const QString stored = Table1->fieldByName(QStringLiteral("Pass"))->asString();
-    if (name == typedName && password::verify(stored, typedPassword)) {
-        Edit1->clear();
-        Edit2->clear();
-        FMain->Label1->setText(name);
-        const qint64 logins = numtext::strToInt(Table1->fieldByName(QStringLiteral("Nomer"))->asString());
-        Table1->edit();
-        Table1->fieldByName(QStringLiteral("Nomer"))->setAsString(QString::number(logins + 1));
-        // A password still kept as typed is stored as a hash from now on.
-        if (!password::isHash(stored))
-            Table1->fieldByName(QStringLiteral("Pass"))->setAsString(password::hash(typedPassword));
-        Table1->post();
-        Table1->close();
-        Hide();
-        FMain->Show();
+    Session &session = currentSession();
+    // Too soon after wrong tries: nothing is checked and the boxes keep what
+    // was typed, to be tried again once the wait is over.
+    if (const qint64 waitMs = session.waitBeforeNextTry(); waitMs > 0) {
+        msg::exclamation(accountmsg::tooSoon(waitMs), QStringLiteral("Kesalahan"));
         return;
     }
     Edit1->clear();
     Edit2->clear();
+    if (session.logIn(typedName, typedPassword) == Session::Outcome::Done) {
+        Hide();
+        windows::form(FMain)->Show();
+        return;
+    }
     msg::exclamation(QStringLiteral("UserName atau Password Salah!"), QStringLiteral("Kesalahan"));
     Edit1->setFocus();
-    Table1->close();
 }
 
 void TFLogin::SpeedButton2Click()

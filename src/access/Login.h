@@ -1,7 +1,7 @@
 #pragma once
 // The login window: the first window and the application's main form. It
-// checks a user name and password against the Adm table, counts each
-// successful login in Nomer, and hands over to the main window.
+// logs in through the session (which checks the name and password against
+// the Adm table and counts the login) and hands over to the main window.
 #include "app/Windows.h"
 #include "controls/Form.h"
 
@@ -9,7 +9,6 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QToolButton;
-class Table;
 
 class TFLogin : public TForm {
     Q_OBJECT
@@ -28,9 +27,6 @@ public:
     QLineEdit *Edit2;      // password, shown as "*"
     QToolButton *SpeedButton1;  // "Konfirmasi"
     QToolButton *SpeedButton2;  // "Exit"
-    // Adm.db ordered by NamaUser; also used by the status box and the
-    // change-password window.
-    Table *Table1;
 
     void FormShow() override;
     void SpeedButton1Click();

@@ -1,16 +1,15 @@
 #include "access/MainMenu.h"
 
-#include "access/Login.h"
-#include "access/TableScope.h"
+#include "access/AccountMessages.h"
 #include "access/Widgets.h"
 #include "controls/Application.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
 #include "controls/Pictures.h"
 #include "core/DateText.h"
-#include "data/Table.h"
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
+#include "shop/Session.h"
 
 #include <QAction>
 #include <QApplication>
@@ -250,6 +249,8 @@ void TFMain::buildClient()
     Label1 = label(Panel2, QStringLiteral("Label1"), QString(), QRect(52, 95, 125, 16));
     applyFont(Label1, QStringLiteral("Tahoma"), 9, true);
     setTextColour(Label1, Qt::white);
+    // The name of the session's account, from its login or its last change.
+    connect(&currentSession(), &Session::userNameChanged, Label1, &QLabel::setText);
     Label5 = label(Panel2, QStringLiteral("Label5"), QString(), QRect(12, 122, 165, 34));
     Label5->setWordWrap(true);
     Label5->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -370,6 +371,7 @@ void TFMain::TampilkanHint() { StatusPanel2->setText(QStringLiteral("  ") + (nAp
 
 void TFMain::logout()
 {
+    currentSession().logOut();
     Hide();
     windows::form(FLogin)->Show();
 }
@@ -383,7 +385,7 @@ void TFMain::openWorkWindow(TForm *window)
 // Exit question.
 void TFMain::SpeedButton1Click()
 {
-    if (msg::question(QStringLiteral("Admin : ") + Label1->text() + QStringLiteral(", Anda ingin keluar Sistem?"),
+    if (msg::question(QStringLiteral("Admin : ") + currentSession().userName() + QStringLiteral(", Anda ingin keluar Sistem?"),
                       QStringLiteral("Kervano Nota System")))
         Close();
 }
@@ -391,7 +393,7 @@ void TFMain::SpeedButton1Click()
 // Log-out question.
 void TFMain::SpeedButton14Click()
 {
-    if (msg::question(QStringLiteral("Admin : ") + Label1->text() + QStringLiteral(", Anda ingin Log Out?"),
+    if (msg::question(QStringLiteral("Admin : ") + currentSession().userName() + QStringLiteral(", Anda ingin Log Out?"),
                       QStringLiteral("Kervano Nota System")))
         logout();
 }
@@ -422,23 +424,24 @@ void TFMain::DaftarBarang2Click() { FRBarang->Preview(); }
 
 void TFMain::GantiPassword1Click() { windows::form(FPass)->Show(); }
 
+// The status of the session's account as stored now; never another account's.
 void TFMain::Status1Click()
 {
-    Table &admins = *FLogin->Table1;
-    TableScope scope(admins);
-    admins.open();
-    admins.findKey(Label1->text());
-    const QString logins = admins.fieldByName(QStringLiteral("Nomer"))->asString();
+    const Session &session = currentSession();
+    const std::optional<accounts::Account> account = session.account();
+    if (!account) {
+        msg::exclamation(accountmsg::gone(session.userName()), QStringLiteral("Status"));
+        return;
+    }
     const QString text = QStringList{
         QStringLiteral("<-- Aplikasi Kervano Sistem Nota -->"),
         QString(),
         QString(),
-        QStringLiteral("Admin : ") + Label1->text(),
+        QStringLiteral("Admin : ") + account->name,
         QString(),
-        QStringLiteral("Status Login : ") + logins + QStringLiteral(" Kali"),
+        QStringLiteral("Status Login : ") + account->logins + QStringLiteral(" Kali"),
         QStringLiteral("Status Aktif  : Aktif"),
     }.join(QLatin1Char('\n'));
-    admins.close();
     msg::information(text, QStringLiteral("Status"));
 }
 

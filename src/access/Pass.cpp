@@ -1,17 +1,15 @@
 #include "access/Pass.h"
 
-#include "access/Login.h"
-#include "access/MainMenu.h"
-#include "access/TableScope.h"
+#include "access/AccountMessages.h"
 #include "access/Widgets.h"
 #include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
-#include "core/PasswordHash.h"
-#include "data/Table.h"
+#include "shop/Session.h"
 
 #include <QApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -75,6 +73,11 @@ TFPass::TFPass(QWidget *parent) : TForm(parent)
     Label4->setBuddy(Edit4);
     Label5->setBuddy(Edit5);
     Label6->setBuddy(Edit6);
+    // What fits the account's fields whole, so what is stored is what was typed.
+    for (QLineEdit *e : {Edit1, Edit3, Edit4})
+        e->setMaxLength(accounts::nameWidth());
+    for (QLineEdit *e : {Edit2, Edit5, Edit6})
+        e->setMaxLength(accounts::kPasswordLength);
 
     QWidget *tabOrder[] = {Edit1, Edit2, BitBtn1, Edit3, Edit4, Edit5, Edit6, BitBtn2, BitBtn3};
     for (size_t i = 1; i < std::size(tabOrder); ++i)
@@ -122,14 +125,13 @@ void TFPass::BitBtn1Click()
 {
     if (Edit1->text().isEmpty() && Edit2->text().isEmpty())
         return;
-    Table &admins = *FLogin->Table1;
-    TableScope scope(admins);
-    admins.open();
-    admins.findKey(FMain->Label1->text());
-    const QString name = admins.fieldByName(QStringLiteral("NamaUser"))->asString();
-    const QString stored = admins.fieldByName(QStringLiteral("Pass"))->asString();
-    if (name == Edit1->text() && password::verify(stored, Edit2->text())) {
-        admins.close();
+    Session &session = currentSession();
+    if (const qint64 waitMs = session.waitBeforeNextTry(); waitMs > 0) {
+        msg::exclamation(accountmsg::tooSoon(waitMs), kError);
+        return;
+    }
+    switch (session.confirm(Edit1->text(), Edit2->text())) {
+    case Session::Outcome::Done:
         Edit1->setEnabled(false);
         Edit2->setEnabled(false);
         BitBtn1->setEnabled(false);
@@ -137,15 +139,18 @@ void TFPass::BitBtn1Click()
         setOuterHeight(kChangingHeight);
         Edit3->setFocus();
         return;
+    case Session::Outcome::AccountGone:
+        accountGone();
+        return;
+    default:
+        Edit1->clear();
+        Edit2->clear();
+        msg::exclamation(QStringLiteral("UserName atau Password Salah!"), kError);
+        Edit1->setFocus();
     }
-    Edit1->clear();
-    Edit2->clear();
-    msg::exclamation(QStringLiteral("UserName atau Password Salah!"), kError);
-    Edit1->setFocus();
-    admins.close();
 }
 
-// Change: the checks in order, then the new name and the hash of the new password.
+// Change: the checks in order, then the new name and password through the session.
 void TFPass::BitBtn2Click()
 {
     if (Edit3->text().isEmpty()) {
@@ -170,21 +175,36 @@ void TFPass::BitBtn2Click()
             e->clear();
         return;
     }
-    {
-        Table &admins = *FLogin->Table1;
-        // A refused post drops the unstored record and closes the table.
-        TableScope scope(admins);
-        admins.open();
-        admins.findKey(Edit1->text());
-        admins.edit();
-        admins.fieldByName(QStringLiteral("NamaUser"))->setAsString(Edit4->text());
-        admins.fieldByName(QStringLiteral("Pass"))->setAsString(password::hash(Edit6->text()));
-        admins.post();
-        admins.close();
+    switch (currentSession().change(Edit4->text(), Edit6->text())) {
+    case Session::Outcome::Done:
+        break;
+    case Session::Outcome::AccountGone:
+        accountGone();
+        return;
+    default:  // not confirmed (any more): back to the first stage
+        FormShow();
+        return;
     }
     msg::information(QStringLiteral("Username Dan Password Diubah!"), QStringLiteral("Ganti Password"));
-    FMain->Label1->setText(Edit4->text());
+    Close();
+}
+
+// The account was renamed or deleted at another desk: said plainly, nothing changed.
+void TFPass::accountGone()
+{
+    msg::exclamation(accountmsg::gone(currentSession().userName()), kError);
     Close();
 }
 
 void TFPass::BitBtn3Click() { Close(); }
+
+// Escape leaves the window in either stage: "Batal" takes it once in reach
+// (the window's dialog keys), the window itself while confirming.
+void TFPass::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        Close();
+        return;
+    }
+    TForm::keyPressEvent(event);
+}

@@ -1,6 +1,7 @@
 #pragma once
 // The change-password window: confirms the logged-in account's name and
-// password, then stores a new name and password typed twice each.
+// password, then stores a new name and password typed twice each, both
+// through the session.
 #include "app/Windows.h"
 #include "controls/Form.h"
 
@@ -46,6 +47,10 @@ public:
     // True while only the upper panel is in reach.
     bool confirming() const;
 
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
 private:
     void showLowerPanel(bool shown);
+    void accountGone();
 };

@@ -9,6 +9,7 @@
 #include "data/Database.h"
 #include "data/Provision.h"
 #include "sampleshop/SampleShop.h"
+#include "shop/Accounts.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,7 +25,6 @@ using namespace accessui;
 namespace {
 const QString kError = QStringLiteral("Kesalahan");
 const QString kCaption = QStringLiteral("Database Baru");
-constexpr int kNameWidth = 30;  // Adm.NamaUser
 
 } // namespace
 
@@ -55,8 +55,10 @@ TFFirstRun::TFFirstRun(QWidget *parent) : TForm(parent), m_file(database::aliasP
     Edit1 = edit(this, QStringLiteral("Edit1"), QRect(200, 76, 198, 21));
     Edit2 = edit(this, QStringLiteral("Edit2"), QRect(200, 104, 198, 21));
     Edit3 = edit(this, QStringLiteral("Edit3"), QRect(200, 132, 198, 21));
-    Edit1->setMaxLength(kNameWidth);
+    // What the account keeps whole and the login window takes.
+    Edit1->setMaxLength(accounts::nameWidth());
     for (QLineEdit *e : {Edit2, Edit3}) {
+        e->setMaxLength(accounts::kPasswordLength);
         e->setEchoMode(QLineEdit::Password);
         e->setStyleSheet(QStringLiteral("lineedit-password-character: 42"));
     }

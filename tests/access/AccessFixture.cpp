@@ -4,6 +4,7 @@
 #include "app/WindowSet.h"
 #include "core/PasswordHash.h"
 #include "data/Table.h"
+#include "shop/Session.h"
 
 #include <QLineEdit>
 #include <QToolButton>
@@ -11,6 +12,7 @@
 void AccessFixture::start()
 {
     m_db = std::make_unique<TempDatabase>(kAdmin, kPassword);
+    currentSession().restart();
     windowset::create();
 }
 

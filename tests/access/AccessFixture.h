@@ -1,6 +1,7 @@
 #pragma once
-// A fresh database with one account and a fresh window set per test, and the
-// steps a user takes at the login window.
+// A fresh database with one account, a fresh session (nobody logged in, no
+// wrong tries) and a fresh window set per test, and the steps a user takes at
+// the login window.
 #include "TempDatabase.h"
 
 #include <QString>

@@ -58,7 +58,9 @@ private slots:
     void closeBoxAsksNothing();
     void logoutAndBack();
     void statusBoxAfterFirstLogin();
-    void statusBoxAfterRenameShowsFirstRecord();
+    void statusBoxWhenAccountGone_data();
+    void statusBoxWhenAccountGone();
+    void nameLabelFollowsTheSession();
     void hintLineFollowsMouse();
     void hintLineShowsHighlightedMenuItem();
     void hintLineShowsMenuBarItemUnderMouse();
@@ -216,18 +218,49 @@ void TestMainMenu::statusBoxAfterFirstLogin()
                                                "Status Login : 1 Kali\nStatus Aktif  : Aktif"));
     QCOMPARE(boxes.last().caption, QStringLiteral("Status"));
     QCOMPARE(boxes.last().kind, MsgKind::Information);
-    QVERIFY(!FLogin->Table1->active());
 }
 
-// A name no longer in Adm: the table stays on its first record in NamaUser order.
-void TestMainMenu::statusBoxAfterRenameShowsFirstRecord()
+// The logged-in account renamed or deleted at another desk: the box says so
+// and never shows another account's count (it used to show the first
+// account's); nothing is changed.
+void TestMainMenu::statusBoxWhenAccountGone_data()
 {
+    QTest::addColumn<QString>("atAnotherDesk");
+    QTest::newRow("renamed") << "UPDATE Adm SET NamaUser = 'pemilik' WHERE NamaUser = 'admin'";
+    QTest::newRow("deleted") << "DELETE FROM Adm WHERE NamaUser = 'admin'";
+}
+
+void TestMainMenu::statusBoxWhenAccountGone()
+{
+    QFETCH(QString, atAnotherDesk);
     AccessFixture::addAccount(QStringLiteral("aaa"), QStringLiteral("x1"), 41);
-    FMain->Label1->setText(QStringLiteral("hilang"));
+    fx.db().exec(atAnotherDesk);
+    const QString before = fx.db().joined(QStringLiteral("SELECT NamaUser || ':' || Nomer FROM Adm ORDER BY NamaUser"));
     ScriptedInterface boxes;
     FMain->Status1->trigger();
-    QVERIFY(boxes.last().text.contains(QStringLiteral("\nAdmin : hilang\n")));
-    QVERIFY(boxes.last().text.contains(QStringLiteral("\nStatus Login : 41 Kali\n")));
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text,
+             QStringLiteral("Akun \"admin\" tidak ada lagi di database: namanya diganti atau akun dihapus di komputer "
+                            "lain. Tidak ada yang diubah. Silakan Log Out, lalu login kembali."));
+    QCOMPARE(boxes.last().caption, QStringLiteral("Status"));
+    QCOMPARE(boxes.last().kind, MsgKind::Exclamation);
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT NamaUser || ':' || Nomer FROM Adm ORDER BY NamaUser")), before);
+    QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
+}
+
+// The name label shows the session's account: the name of each login.
+void TestMainMenu::nameLabelFollowsTheSession()
+{
+    QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
+    AccessFixture::addAccount(QStringLiteral("kasir"), QStringLiteral("Kasir99"), 2);
+    FMain->logout();
+    AccessFixture::typeLogin(QStringLiteral("kasir"), QStringLiteral("Kasir99"));
+    QCOMPARE(FMain->Label1->text(), QStringLiteral("kasir"));
+    ScriptedInterface boxes;
+    FMain->Status1->trigger();
+    QVERIFY(boxes.last().text.contains(QStringLiteral("\nAdmin : kasir\n\nStatus Login : 3 Kali\n")));
+    FMain->SpeedButton14->click();
+    QCOMPARE(boxes.last().text, QStringLiteral("Admin : kasir, Anda ingin Log Out?"));
 }
 
 void TestMainMenu::hintLineFollowsMouse()

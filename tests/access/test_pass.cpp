@@ -51,6 +51,9 @@ private slots:
     void changeStoredThenLoginWithNewPasswordOnly();
     void reopenAfterChangingStage();
     void duplicateNameRefusedByEngine();
+    void longNameCannotBeTyped();
+    void accountGoneAtAnotherDesk_data();
+    void accountGoneAtAnotherDesk();
 
 private:
     void confirm();
@@ -108,7 +111,6 @@ void TestPass::bothUpperBoxesEmptyDoNothing()
     FPass->BitBtn1->click();
     QCOMPARE(boxes.count(), 0);
     QVERIFY(FPass->confirming());
-    QVERIFY(!FLogin->Table1->active());
 }
 
 void TestPass::confirmationRefused_data()
@@ -139,7 +141,6 @@ void TestPass::confirmationRefused()
     QCOMPARE(QApplication::focusWidget(), FPass->Edit1);
     QVERIFY(FPass->confirming());
     QCOMPARE(FPass->outerHeight(), TFPass::kConfirmingHeight);
-    QVERIFY(!FLogin->Table1->active());
 }
 
 void TestPass::confirmationAccepted()
@@ -153,17 +154,21 @@ void TestPass::confirmationAccepted()
     QVERIFY(!FPass->Edit1->isEnabled() && !FPass->Edit2->isEnabled() && !FPass->BitBtn1->isEnabled());
     QCOMPARE(FPass->Edit1->text(), AccessFixture::kAdmin);
     QCOMPARE(QApplication::focusWidget(), FPass->Edit3);
-    QVERIFY(!FLogin->Table1->active());
 }
 
 // Tab order, the lower panel out of reach while confirming, Enter as
-// "Konfirmasi" while it is enabled, Escape as "Batal" once it is in reach.
+// "Konfirmasi" while it is enabled, Escape as "Batal".
 void TestPass::keyboardInBothStages()
 {
     ScriptedInterface boxes;
     QCOMPARE(tabCycle(FPass->Edit1), (QStringList{"Edit1", "Edit2", "BitBtn1"}));
+    // Escape leaves the window also while confirming, as the close box does
+    // (it used to do nothing until "Batal" was in reach).
     QTest::keyClick(FPass->Edit1, Qt::Key_Escape);
-    QVERIFY(FPass->isVisible());
+    QVERIFY(!FPass->isVisible());
+    FMain->GantiPassword1->trigger();
+    FPass->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FPass));
 
     FPass->Edit1->setText(AccessFixture::kAdmin);
     FPass->Edit2->setText(AccessFixture::kPassword);
@@ -228,8 +233,10 @@ void TestPass::changeChecks()
     QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
 }
 
+// Stored with the program's own hash limits (argon2id, 64 MiB, two passes).
 void TestPass::changeStoredThenLoginWithNewPasswordOnly()
 {
+    RealPasswordHashes realLimits;
     confirm();
     ScriptedInterface boxes;
     typeNew(QStringLiteral("pemilik"), QStringLiteral("pemilik"), QStringLiteral("Baru#2"), QStringLiteral("Baru#2"));
@@ -242,12 +249,12 @@ void TestPass::changeStoredThenLoginWithNewPasswordOnly()
     QVERIFY(!FPass->isVisible());
     for (QLineEdit *e : {FPass->Edit3, FPass->Edit4, FPass->Edit5, FPass->Edit6})
         QVERIFY(e->text().isEmpty());
-    QVERIFY(!FLogin->Table1->active());
 
     // Stored as a hash under the new name; the counter is untouched.
     QVERIFY(!fx.accountExists(AccessFixture::kAdmin));
     const QString stored = fx.storedPass(QStringLiteral("pemilik"));
     QVERIFY(password::isHash(stored));
+    QVERIFY2(stored.startsWith(QStringLiteral("$argon2id$v=19$m=65536,t=2,p=1$")), qPrintable(stored));
     QVERIFY(password::verify(stored, QStringLiteral("Baru#2")));
     QCOMPARE(fx.nomer(QStringLiteral("pemilik")).toInt(), 1);
     QCOMPARE(fx.nomer(QStringLiteral("kasir")).toInt(), 5);
@@ -299,7 +306,6 @@ void TestPass::duplicateNameRefusedByEngine()
     QVERIFY(FPass->isVisible());
     QVERIFY(!FPass->confirming());
     QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
-    QCOMPARE(FLogin->Table1->state(), DataSetState::Inactive);
     QVERIFY(password::verify(fx.storedPass(), AccessFixture::kPassword));
     QVERIFY(password::verify(fx.storedPass(QStringLiteral("kasir")), QStringLiteral("Kasir99")));
 
@@ -316,6 +322,80 @@ void TestPass::duplicateNameRefusedByEngine()
     FPass->BitBtn2->click();
     QCOMPARE(boxes.last().text, QStringLiteral("Username Dan Password Diubah!"));
     QVERIFY(fx.accountExists(QStringLiteral("kasir2")));
+}
+
+// Every box takes what the account keeps whole: a name of 30 characters is
+// stored as typed and logs in; the 31st character cannot be typed (a longer
+// name used to be stored cut, locking the account out).
+void TestPass::longNameCannotBeTyped()
+{
+    for (QLineEdit *e : {FPass->Edit1, FPass->Edit2})
+        QTest::keyClicks(e, QString(40, QLatin1Char('x')));
+    QCOMPARE(FPass->Edit1->text().size(), 30);
+    QCOMPARE(FPass->Edit2->text().size(), 30);
+    FPass->Edit1->clear();
+    FPass->Edit2->clear();
+    confirm();
+    const QString name = QStringLiteral("Pemilik Toko Kervano Jaya Abad");  // 30 characters
+    const QString longer = name + QStringLiteral(" Baru");
+    for (QLineEdit *e : {FPass->Edit3, FPass->Edit4})
+        QTest::keyClicks(e, longer);
+    for (QLineEdit *e : {FPass->Edit5, FPass->Edit6})
+        QTest::keyClicks(e, QString(31, QLatin1Char('p')));
+    QCOMPARE(FPass->Edit3->text(), name);
+    QCOMPARE(FPass->Edit4->text(), name);
+    QCOMPARE(FPass->Edit6->text(), QString(30, QLatin1Char('p')));
+    ScriptedInterface boxes;
+    FPass->BitBtn2->click();
+    QCOMPARE(boxes.last().text, QStringLiteral("Username Dan Password Diubah!"));
+    QVERIFY(fx.accountExists(name));
+    QCOMPARE(FMain->Label1->text(), name);
+    FMain->logout();
+    AccessFixture::typeLogin(name, QString(30, QLatin1Char('p')));
+    QVERIFY(FMain->isVisible());
+}
+
+// The logged-in account renamed or deleted at another desk, before the
+// confirmation or between it and the change: said plainly, the window
+// closes, nothing is changed (no other account's record is rewritten).
+void TestPass::accountGoneAtAnotherDesk_data()
+{
+    QTest::addColumn<QString>("atAnotherDesk");
+    QTest::addColumn<bool>("afterConfirming");
+    const QString renamed = QStringLiteral("UPDATE Adm SET NamaUser = 'pemilik' WHERE NamaUser = 'admin'");
+    const QString deleted = QStringLiteral("DELETE FROM Adm WHERE NamaUser = 'admin'");
+    QTest::newRow("renamed before confirming") << renamed << false;
+    QTest::newRow("deleted before confirming") << deleted << false;
+    QTest::newRow("renamed before the change") << renamed << true;
+    QTest::newRow("deleted before the change") << deleted << true;
+}
+
+void TestPass::accountGoneAtAnotherDesk()
+{
+    QFETCH(QString, atAnotherDesk);
+    QFETCH(bool, afterConfirming);
+    if (afterConfirming)
+        confirm();
+    fx.db().exec(atAnotherDesk);
+    const QString before = fx.db().joined(QStringLiteral("SELECT NamaUser || ':' || Pass || ':' || Nomer FROM Adm ORDER BY NamaUser"));
+    ScriptedInterface boxes;
+    if (afterConfirming) {
+        typeNew(QStringLiteral("baru"), QStringLiteral("baru"), QStringLiteral("Pw1"), QStringLiteral("Pw1"));
+        FPass->BitBtn2->click();
+    } else {
+        FPass->Edit1->setText(AccessFixture::kAdmin);
+        FPass->Edit2->setText(AccessFixture::kPassword);
+        FPass->BitBtn1->click();
+    }
+    QCOMPARE(boxes.count(), 1);
+    QCOMPARE(boxes.last().text,
+             QStringLiteral("Akun \"admin\" tidak ada lagi di database: namanya diganti atau akun dihapus di komputer "
+                            "lain. Tidak ada yang diubah. Silakan Log Out, lalu login kembali."));
+    QCOMPARE(boxes.last().caption, kError);
+    QCOMPARE(boxes.last().kind, MsgKind::Exclamation);
+    QVERIFY(!FPass->isVisible());
+    QCOMPARE(fx.db().joined(QStringLiteral("SELECT NamaUser || ':' || Pass || ':' || Nomer FROM Adm ORDER BY NamaUser")), before);
+    QCOMPARE(FMain->Label1->text(), AccessFixture::kAdmin);
 }
 
 NOTA_TEST_MAIN(TestPass)
