@@ -135,6 +135,10 @@ void TestNotadb::initTakesThePassword_data()
     QTest::newRow("empty line") << QStringList() << QByteArray("\n") << 2
                                 << "the first account needs a password that is not empty";
     QTest::newRow("no input") << QStringList() << QByteArray() << 2 << "no password given";
+    // The login window takes 30 characters: a longer password could never be typed there.
+    QTest::newRow("30 characters") << QStringList() << QByteArray(30, 'p') + "\n" << 0 << QString(30, QLatin1Char('p'));
+    QTest::newRow("31 characters") << QStringList{arg("--password"), QString(31, QLatin1Char('p'))} << QByteArray() << 2
+                                   << "the password has 31 characters; the login window takes at most 30";
 }
 
 void TestNotadb::initTakesThePassword()

@@ -1,11 +1,13 @@
 // `notadb init`: a new database with its first account. The name and the
 // password are checked before anything is created: a name the account field
-// cannot hold whole would be stored cut and never log in, and an empty
+// cannot hold whole would be stored cut and never log in, a password longer
+// than the login window takes could never be typed there, and an empty
 // password would let anyone in with an empty password box.
 //
 // A file is created; on a server the database must exist and be empty (its
 // administrator creates it), and only the tables and the account are made.
 // The server is asked first, so that nobody types a password for nothing.
+#include "AccountCommands.h"
 #include "Commands.h"
 #include "PasswordInput.h"
 #include "ServerAccess.h"
@@ -13,7 +15,6 @@
 #include "core/Errors.h"
 #include "data/Connection.h"
 #include "data/Provision.h"
-#include "data/Schema.h"
 
 #include <QFileInfo>
 
@@ -25,11 +26,8 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
         err << "notadb: the first account needs a user name (--user NAME)\n";
         return 2;
     }
-    const int width = schema::findTable(QStringLiteral("Adm"))->column(QStringLiteral("NamaUser"))->field.size;
-    const qsizetype length = user.toUcs4().size();  // characters, as a field's width counts them
-    if (length > width) {
-        err << "notadb: the user name '" << user << "' has " << length << " characters; an account name holds at most "
-            << width << "\n";
+    if (const QString why = unfitName(user); !why.isEmpty()) {
+        err << "notadb: " << why << "\n";
         return 2;
     }
     const bool onServer = connection::isServer(file);
@@ -61,6 +59,10 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
     }
     if (given->isEmpty()) {
         err << "notadb: the first account needs a password that is not empty; nothing was created\n";
+        return 2;
+    }
+    if (const QString why = unfitPassword(*given); !why.isEmpty()) {
+        err << "notadb: " << why << "; nothing was created\n";
         return 2;
     }
     try {

@@ -1,6 +1,7 @@
 // notadb: creates, checks, backs up and fills the database of Sistem Nota.
 // Each command is one row of the table below: its name, its arguments for the
 // help text, and what it runs.
+#include "AccountCommands.h"
 #include "Commands.h"
 #include "CsvCommands.h"
 #include "data/Connection.h"
@@ -48,7 +49,8 @@ int main(int argc, char **argv)
         QStringLiteral("database"),
         QStringLiteral("Database file or server URI postgresql://USER@HOST:PORT/DB (default: what the alias KV names)."),
         QStringLiteral("file|uri"));
-    const QCommandLineOption userOption(QStringLiteral("user"), QStringLiteral("First account's user name (init)."),
+    const QCommandLineOption userOption(QStringLiteral("user"),
+                                        QStringLiteral("The account's user name (init: the first account; passwd)."),
                                         QStringLiteral("name"));
     const QCommandLineOption passwordOption(
         QStringLiteral("password"),
@@ -88,6 +90,18 @@ int main(int argc, char **argv)
              return notadb::init(file, parser.value(userOption),
                                  parser.isSet(passwordOption) ? std::optional(parser.value(passwordOption)) : std::nullopt,
                                  out, err);
+         }},
+        {QStringLiteral("users"), QString(), QStringLiteral("list the accounts and their logins"), 0, true,
+         [&](const QStringList &) { return notadb::users(file, out, err); }},
+        {QStringLiteral("passwd"), QStringLiteral("--user NAME"),
+         QStringLiteral("set a new password for an account (asked twice, or one line on stdin)"), 0, true,
+         [&](const QStringList &) {
+             if (parser.isSet(passwordOption)) {
+                 err << "notadb: passwd asks for the password on the terminal or reads it from standard input, "
+                        "never from --password\n";
+                 return 2;
+             }
+             return notadb::passwd(file, parser.value(userOption), out, err);
          }},
         {QStringLiteral("check"), QString(), QStringLiteral("verify integrity, tables and the values they hold"), 0, false,
          [&](const QStringList &) { return notadb::check(file, waitMs, out, err); }},
