@@ -48,7 +48,7 @@ QStringList fillSqlite()
             counted("WITH RECURSIVE i(n) AS (SELECT 0 UNION ALL SELECT n + 1 FROM i WHERE n < {lines} - 1) "
                     "INSERT INTO \"Nota\" (\"ID_Nota\", \"Kode_KV\", \"Kode_Brg\", \"Nama_Brg\", \"Harga\", \"Banyak\", "
                     "\"Diskon\", \"Jumlah\") SELECT printf('%06d', n / 10 + 1), printf('KV-%06d', n * 7919 % 10000), "
-                    "printf('M%04d-%d', n * 7919 % 10000, n % 7), 'KARET ' || (n * 7919 % 10000), 1000 + n % 50 * 250, "
+                    "printf('M%04d', n * 7919 % 10000), 'KARET ' || (n * 7919 % 10000), 1000 + n % 50 * 250, "
                     "1 + n % 5, n % 3 * 5, (1000 + n % 50 * 250) * (1 + n % 5) * (1 - n % 3 * 5 / 100.0) FROM i")};
 }
 
@@ -61,7 +61,7 @@ QStringList fillPostgres()
             QStringLiteral("INSERT INTO \"Nota\" (\"ID_Nota\", \"Kode_KV\", \"Kode_Brg\", \"Nama_Brg\", \"Harga\", \"Banyak\", "
                            "\"Diskon\", \"Jumlah\") SELECT lpad((n / 10 + 1)::text, 6, '0'), "
                            "'KV-' || lpad((n::bigint * 7919 % 10000)::text, 6, '0'), "
-                           "'M' || lpad((n::bigint * 7919 % 10000)::text, 4, '0') || '-' || n % 7, "
+                           "'M' || lpad((n::bigint * 7919 % 10000)::text, 4, '0'), "
                            "'KARET ' || (n::bigint * 7919 % 10000), 1000 + n % 50 * 250, 1 + n % 5, n % 3 * 5, "
                            "(1000 + n % 50 * 250) * (1 + n % 5) * (1 - n % 3 * 5 / 100.0) FROM generate_series(0, %1 - 1) n")
                 .arg(kLines)};

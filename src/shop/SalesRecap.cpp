@@ -31,7 +31,6 @@ QString amountsBy(const QString &columns, const QString &sums)
 }
 
 const QString kDay = QStringLiteral(R"("Tanggal")");
-const QString kCustomer = QStringLiteral(R"("Kepada")");
 
 QDate firstOfMonth(const QDate &d) { return QDate(d.year(), d.month(), 1); }
 
@@ -65,17 +64,22 @@ public:
         return days;
     }
 
+    // Each invoice's lines summed through the index that holds their
+    // amounts, then the invoices grouped: only the invoices are sorted.
     QList<RecapRow> perCustomer()
     {
-        QHash<QString, RecapRow> customers;
-        each(invoicesBy(kCustomer), [&](const QVariantList &r) {
-            RecapRow &c = customers[text(r.at(0))];
-            c.name = text(r.at(0));
-            c.invoices += int(r.at(1).toLongLong());
-        });
-        each(amountsBy(QStringLiteral("h.") + kCustomer, QStringLiteral(R"(SUM(l."Jumlah"))")),
-             [&](const QVariantList &r) { customers[text(r.at(0))].amount += number(r.at(1)); });
-        return customers.values();
+        QList<RecapRow> customers;
+        each(QStringLiteral(R"(SELECT h."Kepada", COUNT(*), SUM((SELECT SUM(l."Jumlah") FROM "Nota" l )"
+                            R"(WHERE l."ID_Nota" = h."No_Nota")) FROM "NotaUtama" h WHERE %1 GROUP BY h."Kepada")")
+                 .arg(kRange),
+             [&](const QVariantList &r) {
+                 RecapRow row;
+                 row.name = text(r.at(0));
+                 row.invoices = int(r.at(1).toLongLong());
+                 row.amount = number(r.at(2));
+                 customers << row;
+             });
+        return customers;
     }
 
     // The goods as the lines name them: a line typed by hand is goods of its

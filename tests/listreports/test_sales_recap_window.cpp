@@ -24,6 +24,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QToolButton>
 #include <optional>
 
 namespace {
@@ -274,7 +275,7 @@ void TestSalesRecapWindow::printedReportPages()
     QVERIFY(prepared);
     QCOMPARE(prepared->pageCount(), 1);
     texts.removeAll(QString());
-    for (const QString &expected :
+    for (const char *expected :
          {"Halaman ke:", "1", "Laporan Penjualan", "Periode : 01 Mar 2025 s/d 03 Mar 2025   (Per Hari)", "Tanggal",
           "Jumlah Nota", "Total", "01 Mar 2025", "02 Mar 2025", "Rp 41.500", "Jumlah Nota : 3", "Total : Rp 66.500",
           "Dicetak pada tanggal: "})
