@@ -239,17 +239,20 @@ QList<bool> SalesRecap::numericColumns() const
     return {false, true, true};
 }
 
-QStringList SalesRecap::cells(int row) const
+QStringList SalesRecap::cells(int row) const { return fields(m_rows.at(row), false); }
+
+// The cells of a row, as shown or, `plain`, as a CSV file holds them.
+QStringList SalesRecap::fields(const RecapRow &r, bool plain) const
 {
-    const RecapRow &r = m_rows.at(row);
+    const auto money = [plain](Money v) { return plain ? numtext::floatToStr(v) : numtext::formatMoney(v); };
     switch (m_grouping) {
-    case Grouping::PerDay: return {dayText(r.date), QString::number(r.invoices), numtext::formatMoney(r.amount)};
-    case Grouping::PerMonth: return {monthText(r.date), QString::number(r.invoices), numtext::formatMoney(r.amount)};
-    case Grouping::PerGoods:
-        return {r.code, r.makerCode, r.name, numtext::floatToStr(r.quantity), numtext::formatMoney(r.amount)};
+    case Grouping::PerDay:
+        return {plain ? datetext::shortDate(r.date) : dayText(r.date), QString::number(r.invoices), money(r.amount)};
+    case Grouping::PerMonth: return {monthText(r.date), QString::number(r.invoices), money(r.amount)};
+    case Grouping::PerGoods: return {r.code, r.makerCode, r.name, numtext::floatToStr(r.quantity), money(r.amount)};
     case Grouping::PerCustomer: break;
     }
-    return {r.name, QString::number(r.invoices), numtext::formatMoney(r.amount)};
+    return {r.name, QString::number(r.invoices), money(r.amount)};
 }
 
 QString SalesRecap::rowLabel(const RecapRow &row) const
@@ -278,18 +281,6 @@ QList<Bar> SalesRecap::bars() const
     return out;
 }
 
-QStringList SalesRecap::csvFields(const RecapRow &r) const
-{
-    switch (m_grouping) {
-    case Grouping::PerDay: return {datetext::shortDate(r.date), QString::number(r.invoices), numtext::floatToStr(r.amount)};
-    case Grouping::PerMonth: return {monthText(r.date), QString::number(r.invoices), numtext::floatToStr(r.amount)};
-    case Grouping::PerGoods:
-        return {r.code, r.makerCode, r.name, numtext::floatToStr(r.quantity), numtext::floatToStr(r.amount)};
-    case Grouping::PerCustomer: break;
-    }
-    return {r.name, QString::number(r.invoices), numtext::floatToStr(r.amount)};
-}
-
 void SalesRecap::writeCsv(const QString &file) const
 {
     // The header row names the columns as the tables name the fields summed.
@@ -306,7 +297,7 @@ void SalesRecap::writeCsv(const QString &file) const
     const QChar separator = csv::separatorForDesktop();
     QString text = csv::record(header, separator);
     for (const RecapRow &r : m_rows)
-        text += csv::record(csvFields(r), separator);
+        text += csv::record(fields(r, true), separator);
     csv::writeFile(file, text);
 }
 

@@ -77,7 +77,7 @@ public:
     void writeCsv(const QString &file) const;
 
 private:
-    QStringList csvFields(const RecapRow &row) const;
+    QStringList fields(const RecapRow &row, bool plain) const;
     QString rowLabel(const RecapRow &row) const;
 
     Grouping m_grouping = Grouping::PerDay;
