@@ -174,7 +174,7 @@ void TFLaporanPenjualan::FormShow()
 void TFLaporanPenjualan::BitBtn1Click()
 {
     const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
-    const QString problem = sales::SalesRecap::rangeProblem(from, to);
+    const QString problem = sales::SalesRecap::rangeProblem(from, to, grouping());
     if (!problem.isEmpty()) {
         msg::exclamation(problem, QStringLiteral("Kesalahan"));
         DateTimePicker1->setFocus();

@@ -56,30 +56,34 @@ public:
     {
         std::map<QDate, RecapRow> days;
         each(invoicesBy(kDay), [&](const QVariantList &r) {
-            RecapRow &day = days[fieldtext::asDate(r.at(0))];
-            day.invoices += int(r.at(1).toLongLong());
+            if (const QDate day = fieldtext::asDate(r.at(0)); day.isValid())
+                days[day].invoices += int(r.at(1).toLongLong());
         });
-        each(amountsBy(QStringLiteral("h.") + kDay, QStringLiteral(R"(SUM(l."Jumlah"))")),
-             [&](const QVariantList &r) { days[fieldtext::asDate(r.at(0))].amount += number(r.at(1)); });
+        each(amountsBy(QStringLiteral("h.") + kDay, QStringLiteral(R"(SUM(l."Jumlah"))")), [&](const QVariantList &r) {
+            if (const QDate day = fieldtext::asDate(r.at(0)); day.isValid())
+                days[day].amount += number(r.at(1));
+        });
         return days;
     }
 
-    // Each invoice's lines summed through the index that holds their
-    // amounts, then the invoices grouped: only the invoices are sorted.
+    // Each invoice with the sum of its lines (none for an invoice without
+    // lines), in the order of the date index, so that the engine sorts
+    // nothing; the customers are summed here.
     QList<RecapRow> perCustomer()
     {
-        QList<RecapRow> customers;
-        each(QStringLiteral(R"(SELECT h."Kepada", COUNT(*), SUM((SELECT SUM(l."Jumlah") FROM "Nota" l )"
-                            R"(WHERE l."ID_Nota" = h."No_Nota")) FROM "NotaUtama" h WHERE %1 GROUP BY h."Kepada")")
+        QHash<QString, RecapRow> customers;
+        // MIN: an invoice has one customer, and naming it in the grouping
+        // would cost a sort.
+        each(QStringLiteral(R"(SELECT MIN(h."Kepada"), SUM(l."Jumlah") FROM "NotaUtama" h LEFT JOIN "Nota" l )"
+                            R"(ON l."ID_Nota" = h."No_Nota" WHERE %1 GROUP BY h."Tanggal", h."No_Nota")")
                  .arg(kRange),
              [&](const QVariantList &r) {
-                 RecapRow row;
-                 row.name = text(r.at(0));
-                 row.invoices = int(r.at(1).toLongLong());
-                 row.amount = number(r.at(2));
-                 customers << row;
+                 RecapRow &customer = customers[text(r.at(0))];
+                 customer.name = text(r.at(0));
+                 ++customer.invoices;
+                 customer.amount += number(r.at(1));
              });
-        return customers;
+        return customers.values();
     }
 
     // The goods as the lines name them: a line typed by hand is goods of its
@@ -151,18 +155,25 @@ QString monthText(const QDate &d) { return datetext::formatDate(QStringLiteral("
 QString dayText(const QDate &d) { return datetext::formatDate(datetext::kDisplayDate, d); }
 } // namespace
 
-QString SalesRecap::rangeProblem(const QDate &from, const QDate &to)
+QString SalesRecap::rangeProblem(const QDate &from, const QDate &to, Grouping grouping)
 {
-    if (!from.isValid() || !to.isValid())
+    // The day after the range must have a date text (years up to 9999).
+    if (!from.isValid() || !to.isValid() || to.addDays(1).toString(Qt::ISODate).isEmpty())
         return QStringLiteral("Isi Dari Tanggal dan Sampai Tanggal.");
     if (from > to)
         return QStringLiteral("Dari Tanggal (%1) tidak boleh sesudah Sampai Tanggal (%2).").arg(dayText(from), dayText(to));
+    // A row for every day or month: a range of centuries would fill the memory.
+    if (grouping == Grouping::PerDay && from.daysTo(to) >= kLongestDays)
+        return QStringLiteral("Rentang Per Hari paling panjang %1 hari; pilih Per Bulan untuk rentang yang lebih panjang.")
+            .arg(kLongestDays);
+    if (grouping == Grouping::PerMonth && from.daysTo(to) >= kLongestDays * 31)
+        return QStringLiteral("Rentang Per Bulan paling panjang %1 bulan.").arg(kLongestDays);
     return QString();
 }
 
 SalesRecap SalesRecap::read(Grouping grouping, const QDate &from, const QDate &to, const QString &alias)
 {
-    const QString problem = rangeProblem(from, to);
+    const QString problem = rangeProblem(from, to, grouping);
     if (!problem.isEmpty())
         throw EError(problem);
     SalesRecap recap;

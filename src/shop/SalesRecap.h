@@ -36,8 +36,11 @@ public:
     // How many bars the chart shows of the goods and of the customers.
     static constexpr int kLargest = 10;
 
+    // How many days a recap per day, or months a recap per month, may span.
+    static constexpr int kLongestDays = 1000;
+
     // The message for a range that cannot be read, empty when it can.
-    static QString rangeProblem(const QDate &from, const QDate &to);
+    static QString rangeProblem(const QDate &from, const QDate &to, Grouping grouping);
 
     // Reads the figures from the database the alias names. Per day and per
     // month every day or month of the range has a row, a day without sales

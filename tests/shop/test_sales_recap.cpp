@@ -177,7 +177,15 @@ void TestSalesRecap::emptyAndWrongRanges()
     }
     const QString wrong = errorOf([] { SalesRecap::read(Grouping::PerDay, QDate(2025, 3, 5), QDate(2025, 3, 1)); });
     QCOMPARE(wrong, QStringLiteral("Dari Tanggal (05 Mar 2025) tidak boleh sesudah Sampai Tanggal (01 Mar 2025)."));
-    QCOMPARE(SalesRecap::rangeProblem(QDate(2025, 3, 1), QDate(2025, 3, 1)), QString());
+    QCOMPARE(SalesRecap::rangeProblem(QDate(2025, 3, 1), QDate(2025, 3, 1), Grouping::PerDay), QString());
+    // A row a day or a month: ranges that would fill the memory are refused.
+    QCOMPARE(SalesRecap::rangeProblem(QDate(2000, 1, 1), QDate(2099, 12, 31), Grouping::PerDay),
+             QStringLiteral("Rentang Per Hari paling panjang 1000 hari; pilih Per Bulan untuk rentang yang lebih panjang."));
+    QCOMPARE(SalesRecap::rangeProblem(QDate(2000, 1, 1), QDate(2079, 12, 31), Grouping::PerMonth), QString());
+    QCOMPARE(SalesRecap::rangeProblem(QDate(1752, 9, 14), QDate(9999, 12, 31), Grouping::PerGoods),
+             QStringLiteral("Isi Dari Tanggal dan Sampai Tanggal."));
+    QCOMPARE(SalesRecap::rangeProblem(QDate(1752, 9, 14), QDate(9999, 12, 30), Grouping::PerMonth),
+             QStringLiteral("Rentang Per Bulan paling panjang 1000 bulan."));
 }
 
 void TestSalesRecap::figuresAddUpOnTheSampleShop()
