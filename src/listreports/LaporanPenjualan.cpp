@@ -44,13 +44,19 @@ QLabel *valueLabel(QWidget *parent, const QString &name, QLabel *caption, const 
 {
     QLabel *value = label(parent, name, QString(), geometry);
     applyFont(value, QStringLiteral("Tahoma"), 10, true);
-    setTextColour(value, kMaroon);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     caption->setBuddy(value);
     return value;
 }
 
 bool isDark(const QPalette &palette) { return palette.color(QPalette::Window).lightness() < 128; }
+
+// Maroon values as in the other windows; a light red on a dark desktop.
+void colourValues(const QPalette &palette, std::initializer_list<QLabel *> values)
+{
+    for (QLabel *value : values)
+        setTextColour(value, isDark(palette) ? QColor(0xff, 0x9a, 0x8a) : kMaroon);
+}
 } // namespace
 
 TFLaporanPenjualan::TFLaporanPenjualan(QWidget *parent) : TForm(parent)
@@ -104,7 +110,7 @@ TFLaporanPenjualan::TFLaporanPenjualan(QWidget *parent) : TForm(parent)
     applyFont(Label3, QStringLiteral("Tahoma"), 10, true);
     StringGrid1 = new QTableWidget(this);
     StringGrid1->setObjectName(QStringLiteral("StringGrid1"));
-    StringGrid1->setGeometry(8, 114, 440, 340);
+    StringGrid1->setGeometry(8, 114, 500, 340);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     StringGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     StringGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -119,18 +125,20 @@ TFLaporanPenjualan::TFLaporanPenjualan(QWidget *parent) : TForm(parent)
     Label4 = label(this, QStringLiteral("Label4"), QStringLiteral("Jumlah Nota :"), QRect(8, 460, 120, 22));
     Label5 = valueLabel(this, QStringLiteral("Label5"), Label4, QRect(130, 460, 80, 22));
     Label6 = label(this, QStringLiteral("Label6"), QStringLiteral("Total :"), QRect(220, 460, 60, 22));
-    Label7 = valueLabel(this, QStringLiteral("Label7"), Label6, QRect(280, 460, 168, 22));
+    Label7 = valueLabel(this, QStringLiteral("Label7"), Label6, QRect(280, 460, 228, 22));
     for (QLabel *l : {Label4, Label6}) {
         applyFont(l, QStringLiteral("Tahoma"), 10, true);
         l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     }
 
+    colourValues(palette(), {Label5, Label7});
+
     Chart1 = new QChartView(this);
     Chart1->setObjectName(QStringLiteral("Chart1"));
-    Chart1->setGeometry(456, 92, 396, 390);
+    Chart1->setGeometry(516, 92, 336, 390);
     Chart1->setRenderHint(QPainter::Antialiasing);
     Chart1->setAccessibleName(QStringLiteral("Grafik Penjualan"));
-    Label8 = label(this, QStringLiteral("Label8"), QString(), QRect(456, 92, 396, 390));
+    Label8 = label(this, QStringLiteral("Label8"), QString(), QRect(516, 92, 336, 390));
     Label8->setAlignment(Qt::AlignCenter);
     Label8->setWordWrap(true);
     applyFont(Label8, QStringLiteral("Tahoma"), 11, true);
@@ -213,8 +221,11 @@ void TFLaporanPenjualan::showRecap()
             StringGrid1->setItem(r, c, item);
         }
     }
-    StringGrid1->resizeColumnsToContents();
-    StringGrid1->horizontalHeader()->setStretchLastSection(true);
+    // The names take the room the numbers and codes leave.
+    const int names = m_recap->grouping() == sales::Grouping::PerGoods ? 2 : 0;
+    for (int c = 0; c < titles.size(); ++c)
+        StringGrid1->horizontalHeader()->setSectionResizeMode(c, c == names ? QHeaderView::Stretch
+                                                                             : QHeaderView::ResizeToContents);
     Label5->setText(QString::number(m_recap->invoices()));
     Label7->setText(numtext::formatMoney(m_recap->total()));
     showChart();
@@ -236,7 +247,10 @@ void TFLaporanPenjualan::changeEvent(QEvent *event)
 {
     TForm::changeEvent(event);
     if (event->type() == QEvent::PaletteChange)
-        guard([this] { showChart(); });
+        guard([this] {
+            colourValues(palette(), {Label5, Label7});
+            showChart();
+        });
 }
 
 void TFLaporanPenjualan::BitBtn2Click()

@@ -14,7 +14,22 @@
 namespace saleschart {
 namespace {
 // Beyond this many days or months the bars stand too close for a label each.
-constexpr int kLabelledBars = 31;
+constexpr int kLabelledBars = 16;
+
+// Amounts in thousands or millions of rupiah once they reach tens of them:
+// labels of eight digits run into each other.
+struct Scale {
+    double divisor;
+    QString title;
+};
+Scale scaleFor(double largest)
+{
+    if (largest >= 1e7)
+        return {1e6, QStringLiteral("Juta Rupiah")};
+    if (largest >= 1e4)
+        return {1e3, QStringLiteral("Ribu Rupiah")};
+    return {1, QStringLiteral("Rupiah")};
+}
 
 QString titleOf(const sales::SalesRecap &recap)
 {
@@ -38,17 +53,22 @@ QChart *build(const sales::SalesRecap &recap, bool dark)
 
     const QList<sales::Bar> bars = recap.bars();
     const bool lying = recap.grouping() == sales::Grouping::PerGoods || recap.grouping() == sales::Grouping::PerCustomer;
-    auto *set = new QBarSet(QStringLiteral("Total"));
-    QStringList categories;
     double low = 0, high = 0;
-    // Lying bars are drawn from the bottom up: the largest goes last, on top.
-    for (qsizetype i = 0; i < bars.size(); ++i) {
-        const sales::Bar &bar = bars.at(lying ? bars.size() - 1 - i : i);
-        *set << bar.value;
-        categories << bar.label;
+    for (const sales::Bar &bar : bars) {
         low = std::min(low, bar.value);
         high = std::max(high, bar.value);
     }
+    const Scale scale = scaleFor(std::max(high, -low));
+    auto *set = new QBarSet(QStringLiteral("Total"));
+    QStringList categories;
+    // Lying bars are drawn from the bottom up: the largest goes last, on top.
+    for (qsizetype i = 0; i < bars.size(); ++i) {
+        const sales::Bar &bar = bars.at(lying ? bars.size() - 1 - i : i);
+        *set << bar.value / scale.divisor;
+        categories << bar.label;
+    }
+    low /= scale.divisor;
+    high /= scale.divisor;
     QAbstractBarSeries *series = lying ? static_cast<QAbstractBarSeries *>(new QHorizontalBarSeries)
                                        : static_cast<QAbstractBarSeries *>(new QBarSeries);
     series->append(set);
@@ -59,7 +79,7 @@ QChart *build(const sales::SalesRecap &recap, bool dark)
     names->append(categories);
     if (categories.size() > kLabelledBars) {
         names->setLabelsVisible(false);
-        names->setTitleText(recap.rangeText());
+        names->setGridLineVisible(false);
     } else if (!lying && categories.size() > 8) {
         names->setLabelsAngle(-90);
     }
@@ -67,7 +87,7 @@ QChart *build(const sales::SalesRecap &recap, bool dark)
     amounts->setRange(low, high > low ? high : low + 1);
     amounts->applyNiceNumbers();
     amounts->setLabelFormat(QStringLiteral("%.0f"));
-    amounts->setTitleText(QStringLiteral("Rupiah"));
+    amounts->setTitleText(scale.title);
     chart->addAxis(names, lying ? Qt::AlignLeft : Qt::AlignBottom);
     chart->addAxis(amounts, lying ? Qt::AlignBottom : Qt::AlignLeft);
     series->attachAxis(names);

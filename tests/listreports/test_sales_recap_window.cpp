@@ -25,6 +25,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QValueAxis>
 #include <optional>
 
 namespace {
@@ -48,7 +49,8 @@ QStringList gridTitles(const QTableWidget &grid)
     return titles;
 }
 
-// The values of the chart's bars, in the order they are drawn.
+// The values of the chart's bars, in the order they are drawn, in the unit
+// its value axis names.
 QList<qreal> barValues(QChartView &view)
 {
     QList<qreal> values;
@@ -149,26 +151,26 @@ void TestSalesRecapWindow::groupings_data()
     QTest::addColumn<QStringList>("rows");
     QTest::addColumn<QString>("invoices");
     QTest::addColumn<QString>("total");
-    QTest::addColumn<QList<qreal>>("bars");
+    QTest::addColumn<QList<qreal>>("bars");  // thousands of rupiah
     QTest::newRow("per day") << "RadioButton1" << QDate(2025, 3, 1) << QDate(2025, 3, 3)
                              << QStringList{"Tanggal", "Jumlah Nota", "Total"}
                              << QStringList{"01 Mar 2025|1|Rp 25.000", "02 Mar 2025|0|Rp ", "03 Mar 2025|2|Rp 41.500"}
-                             << "3" << "Rp 66.500" << QList<qreal>{25000, 0, 41500};
+                             << "3" << "Rp 66.500" << QList<qreal>{25, 0, 41.5};
     QTest::newRow("per month") << "RadioButton2" << QDate(2025, 2, 1) << QDate(2025, 4, 30)
                                << QStringList{"Bulan", "Jumlah Nota", "Total"}
                                << QStringList{"Februari 2025|1|Rp 10.000", "Maret 2025|3|Rp 66.500",
                                               "April 2025|1|Rp 20.000"}
-                               << "5" << "Rp 96.500" << QList<qreal>{10000, 66500, 20000};
+                               << "5" << "Rp 96.500" << QList<qreal>{10, 66.5, 20};
     // Lying bars: the largest drawn last, on top.
     QTest::newRow("per goods") << "RadioButton3" << QDate(2025, 3, 1) << QDate(2025, 3, 3)
                                << QStringList{"Kode Kervano", "Kode Barang", "Nama Barang", "Banyak", "Jumlah"}
                                << QStringList{"KV-0001|90311-1|SEAL RODA|6|Rp 59.000", "X-99|LAIN|KARET LAIN|1|Rp 7.500",
                                               "KV-0002|04438-2|BOOT AS RODA|0|Rp "}
-                               << "3" << "Rp 66.500" << QList<qreal>{0, 7500, 59000};
+                               << "3" << "Rp 66.500" << QList<qreal>{0, 7.5, 59};
     QTest::newRow("per customer") << "RadioButton4" << QDate(2025, 3, 1) << QDate(2025, 3, 31)
                                   << QStringList{"Pelanggan", "Jumlah Nota", "Total"}
                                   << QStringList{"BENGKEL JAYA|1|Rp 37.500", "TOKO ABADI|2|Rp 29.000"} << "3"
-                                  << "Rp 66.500" << QList<qreal>{29000, 37500};
+                                  << "Rp 66.500" << QList<qreal>{29, 37.5};
 }
 
 void TestSalesRecapWindow::groupings()
@@ -192,6 +194,11 @@ void TestSalesRecapWindow::groupings()
     QVERIFY(w.Chart1->isVisible());
     QVERIFY(!w.Label8->isVisible());
     QCOMPARE(barValues(*w.Chart1), bars);
+    QString unit;
+    for (QAbstractAxis *axis : w.Chart1->chart()->axes())
+        if (qobject_cast<QValueAxis *>(axis))
+            unit = axis->titleText();
+    QCOMPARE(unit, QStringLiteral("Ribu Rupiah"));
     QVERIFY(w.BitBtn2->isEnabled());
     QVERIFY(w.BitBtn3->isEnabled());
 }
