@@ -157,6 +157,8 @@ void TFMain::buildMenu()
                                 QStringLiteral("Laporan Daftar Pelanggan"));
     DaftarBarang2 = menuItem(Report1, QStringLiteral("DaftarBarang2"), QStringLiteral("Daftar Barang"),
                              QStringLiteral("Laporan Daftar Barang"));
+    LaporanPenjualan1 = menuItem(Report1, QStringLiteral("LaporanPenjualan1"), QStringLiteral("Laporan Penjualan"),
+                                 QStringLiteral("Laporan Penjualan per Hari, Bulan, Barang atau Pelanggan"));
 
     N3 = MainMenu1->addAction(QStringLiteral("||"));
     N3->setObjectName(QStringLiteral("N3"));
@@ -341,6 +343,7 @@ void TFMain::connectHandlers()
         {PencarianDaftarPelanggan1, &TFMain::PencarianDaftarPelanggan1Click},
         {DaftarPelanggan2, &TFMain::DaftarPelanggan2Click},
         {DaftarBarang2, &TFMain::DaftarBarang2Click},
+        {LaporanPenjualan1, &TFMain::LaporanPenjualan1Click},
         {GantiPassword1, &TFMain::GantiPassword1Click},
         {Status1, &TFMain::Status1Click},
         {entangSistemNotaKervano1, &TFMain::entangSistemNotaKervano1Click},
@@ -421,6 +424,8 @@ void TFMain::PencarianDaftarPelanggan1Click() { SpeedButton9->click(); }
 
 void TFMain::DaftarPelanggan2Click() { FRPelanggan->Preview(); }
 void TFMain::DaftarBarang2Click() { FRBarang->Preview(); }
+// The sales recap opens beside the main window, as the list reports do.
+void TFMain::LaporanPenjualan1Click() { windows::form(FLaporanPenjualan)->Show(); }
 
 void TFMain::GantiPassword1Click() { windows::form(FPass)->Show(); }
 

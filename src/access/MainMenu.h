@@ -41,6 +41,7 @@ public:
     QMenu *Report1;
     QAction *DaftarPelanggan2;
     QAction *DaftarBarang2;
+    QAction *LaporanPenjualan1;  // the sales recap window
     QAction *N3;               // "||", a disabled divider on the menu bar
     QMenu *User1;              // "Admin"
     QAction *GantiPassword1;
@@ -112,6 +113,7 @@ public:
     void PencarianDaftarPelanggan1Click();
     void DaftarPelanggan2Click();
     void DaftarBarang2Click();
+    void LaporanPenjualan1Click();
     void GantiPassword1Click();
     void Status1Click();
     void entangSistemNotaKervano1Click();

@@ -20,6 +20,7 @@
 #include "masterdata/update1.h"
 #include "invoice/PrintN.h"
 #include "invoice/PrintN2.h"
+#include "listreports/LaporanPenjualan.h"
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
 #include "search/CBarang.h"
@@ -47,6 +48,7 @@ TFCBarang *FCBarang = nullptr;
 TFCPelanggan *FCPelanggan = nullptr;
 TForm1 *Form1 = nullptr;
 TForm2 *Form2 = nullptr;
+TFLaporanPenjualan *FLaporanPenjualan = nullptr;
 
 namespace windows {
 template <typename Window>
@@ -76,6 +78,7 @@ template TForm *form(TFCBarang *);
 template TForm *form(TFCPelanggan *);
 template TForm *form(TForm1 *);
 template TForm *form(TForm2 *);
+template TForm *form(TFLaporanPenjualan *);
 } // namespace windows
 
 namespace windowset {
@@ -128,12 +131,14 @@ void create()
     make(FCPelanggan);
     make(Form1);
     make(Form2);
+    make(FLaporanPenjualan);
 }
 
 void destroy()
 {
     if (nApp)
         nApp->setMainForm(nullptr);
+    drop(FLaporanPenjualan);
     drop(Form2);
     drop(Form1);
     drop(FCPelanggan);

@@ -1,5 +1,5 @@
 #pragma once
-// The window registry: the 22 windows of the system by their own names, for
+// The window registry: the 23 windows of the system by their own names, for
 // the whole run. The window set (app/WindowSet) creates them in binding order
 // and destroys them at the end. A window reaches another through this header;
 // it includes the other's own header only to use that window's members.
@@ -27,6 +27,7 @@ class TFCBarang;
 class TFCPelanggan;
 class TForm1;
 class TForm2;
+class TFLaporanPenjualan;
 
 extern TFLogin *FLogin;
 extern TFMain *FMain;
@@ -50,10 +51,11 @@ extern TFCBarang *FCBarang;
 extern TFCPelanggan *FCPelanggan;
 extern TForm1 *Form1;
 extern TForm2 *Form2;
+extern TFLaporanPenjualan *FLaporanPenjualan;
 
 namespace windows {
 // Any registered window as a window, to show, hide or close it without its
-// class: windows::form(FMain)->Show(). Defined for the 22 classes above.
+// class: windows::form(FMain)->Show(). Defined for the 23 classes above.
 template <typename Window>
 TForm *form(Window *window);
 } // namespace windows

@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "data/Database.h"
+#include "data/Schema.h"
 #include "data/postgres/PgConnection.h"
 #include "data/sqlite/SqliteConnection.h"
 
@@ -12,6 +13,7 @@
 #include <QUrl>
 #include <QUrlQuery>
 #include <QtDebug>
+#include <algorithm>
 
 namespace connection {
 namespace {
@@ -53,6 +55,26 @@ void forgetQtConnection(const QString &path)
 Connection::Connection(QString location) : m_location(std::move(location)) {}
 
 Connection::~Connection() = default;
+
+void Connection::verifyTable(const TableDef &table, const QString &where)
+{
+    if (isVerified(table.name))
+        return;
+    const QStringList stored = storedColumns(table.name);
+    if (stored.isEmpty())
+        throw EDatabaseError(QStringLiteral("Table '%1' not found in %2").arg(table.name, where));
+    for (const ColumnDef &c : table.columns) {
+        const bool present = std::any_of(stored.begin(), stored.end(), [&](const QString &s) {
+            return s.compare(c.field.name, Qt::CaseInsensitive) == 0;
+        });
+        if (!present)
+            throw EDatabaseError(QStringLiteral("Table '%1' in %2 has no field '%3'").arg(table.name, where, c.field.name));
+    }
+    if (transactionDepth() == 0)
+        for (const ReadIndexDef &index : table.readIndexes)
+            addIndexIfMissing(index.name, schema::createReadIndex(table, index, true));
+    m_verified.insert(table.name);
+}
 
 void Connection::fail(const QString &context, const Failure &failure)
 {

@@ -122,10 +122,17 @@ public:
     virtual QStringList copyStatements(const TableDef &table, const QString &relation) const = 0;
     // Called once rows were copied into such a copy with their identities.
     virtual void copyFilled(const QString &relation) { Q_UNUSED(relation); }
+    // Creates an index by `statement` unless one named `name` exists; a
+    // failure (a read-only file, a lock held too long, no right to do so)
+    // leaves the database as it was and is not raised.
+    virtual void addIndexIfMissing(const QString &name, const QString &statement) noexcept = 0;
 
-    // Tables whose stored fields were found to match the schema.
+    // Raises EDatabaseError unless `table` is stored with every field of the
+    // schema; `where` names the database in the message. Once per connection,
+    // and then a database made before one of the table's read indexes gets it,
+    // when no transaction is under way: without it reading is only slower.
+    void verifyTable(const TableDef &table, const QString &where);
     bool isVerified(const QString &table) const { return m_verified.contains(table); }
-    void markVerified(const QString &table) { m_verified.insert(table); }
 
     // The datasets open on this connection, told of each other's writes.
     void attach(DataSet::Impl *dataSet) { m_openSets.append(dataSet); }

@@ -1,5 +1,9 @@
 #include "data/CsvText.h"
 
+#include "core/Errors.h"
+#include "core/FormatSettings.h"
+
+#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace csv {
@@ -179,6 +183,19 @@ QString record(const QStringList &fields, QChar separator)
     }
     out += QLatin1String("\r\n");
     return out;
+}
+
+QChar separatorForDesktop()
+{
+    return FormatSettings::current().decimalSeparator == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
+}
+
+void writeFile(const QString &name, const QString &records)
+{
+    const QByteArray bytes = QByteArray(kByteOrderMark) + records.toUtf8();
+    QSaveFile file(name);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw EError(QStringLiteral("Cannot write '%1': %2").arg(name, file.errorString()));
 }
 
 } // namespace csv

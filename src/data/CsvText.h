@@ -43,4 +43,11 @@ QString record(const QStringList &fields, QChar separator);
 // What a file starts with so that spreadsheet programs read it as UTF-8.
 inline constexpr char kByteOrderMark[] = "\xEF\xBB\xBF";
 
+// The separator of the files this desktop writes: ";" where it writes
+// decimal commas, "," elsewhere.
+QChar separatorForDesktop();
+// Writes a file whole or not at all: the byte-order mark, then `records`
+// (text written with separatorForDesktop). Raises EError.
+void writeFile(const QString &name, const QString &records);
+
 } // namespace csv

@@ -43,11 +43,6 @@ void requireTable(connection::Connection &db, const TableDef &table)
 
 // ---------------------------------------------------------------- writing
 
-QChar separatorForDesktop()
-{
-    return FormatSettings::current().decimalSeparator == QLatin1Char(',') ? QLatin1Char(';') : QLatin1Char(',');
-}
-
 void writeFile(const QString &name, const QByteArray &bytes)
 {
     QSaveFile file(name);
@@ -230,7 +225,7 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
     requireTable(db, table);
 
     const QList<const ColumnDef *> columns = columnsOf(table, withPictures);
-    const QChar sep = separatorForDesktop();
+    const QChar sep = csv::separatorForDesktop();
     QStringList names, selected;
     for (const ColumnDef *c : columns) {
         names << c->field.name;
@@ -264,7 +259,7 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
                    }
                    text += csv::record(row, sep);
                });
-    writeFile(csvFile, QByteArray(csv::kByteOrderMark) + text.toUtf8());
+    csv::writeFile(csvFile, text);
     return summary;
 }
 

@@ -83,20 +83,7 @@ void DataSet::Impl::rebuildReader()
 
 void DataSet::Impl::checkStoredTable(const TableDef &def)
 {
-    if (conn->isVerified(def.name))
-        return;
-    const QStringList stored = conn->storedColumns(def.name);
-    const QString where = QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file());
-    if (stored.isEmpty())
-        throw EDatabaseError(QStringLiteral("Table '%1' not found in %2").arg(def.name, where));
-    for (const ColumnDef &c : def.columns) {
-        const bool present = std::any_of(stored.begin(), stored.end(), [&](const QString &s) {
-            return s.compare(c.field.name, Qt::CaseInsensitive) == 0;
-        });
-        if (!present)
-            throw EDatabaseError(QStringLiteral("Table '%1' in %2 has no field '%3'").arg(def.name, where, c.field.name));
-    }
-    conn->markVerified(def.name);
+    conn->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
 }
 
 void DataSet::Impl::openRows(int window)

@@ -30,37 +30,42 @@ QList<TableDef> buildTables()
                        text("Nama_Barang", 30, "Nama Barang"), text("Part", 30), text("Group_Barang", 30, "Group Barang"),
                        number("Harga"), of("Gambar", FieldKind::Graphic)},
                       QStringLiteral("Kode_Kervano"),
-                      {{QStringLiteral("Kode_Kervano"), true}, {QStringLiteral("Kode_Barang"), false, true}}});
+                      {{QStringLiteral("Kode_Kervano"), true}, {QStringLiteral("Kode_Barang"), false, true}}, {}});
     t.append(TableDef{QStringLiteral("Pelanggan"),
                       {of("ID_Pelanggan", FieldKind::AutoInc, "ID Pelanggan"), text("Nama", 75),
                        of("Alamat", FieldKind::Memo), text("Kota", 20), text("KodePos", 10, "Kode Pos"),
                        text("No_Telp1", 20, "No. Telp1"), text("No_Telp2", 20, "No. Telp2"), text("FAX", 20),
                        text("Email", 50)},
                       QStringLiteral("ID_Pelanggan"),
-                      {{QStringLiteral("Nama"), false}}});
+                      {{QStringLiteral("Nama"), false}}, {}});
     t.append(TableDef{QStringLiteral("NotaUtama"),
                       {text("No_Nota", 20, "", true), of("Tanggal", FieldKind::Date, "", datetext::kDisplayDate),
                        text("Kepada", 25), text("Alamat", 50), number("Jumlah_Total", "", kMoney)},
                       QStringLiteral("No_Nota"),
-                      {{QStringLiteral("No_Nota"), true}}});
+                      {{QStringLiteral("No_Nota"), true}},
+                      // The invoices of a range of days, with their numbers.
+                      {{QStringLiteral("NotaUtama_Tanggal"), {QStringLiteral("Tanggal"), QStringLiteral("No_Nota")}}}});
     t.append(TableDef{QStringLiteral("Nota"),
                       {text("ID_Nota", 20), text("Kode_KV", 20, "Kode Kervano"), text("Kode_Brg", 30, "Kode Barang"),
                        text("Nama_Brg", 30, "Nama Barang"), number("Harga", "", kMoney), number("Banyak"),
                        number("Diskon"), number("Jumlah", "", kMoney)},
                       QString(),
-                      {{QStringLiteral("ID_Nota"), false}}});
+                      {{QStringLiteral("ID_Nota"), false}},
+                      // An invoice's amounts read from the index alone.
+                      {{QStringLiteral("Nota_ID_Nota_Jumlah"), {QStringLiteral("ID_Nota"), QStringLiteral("Jumlah")}}}});
     t.append(TableDef{QStringLiteral("Adm"),
                       {text("NamaUser", 30, "", true), text("Pass", 128), of("Nomer", FieldKind::Integer)},
                       QStringLiteral("NamaUser"),
-                      {{QStringLiteral("NamaUser"), true}}});
+                      {{QStringLiteral("NamaUser"), true}}, {}});
     t.append(TableDef{QStringLiteral("Group"),
                       {of("No", FieldKind::AutoInc), text("Group", 30)},
                       QStringLiteral("No"),
+                      {},
                       {}});
     t.append(TableDef{QStringLiteral("Part"),
                       {text("Part", 30, "", true)},
                       QStringLiteral("Part"),
-                      {{QStringLiteral("Part"), true}}});
+                      {{QStringLiteral("Part"), true}}, {}});
     return t;
 }
 
@@ -185,8 +190,20 @@ QStringList createStatements()
     for (const TableDef &t : tables()) {
         out << createTable(t, quote(t.name), false);
         out << createIndexes(t, quote(t.name), QString(), QString());
+        for (const ReadIndexDef &i : t.readIndexes)
+            out << createReadIndex(t, i);
     }
     return out;
+}
+
+QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing)
+{
+    QStringList columns;
+    for (const QString &c : index.columns)
+        columns << quote(c);
+    return QStringLiteral("CREATE INDEX %1%2 ON %3 (%4)")
+        .arg(ifMissing ? QStringLiteral("IF NOT EXISTS ") : QString(), quote(index.name), quote(table.name),
+             columns.join(QStringLiteral(", ")));
 }
 
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix)

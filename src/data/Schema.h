@@ -20,11 +20,20 @@ struct IndexDef {
     bool withKey = false;  // the table's key follows, ordering equal values
 };
 
+// An index that only makes reading faster (the sales figures): no key, no
+// order any window relies on. Databases made before it get it when a
+// connection first checks the table (see connection::Connection::verifyTable).
+struct ReadIndexDef {
+    QString name;
+    QStringList columns;
+};
+
 struct TableDef {
     QString name;                 // as the schema spells it
     QList<ColumnDef> columns;
     QString keyColumn;            // default order and key seek; empty: insertion order
     QList<IndexDef> indexes;
+    QList<ReadIndexDef> readIndexes;
 
     int columnIndex(const QString &name) const;  // case-insensitive, -1 when absent
     const ColumnDef *column(const QString &name) const;
@@ -42,6 +51,9 @@ QString stripExtension(const QString &name);
 QString quote(const QString &identifier);
 // Statements creating every table and index.
 QStringList createStatements();
+// The statement creating one read index, the same on either engine; with
+// `ifMissing` it leaves an index of that name alone.
+QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing = false);
 // Statements creating one table (and its indexes) under another name, used
 // for a private copy of a table's rows. Auto-numbers become plain integers.
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);

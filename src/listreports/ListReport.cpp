@@ -31,7 +31,7 @@ void setUp(ReportDefinition &report, std::shared_ptr<RecordSource> records)
     header.addSystemData(SystemValue::PageNumber, box(27.52, 2.12, 0, kLineHeight)).autoSized();
 }
 
-void addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm)
+ReportBand &addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm)
 {
     ReportBand &band = report.addBand(BandKind::Title, mm(heightMm));
     // The title's box runs past the band's right edge, so its centre lies a
@@ -45,6 +45,7 @@ void addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qr
         .autoSized().withFont(QStringLiteral("Arial"), 10);
     // A white rectangle this low draws as a double rule.
     band.addShape(box(ruleLeftMm, 33.07, ruleWidthMm, 1.06));
+    return band;
 }
 
 void addSummaryAndFooter(ReportDefinition &report)
@@ -52,7 +53,11 @@ void addSummaryAndFooter(ReportDefinition &report)
     ReportBand &summary = report.addBand(BandKind::Summary, mm(10.58));
     summary.addLabel(QStringLiteral("Jumlah record: "), box(10.58, 2.12, 0, kLineHeight)).autoSized();
     summary.addSystemData(SystemValue::RecordCount, box(38.10, 2.12, 0, kLineHeight)).autoSized();
+    addFooter(report);
+}
 
+void addFooter(ReportDefinition &report)
+{
     ReportBand &footer = report.addBand(BandKind::PageFooter, mm(10.58));
     footer.addLabel(QStringLiteral("Dicetak pada tanggal: "), box(10.58, 4.23, 0, kLineHeight)).autoSized();
     footer.addSystemData(SystemValue::DateTime, box(48.68, 4.23, 0, kLineHeight)).autoSized();

@@ -14,11 +14,12 @@ void setUp(ReportDefinition &report, std::shared_ptr<RecordSource> records);
 
 // The title band: logo, shop name, the report's title centred across it and
 // a double rule whose left and width (mm) differ between the reports.
-void addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm);
+ReportBand &addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm);
 
-// Summary ("Jumlah record: " and the count) and page footer ("Dicetak pada
-// tanggal: " and the date and time).
+// Summary ("Jumlah record: " and the count) and page footer.
 void addSummaryAndFooter(ReportDefinition &report);
+// The page footer alone: "Dicetak pada tanggal: " and the date and time.
+void addFooter(ReportDefinition &report);
 
 // A caption of the detail blocks: Arial 10 bold in the window-text colour.
 ReportElement &addCaption(ReportBand &band, const QString &text, qreal leftMm, qreal topMm);

@@ -1,4 +1,4 @@
-// Start-up: the 22 windows in their binding order, one instance each.
+// Start-up: the 23 windows in their binding order, one instance each.
 #include "TestMain.h"
 #include "access/Login.h"
 #include "access/MainMenu.h"
@@ -27,7 +27,7 @@ void TestWindowSet::createdInBindingOrder()
     QCOMPARE(names, (QStringList{"FLogin", "FMain", "FDaftarBrg", "FHelp1", "Fup1", "FNota1", "FNota2",
                                  "FPelanggan", "Fabout", "FNota3", "FNota4", "Fexit", "FlihatN", "FPrintN",
                                  "FPrintN2", "FPass", "FRPelanggan", "FRBarang", "FCBarang", "FCPelanggan",
-                                 "Form1", "Form2"}));
+                                 "Form1", "Form2", "FLaporanPenjualan"}));
     QCOMPARE(nApp->mainForm(), static_cast<TForm *>(FLogin));
     QCOMPARE(NotaApplication::title(), QStringLiteral("Kervano Nota Application"));
 }
@@ -52,6 +52,8 @@ void TestWindowSet::captionsAndFrames_data()
     QTest::newRow("barang") << "FDaftarBrg" << "Daftar Barang" << int(TForm::SystemMenu) << QSize(870, 300);
     QTest::newRow("cari barang") << "FCBarang" << "Pencarian Daftar Barang" << int(TForm::SystemMenu) << QSize(774, 557);
     QTest::newRow("cari pelanggan") << "FCPelanggan" << "Pencarian Daftar Pelanggan" << int(TForm::SystemMenu) << QSize(777, 580);
+    QTest::newRow("laporan penjualan") << "FLaporanPenjualan" << "Laporan Penjualan"
+                                       << (TForm::SystemMenu | TForm::Minimize) << QSize(860, 560);
 }
 
 void TestWindowSet::captionsAndFrames()

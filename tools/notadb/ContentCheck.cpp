@@ -221,15 +221,21 @@ void totalProblems(CheckedDatabase &db, QStringList &problems)
 }
 
 namespace {
-// The key indexes of a table as (unique, first column) rows.
+// The indexes of a table as (unique, first column, name) rows.
 QString indexList(const CheckedDatabase &db)
 {
     if (onServer(db))
-        return QStringLiteral("SELECT i.indisunique, a.attname::text FROM pg_index i JOIN pg_attribute a "
-                              "ON a.attrelid = i.indrelid AND a.attnum = i.indkey[0] "
+        return QStringLiteral("SELECT i.indisunique, a.attname::text, c.relname::text FROM pg_index i JOIN pg_attribute a "
+                              "ON a.attrelid = i.indrelid AND a.attnum = i.indkey[0] JOIN pg_class c ON c.oid = i.indexrelid "
                               "WHERE i.indrelid = to_regclass(quote_ident(?)) AND i.indisvalid");
-    return QStringLiteral("SELECT il.\"unique\", ii.name FROM pragma_index_list(?1) AS il, pragma_index_info(il.name) AS ii "
-                          "WHERE ii.seqno = 0");
+    return QStringLiteral("SELECT il.\"unique\", ii.name, il.name FROM pragma_index_list(?1) AS il, "
+                          "pragma_index_info(il.name) AS ii WHERE ii.seqno = 0");
+}
+
+bool isReadIndex(const TableDef &table, const QString &name)
+{
+    return std::any_of(table.readIndexes.begin(), table.readIndexes.end(),
+                       [&](const ReadIndexDef &r) { return r.name.compare(name, Qt::CaseInsensitive) == 0; });
 }
 
 // On a server every table carries the hidden row number, and auto-numbers
@@ -260,9 +266,12 @@ void structureProblems(CheckedDatabase &db, QStringList &problems)
             if (!columns.contains(c.field.name, Qt::CaseInsensitive))
                 problems << QStringLiteral("table %1 has no field %2").arg(table.name, c.field.name);
         }
+        // A read index (which only speeds the sales figures) stands in for no key index.
         QList<QPair<bool, QString>> indexes;
-        db.eachRow(indexList(db), {table.name},
-                   [&](const QVariantList &row) { indexes.append({row.at(0).toBool(), row.at(1).toString()}); });
+        db.eachRow(indexList(db), {table.name}, [&](const QVariantList &row) {
+            if (!isReadIndex(table, row.at(2).toString()))
+                indexes.append({row.at(0).toBool(), row.at(1).toString()});
+        });
         for (const IndexDef &index : table.indexes) {
             const bool present = std::any_of(indexes.begin(), indexes.end(), [&](const QPair<bool, QString> &found) {
                 return found.second.compare(index.column, Qt::CaseInsensitive) == 0 && (!index.unique || found.first);

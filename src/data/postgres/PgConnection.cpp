@@ -429,6 +429,23 @@ QStringList PgConnection::createStatements()
     return pgschema::createStatements(where);
 }
 
+void PgConnection::addIndexIfMissing(const QString &name, const QString &statement) noexcept
+{
+    try {
+        if (scalar(QStringLiteral("SELECT 1 WHERE to_regclass(quote_ident(?)) IS NOT NULL"), {name}).isValid())
+            return;
+        // Building it keeps other desks from writing the table meanwhile; a
+        // desk in the middle of a write is not waited for long.
+        Transaction transaction(*this);
+        exec(QStringLiteral("SET LOCAL lock_timeout = '2s'"));
+        exec(statement);
+        transaction.commit();
+    } catch (const std::exception &e) {
+        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(printable(m_location)), e.what());
+    } catch (...) {
+    }
+}
+
 QStringList PgConnection::copyStatements(const TableDef &table, const QString &relation) const
 {
     return pgschema::copyStatements(table, relation);

@@ -49,6 +49,7 @@ public:
     QString nullsLast() const override { return QStringLiteral(" NULLS LAST"); }
     QString sameValueOperator() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
     QStringList createStatements() override;
+    void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
     void copyFilled(const QString &relation) override;
 

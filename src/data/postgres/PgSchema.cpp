@@ -78,6 +78,8 @@ QStringList createStatements(const QString &trigramSchema)
         const QString relation = schema::quote(t.name);
         out << createTable(t, relation, false);
         out << createIndexes(t, relation, QString());
+        for (const ReadIndexDef &i : t.readIndexes)
+            out << schema::createReadIndex(t, i);
         if (!searchedByLike(t))
             continue;
         for (const ColumnDef &c : t.columns)

@@ -286,6 +286,17 @@ QString SqliteConnection::likeCondition(const QString &column) const
 
 QStringList SqliteConnection::createStatements() { return schema::createStatements(); }
 
+void SqliteConnection::addIndexIfMissing(const QString &name, const QString &statement) noexcept
+{
+    try {
+        if (!exists(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"), {name}))
+            exec(statement);
+    } catch (const std::exception &e) {
+        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(m_location), e.what());
+    } catch (...) {
+    }
+}
+
 QStringList SqliteConnection::copyStatements(const TableDef &table, const QString &relation) const
 {
     const QString bare = relation.mid(relation.indexOf(QLatin1Char('.')) + 1);

@@ -45,6 +45,7 @@ public:
     QString likeCondition(const QString &column) const override;
     QString sameValueOperator() const override { return QStringLiteral("IS"); }
     QStringList createStatements() override;
+    void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
 
     void close() override;
