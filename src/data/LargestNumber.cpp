@@ -18,7 +18,6 @@ bool isNumber(const QString &text)
     return true;
 }
 
-QString quoted(const QString &name) { return QLatin1Char('"') + QString(name).replace(QLatin1Char('"'), QLatin1String("\"\"")) + QLatin1Char('"'); }
 } // namespace
 
 QString of(const QString &table, const QString &column, const QString &alias)
@@ -27,11 +26,11 @@ QString of(const QString &table, const QString &column, const QString &alias)
     const ColumnDef *col = def ? def->column(column) : nullptr;
     if (!col)
         throw EDatabaseError(QStringLiteral("Field '%1' not found in table '%2'").arg(column, table));
-    const QString name = quoted(col->field.name);
-    // Texts of more digits first; among those of as many, the larger digits.
-    const QString digits = QStringLiteral("ltrim(%1, '0')").arg(name);
-    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY length(%3) DESC, %3 DESC LIMIT %4 OFFSET ?")
-                            .arg(name, quoted(def->name), digits)
+    // Texts of more digits first; among those of as many, the larger digits:
+    // the order of the table's number index, so only the first rows are read.
+    const QStringList order = schema::numberOrder(col->field.name);
+    const QString sql = QStringLiteral("SELECT %1 FROM %2 ORDER BY %3 DESC, %4 DESC LIMIT %5 OFFSET ?")
+                            .arg(schema::quote(col->field.name), schema::quote(def->name), order.at(0), order.at(1))
                             .arg(kPage);
     const std::shared_ptr<connection::Connection> conn = connection::ofAlias(alias);
     // Texts that are not numbers may come first: read on until a number.

@@ -43,8 +43,10 @@ QList<TableDef> buildTables()
                        text("Kepada", 25), text("Alamat", 50), number("Jumlah_Total", "", kMoney)},
                       QStringLiteral("No_Nota"),
                       {{QStringLiteral("No_Nota"), true}},
-                      // The invoices of a range of days, with their numbers.
-                      {{QStringLiteral("NotaUtama_Tanggal"), {QStringLiteral("Tanggal"), QStringLiteral("No_Nota")}}}});
+                      // The invoices of a range of days, with their numbers; the
+                      // numbers by value, for the next one.
+                      {{QStringLiteral("NotaUtama_Tanggal"), {QStringLiteral("Tanggal"), QStringLiteral("No_Nota")}},
+                       {QStringLiteral("NotaUtama_Nomor"), schema::numberOrder(QStringLiteral("No_Nota")), true}}});
     t.append(TableDef{QStringLiteral("Nota"),
                       {text("ID_Nota", 20), text("Kode_KV", 20, "Kode Kervano"), text("Kode_Brg", 30, "Kode Barang"),
                        text("Nama_Brg", 30, "Nama Barang"), number("Harga", "", kMoney), number("Banyak"),
@@ -200,7 +202,7 @@ QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool i
 {
     QStringList columns;
     for (const QString &c : index.columns)
-        columns << quote(c);
+        columns << (index.expressions ? QLatin1Char('(') + c + QLatin1Char(')') : quote(c));
     return QStringLiteral("CREATE INDEX %1%2 ON %3 (%4)")
         .arg(ifMissing ? QStringLiteral("IF NOT EXISTS ") : QString(), quote(index.name), quote(table.name),
              columns.join(QStringLiteral(", ")));
@@ -217,4 +219,10 @@ QStringList copyStatements(const TableDef &table, const QString &qualifiedName, 
     out << createIndexes(table, bareTable, schemaPart, indexPrefix);
     return out;
 }
+QStringList numberOrder(const QString &column)
+{
+    const QString digits = QStringLiteral("ltrim(%1, '0')").arg(quote(column));
+    return {QStringLiteral("length(%1)").arg(digits), digits};
+}
+
 } // namespace schema

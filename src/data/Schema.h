@@ -26,6 +26,7 @@ struct IndexDef {
 struct ReadIndexDef {
     QString name;
     QStringList columns;
+    bool expressions = false;  // `columns` are expressions over the columns, as written
 };
 
 struct TableDef {
@@ -54,6 +55,10 @@ QStringList createStatements();
 // The statement creating one read index, the same on either engine; with
 // `ifMissing` it leaves an index of that name alone.
 QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing = false);
+// A text column's texts ordered by the whole number their digits read as:
+// the length of the digits after any leading zeros, then those digits. The
+// index over them and the statements ordered by them use these same words.
+QStringList numberOrder(const QString &column);
 // Statements creating one table (and its indexes) under another name, used
 // for a private copy of a table's rows. Auto-numbers become plain integers.
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);

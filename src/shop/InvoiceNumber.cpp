@@ -13,24 +13,6 @@ QStringView significant(const QString &number)
 }
 } // namespace
 
-bool isNumber(const QString &text)
-{
-    if (text.isEmpty())
-        return false;
-    for (const QChar c : text)
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return false;
-    return true;
-}
-
-bool lessByValue(const QString &a, const QString &b)
-{
-    const QStringView x = significant(a), y = significant(b);
-    if (x.size() != y.size())
-        return x.size() < y.size();
-    return x < y;
-}
-
 QString after(const QString &largest)
 {
     QString digits = largest.isEmpty() ? QStringLiteral("0") : significant(largest).toString();
