@@ -192,11 +192,13 @@ Transaction::~Transaction() noexcept
 
 void Transaction::commit()
 {
-    m_done = true;
-    m_connection.m_depth = m_level - 1;
+    // A commit that fails (a full disk) leaves the transaction open: the
+    // destructor then rolls it back.
     if (m_level == 1)
         m_connection.commit();
     else
         m_connection.exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint(m_level));
+    m_done = true;
+    m_connection.m_depth = m_level - 1;
 }
 } // namespace connection

@@ -356,7 +356,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         try {
             tx->commit();
         } catch (const EError &e) {
-            stopped(QStringLiteral("as it was to be kept"), e);
+            stopped(QStringLiteral("at its commit"), e);
         }
         summary.stored = true;
     }

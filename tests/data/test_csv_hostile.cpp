@@ -329,7 +329,8 @@ void TestCsvHostile::aFullDiskStopsTheImport()
 
     const NotadbRun full = notadb({arg("import"), arg("goods"), csvFile, arg("--database"), database});
     QCOMPARE(full.code, 1);
-    QVERIFY2(full.err.startsWith(QLatin1String("notadb: The import stopped at line ")), qPrintable(full.err));
+    // At the row the disk filled up, or at the commit when the rows fitted in memory.
+    QVERIFY2(full.err.startsWith(QLatin1String("notadb: The import stopped at ")), qPrintable(full.err));
     QVERIFY2(full.err.contains(QLatin1String("full")) || full.err.contains(QLatin1String("No space left")), qPrintable(full.err));
     QVERIFY2(full.err.trimmed().endsWith(QLatin1String("nothing was stored")), qPrintable(full.err));
     QCOMPARE(full.err.count(QLatin1Char('\n')), 1);
