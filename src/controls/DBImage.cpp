@@ -24,18 +24,6 @@ QString invalidText(const QString &suffix)
     return QStringLiteral("JPEG image is not valid");
 }
 
-// False when the picture's header gives a size beyond the box's limits, or
-// beyond what the picture reader decodes at all (its limit is in megabytes,
-// counted at 32 bits a pixel). A header that tells no size passes: the file's
-// own size bounds what decoding it can take.
-bool sizeFits(QSize size)
-{
-    if (size.width() > DBImage::kLargestSide || size.height() > DBImage::kLargestSide)
-        return false;
-    const qint64 readable = qint64(QImageReader::allocationLimit()) << 20;
-    return readable <= 0 || qint64(size.width()) * size.height() * 4 <= readable;
-}
-
 // A decoded picture as a bitmap file, scaled down to fit the largest side
 // and laid on white where it is transparent.
 QByteArray asBitmap(const QImage &image)
@@ -106,7 +94,7 @@ void DBImage::loadFromFile(const QString &path)
     QImageReader reader(&buffer);
     // A bitmap stored top-down gives its height negative.
     const QSize size(qAbs(reader.size().width()), qAbs(reader.size().height()));
-    if (!sizeFits(size))
+    if (!picturefile::sizeFits(size))
         throw EInvalidGraphic(QStringLiteral("The picture \"%1\" is too large to load (%2 x %3 pixels)")
                                   .arg(path)
                                   .arg(size.width())

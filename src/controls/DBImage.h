@@ -1,5 +1,6 @@
 #pragma once
 #include "controls/FieldBinding.h"
+#include "data/PictureFile.h"
 // A picture box bound to a picture field of a data source's current record.
 // Stretched, the picture fills the whole box without keeping its proportions;
 // unstretched, it shows at its natural size, centred (and clipped).
@@ -37,8 +38,8 @@ public:
     QRect pictureRect() const;
 
     static constexpr int kLargestConvertedSide = 1024;
-    static constexpr qint64 kLargestFileBytes = qint64(64) << 20;
-    static constexpr int kLargestSide = 8000;
+    static constexpr qint64 kLargestFileBytes = picturefile::kLargestFileBytes;
+    static constexpr int kLargestSide = picturefile::kLargestSide;
 
     // Raises EInvalidGraphic for a file that cannot be read as a picture:
     // "Unknown picture file extension (.%s)" for a kind the box does not know;

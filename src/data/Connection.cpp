@@ -3,6 +3,8 @@
 #include "core/Errors.h"
 #include "data/Database.h"
 #include "data/Schema.h"
+#include "data/ForeignTriggers.h"
+#include "data/ServerUri.h"
 #include "data/postgres/PgConnection.h"
 #include "data/sqlite/SqliteConnection.h"
 
@@ -10,8 +12,6 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QSqlDatabase>
-#include <QUrl>
-#include <QUrlQuery>
 #include <QtDebug>
 #include <algorithm>
 
@@ -103,20 +103,7 @@ bool isServer(const QString &location)
 
 QString printable(const QString &location)
 {
-    if (!isServer(location))
-        return location;
-    QUrl url(location);
-    if (!url.isValid())
-        return QStringLiteral("postgresql://(a URI that does not parse)");
-    if (!url.password().isEmpty())
-        url.setPassword(QStringLiteral("xxxxx"));
-    QUrlQuery query(url);
-    if (query.hasQueryItem(QStringLiteral("password"))) {
-        query.removeAllQueryItems(QStringLiteral("password"));
-        query.addQueryItem(QStringLiteral("password"), QStringLiteral("xxxxx"));
-        url.setQuery(query);
-    }
-    return url.toString();
+    return isServer(location) ? serveruri::masked(location) : location;
 }
 
 std::shared_ptr<Connection> ofAlias(const QString &alias)
@@ -124,7 +111,17 @@ std::shared_ptr<Connection> ofAlias(const QString &alias)
     const QString location = database::aliasPath(alias);
     if (location.isEmpty())
         throw EDatabaseError(QStringLiteral("Unknown database alias '%1'").arg(alias));
-    return ofFile(location);
+    const bool opening = !openConnections().contains(keyOf(location));
+    std::shared_ptr<Connection> c = ofFile(location);
+    if (opening) {
+        try {
+            foreigntriggers::refuse(*c);
+        } catch (...) {
+            closeFile(location);
+            throw;
+        }
+    }
+    return c;
 }
 
 std::shared_ptr<Connection> ofFile(const QString &location)
@@ -195,11 +192,13 @@ Transaction::~Transaction() noexcept
 
 void Transaction::commit()
 {
-    m_done = true;
-    m_connection.m_depth = m_level - 1;
+    // A commit that fails (a full disk) leaves the transaction open: the
+    // destructor then rolls it back.
     if (m_level == 1)
         m_connection.commit();
     else
         m_connection.exec(QStringLiteral("RELEASE SAVEPOINT ") + savepoint(m_level));
+    m_done = true;
+    m_connection.m_depth = m_level - 1;
 }
 } // namespace connection

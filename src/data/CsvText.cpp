@@ -2,7 +2,10 @@
 
 #include "core/Errors.h"
 #include "core/FormatSettings.h"
+#include "core/TextCut.h"
 
+#include <QBuffer>
+#include <QIODevice>
 #include <QSaveFile>
 #include <QStringDecoder>
 
@@ -11,33 +14,178 @@ namespace {
 const QChar kQuote = QLatin1Char('"');
 const QChar kCr = QLatin1Char('\r');
 const QChar kLf = QLatin1Char('\n');
+// The header row is looked at whole for its separator, up to this much text.
+constexpr qsizetype kLongestHeader = qsizetype(1) << 20;
 
 bool isBlank(const Record &r)
 {
     return std::all_of(r.fields.begin(), r.fields.end(), [](const QString &f) { return f.isEmpty(); });
 }
 
-// Every line whose bytes are not UTF-8. A line break byte never occurs inside
-// a UTF-8 sequence, so each line decodes on its own.
-QList<Problem> badLines(QByteArrayView data)
+// The encoding a byte-order mark other than UTF-8's names, if any.
+QString otherEncoding(const QByteArray &head)
 {
-    QList<Problem> out;
-    int line = 1;
-    qsizetype start = 0;
-    while (start <= data.size()) {
-        qsizetype end = data.indexOf('\n', start);
-        if (end < 0)
-            end = data.size();
-        QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-        (void)decoder(data.sliced(start, end - start)).operator QString();
-        if (decoder.hasError())
-            out << Problem{line, QStringLiteral("the text is not UTF-8 (save the file as CSV in UTF-8)")};
-        start = end + 1;
-        ++line;
-    }
-    return out;
+    if (head.startsWith(QByteArray("\xFF\xFE\x00\x00", 4)) || head.startsWith(QByteArray("\x00\x00\xFE\xFF", 4)))
+        return QStringLiteral("UTF-32");
+    if (head.startsWith("\xFF\xFE") || head.startsWith("\xFE\xFF"))
+        return QStringLiteral("UTF-16");
+    return QString();
+}
+
+bool isControl(QChar c)
+{
+    const char16_t u = c.unicode();
+    return u < 0x20 || (u >= 0x7F && u <= 0x9F) || c.category() == QChar::Other_Format || u == 0x2028 || u == 0x2029;
 }
 } // namespace
+
+Reader::Reader(QIODevice &device) : m_device(device)
+{
+    const QByteArray head = m_device.peek(4);
+    const QString encoding = otherEncoding(head);
+    if (!encoding.isEmpty()) {
+        m_problems << Problem{0, QStringLiteral("the text is %1, not UTF-8 (save the file as CSV in UTF-8)").arg(encoding)};
+        m_stopped = true;
+        return;
+    }
+    if (head.startsWith(kByteOrderMark))
+        m_device.skip(3);
+    // The whole header row, for its separator.
+    while (fill()) {
+        const qsizetype quotes = m_text.count(kQuote);
+        if ((quotes % 2 == 0 && (m_text.contains(kLf) || m_text.contains(kCr))) || m_text.size() > kLongestHeader)
+            break;
+    }
+    m_separator = detectSeparator(m_text);
+}
+
+bool Reader::fill()
+{
+    if (m_stopped)
+        return false;
+    const QByteArray bytes = m_device.readLine();
+    if (bytes.isEmpty())
+        return false;
+    ++m_fileLine;
+    // A line break byte never occurs inside a UTF-8 sequence, so each line decodes on its own.
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        m_problems << Problem{m_fileLine, QStringLiteral("the text is not UTF-8 (save the file as CSV in UTF-8)")};
+    if (m_pos > 0) {
+        m_text.remove(0, m_pos);
+        m_pos = 0;
+    }
+    m_text += text;
+    return true;
+}
+
+bool Reader::more(qsizetype ahead) { return m_pos + ahead < m_text.size() || (fill() && more(ahead)); }
+
+bool Reader::readRecord(Record &record)
+{
+    if (!more(0))
+        return false;
+    record = Record{m_line, {}};
+    const QChar sep = m_separator;
+    while (true) {
+        QString value;
+        if (at(0) == kQuote) {
+            ++m_pos;
+            bool closed = false;
+            while (more(0)) {
+                const QChar c = at(0);
+                if (c == kQuote) {
+                    if (more(1) && at(1) == kQuote) {
+                        value += kQuote;
+                        m_pos += 2;
+                        continue;
+                    }
+                    ++m_pos;
+                    closed = true;
+                    break;
+                }
+                if (c == kCr || c == kLf) {
+                    value += kLf;
+                    m_pos += (c == kCr && more(1) && at(1) == kLf) ? 2 : 1;
+                    ++m_line;
+                    continue;
+                }
+                // The run of plain characters up to the next quote or line break, at once.
+                qsizetype end = m_pos + 1;
+                while (end < m_text.size() && m_text.at(end) != kQuote && m_text.at(end) != kCr && m_text.at(end) != kLf)
+                    ++end;
+                value += QStringView(m_text).sliced(m_pos, end - m_pos);
+                m_pos = end;
+            }
+            if (!closed) {
+                m_problems << Problem{record.line, QStringLiteral("a quoted field is not closed")};
+                record.fields << value;
+                return true;
+            }
+            // Anything between the closing quote and the separator is a fault of the file.
+            QString after;
+            while (more(0) && at(0) != sep && at(0) != kCr && at(0) != kLf)
+                after += m_text.at(m_pos++);
+            if (!after.isEmpty()) {
+                m_problems << Problem{record.line, QStringLiteral("text after a closing quote: %1").arg(shown(after))};
+                value += after;
+            }
+        } else {
+            while (more(0)) {
+                qsizetype end = m_pos;
+                while (end < m_text.size() && m_text.at(end) != sep && m_text.at(end) != kCr && m_text.at(end) != kLf)
+                    ++end;
+                value += QStringView(m_text).sliced(m_pos, end - m_pos);
+                m_pos = end;
+                if (end < m_text.size())
+                    break;
+            }
+        }
+        record.fields << value;
+        if (!more(0))
+            return true;
+        if (at(0) == sep) {
+            ++m_pos;
+            if (!more(0)) {
+                record.fields << QString();  // a final separator ends an empty field
+                return true;
+            }
+            continue;
+        }
+        // End of the record: LF, CR LF or a lone CR.
+        m_pos += (at(0) == kCr && more(1) && at(1) == kLf) ? 2 : 1;
+        ++m_line;
+        return true;
+    }
+}
+
+bool Reader::next(Record &record)
+{
+    while (readRecord(record))
+        if (!isBlank(record))
+            return true;
+    return false;
+}
+
+QList<Problem> Reader::takeProblems() { return std::exchange(m_problems, {}); }
+
+Document parse(const QByteArray &bytes)
+{
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    Reader reader(buffer);
+    Document doc;
+    doc.separator = reader.separator();
+    Record record;
+    while (reader.next(record))
+        doc.records << std::move(record);
+    doc.problems = reader.takeProblems();
+    std::stable_sort(doc.problems.begin(), doc.problems.end(),
+                     [](const Problem &a, const Problem &b) { return a.line < b.line; });
+    return doc;
+}
 
 QChar detectSeparator(QStringView firstLine)
 {
@@ -56,102 +204,52 @@ QChar detectSeparator(QStringView firstLine)
     return semicolons > commas ? QLatin1Char(';') : QLatin1Char(',');
 }
 
-Document parse(const QByteArray &bytes)
+QString shown(const QString &text, int width)
 {
-    Document doc;
-    QByteArrayView data(bytes);
-    if (data.startsWith(kByteOrderMark))
-        data = data.sliced(3);
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder(data);
-    if (decoder.hasError())
-        doc.problems = badLines(data);
-    const QChar sep = detectSeparator(text);
-    doc.separator = sep;
-
-    const qsizetype n = text.size();
-    const QChar *s = text.constData();
-    int line = 1;
-    Record current{line, {}};
-    auto endRecord = [&] {
-        if (!isBlank(current))
-            doc.records << std::move(current);
-        current = Record{line, {}};
-    };
-    qsizetype i = 0;
-    bool fieldPending = n > 0;  // a field starts here (also after a final separator)
-    while (i < n) {
-        QString value;
-        if (s[i] == kQuote) {
-            ++i;
-            bool closed = false;
-            qsizetype from = i;
-            while (i < n) {
-                const QChar c = s[i];
-                if (c == kQuote) {
-                    value.append(s + from, i - from);
-                    if (i + 1 < n && s[i + 1] == kQuote) {
-                        value += kQuote;
-                        i += 2;
-                        from = i;
-                        continue;
-                    }
-                    ++i;
-                    closed = true;
-                    break;
-                }
-                if (c == kCr || c == kLf) {
-                    // A line break inside a field is kept as LF.
-                    value.append(s + from, i - from);
-                    value += kLf;
-                    i += (c == kCr && i + 1 < n && s[i + 1] == kLf) ? 2 : 1;
-                    ++line;
-                    from = i;
-                    continue;
-                }
-                ++i;
-            }
-            if (!closed) {
-                doc.problems << Problem{current.line, QStringLiteral("a quoted field is not closed")};
-                current.fields << value;
-                fieldPending = false;
-                break;
-            }
-            // Anything between the closing quote and the separator is a fault of the file.
-            const qsizetype after = i;
-            while (i < n && s[i] != sep && s[i] != kCr && s[i] != kLf)
-                ++i;
-            if (i > after) {
-                doc.problems << Problem{current.line, QStringLiteral("text after a closing quote: %1")
-                                                          .arg(QStringView(s + after, i - after).toString())};
-                value.append(s + after, i - after);
-            }
-        } else {
-            const qsizetype from = i;
-            while (i < n && s[i] != sep && s[i] != kCr && s[i] != kLf)
-                ++i;
-            value = QString(s + from, i - from);
-        }
-        current.fields << value;
-        fieldPending = false;
-        if (i >= n)
-            break;
-        if (s[i] == sep) {
-            ++i;
-            fieldPending = true;
+    const QString cut = textcut::cutToWidth(text, width);
+    QString out;
+    out.reserve(cut.size() + 16);
+    for (QChar c : cut) {
+        if (!isControl(c)) {
+            out += c;
             continue;
         }
-        // End of the record: LF, CR LF or a lone CR.
-        i += (s[i] == kCr && i + 1 < n && s[i + 1] == kLf) ? 2 : 1;
-        ++line;
-        endRecord();
-        fieldPending = i < n;
+        switch (c.unicode()) {
+        case '\n': out += QLatin1String("\\n"); break;
+        case '\r': out += QLatin1String("\\r"); break;
+        case '\t': out += QLatin1String("\\t"); break;
+        default:
+            out += c.unicode() <= 0xFF ? QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'))
+                                       : QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        }
     }
-    if (fieldPending)
-        current.fields << QString();
-    if (!current.fields.isEmpty())
-        endRecord();
-    return doc;
+    if (cut.size() < text.size())
+        out += QStringLiteral("... (%1 characters in all)").arg(text.size());
+    return out;
+}
+
+namespace {
+const QChar kApostrophe = QLatin1Char('\'');
+
+// Whether `text` from `from` on is apostrophes and then a character a
+// spreadsheet program would start a formula with.
+bool opensFormula(const QString &text, qsizetype from)
+{
+    while (from < text.size() && text.at(from) == kApostrophe)
+        ++from;
+    if (from >= text.size())
+        return false;
+    const char16_t c = text.at(from).unicode();
+    // A line break too: the reader reads CR as LF, which must then lose the apostrophe as well.
+    return c == '=' || c == '+' || c == '-' || c == '@' || c == '\t' || c == '\r' || c == '\n';
+}
+} // namespace
+
+QString guarded(const QString &text) { return opensFormula(text, 0) ? kApostrophe + text : text; }
+
+QString unguarded(const QString &text)
+{
+    return text.startsWith(kApostrophe) && opensFormula(text, 1) ? text.mid(1) : text;
 }
 
 QString field(const QString &text, QChar separator)

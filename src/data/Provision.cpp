@@ -72,7 +72,7 @@ void createDatabase(const QString &location, const QString &adminName, const QSt
         return;
     }
     const QFileInfo info(location);
-    if (info.exists())
+    if (info.exists() || info.isSymLink())  // a link to nothing too: the file would be made where it points
         throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
     checkAccount(adminName, adminPassword);
     if (!QDir().mkpath(info.absolutePath()))

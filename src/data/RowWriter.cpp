@@ -136,14 +136,15 @@ bool RowWriter::checksUnique(const QList<ColumnValue> &values) const
     return std::any_of(values.begin(), values.end(), [this](const ColumnValue &v) { return isUniqueValue(m_table, v); });
 }
 
-qint64 RowWriter::insert(const QList<ColumnValue> &values)
+qint64 RowWriter::insert(const QList<ColumnValue> &values, bool checked)
 {
     // A write of one statement is a transaction of its own; a unique value is
     // checked and written in one transaction.
     std::optional<connection::Transaction> tx;
     if (m_ownTransaction && checksUnique(values))
         tx.emplace(m_connection);
-    checkUnique(values, -1);
+    if (!checked)
+        checkUnique(values, -1);
     connection::Failure failure;
     const qint64 rowid = m_connection.insert(insertSql(values), bindsOf(values), &failure);
     if (rowid < 0)

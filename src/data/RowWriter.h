@@ -31,8 +31,11 @@ public:
     // Raises "Field '<name>' must have a value" for the first of
     // `fieldsWithoutValue` that the table requires.
     void checkRequired(const QStringList &fieldsWithoutValue) const;
-    // The new row's rowid.
-    qint64 insert(const QList<ColumnValue> &values);
+    // Raises EDuplicateKey when a unique value of a new row is already stored.
+    void checkInsert(const QList<ColumnValue> &values) { checkUnique(values, -1); }
+    // The new row's rowid. `checked`: checkInsert() passed for these values
+    // just before, in the same transaction.
+    qint64 insert(const QList<ColumnValue> &values, bool checked = false);
     // Writes `values` while the row still holds `asRead` (a picture by
     // whether one is present); raises ERecordChanged when another program
     // changed it since, and an engine error when it is gone.

@@ -186,11 +186,25 @@ QByteArray payloadOf(const PreparedReport &report)
     return std::move(w.data());
 }
 
+// Whether no character of `text` carries more than kMaxCombiningMarks marks.
+bool marksFit(const QString &text)
+{
+    int run = 0;
+    for (const char32_t c : QStringView(text).toUcs4()) {
+        run = QChar::isMark(c) ? run + 1 : 0;
+        if (run > reportfile::kMaxCombiningMarks)
+            return false;
+    }
+    return true;
+}
+
 std::shared_ptr<PreparedReport> reportOf(QByteArrayView payload)
 {
     Reader r(payload);
     auto report = std::make_shared<PreparedReport>();
     report->title = r.string();
+    if (!marksFit(report->title))
+        throw Damaged{};
     report->paperWidth = r.f64();
     report->paperHeight = r.f64();
     if (report->paperWidth <= 0 || report->paperHeight <= 0 || report->paperWidth > 1e5 || report->paperHeight > 1e5)
@@ -243,6 +257,8 @@ std::shared_ptr<PreparedReport> reportOf(QByteArrayView payload)
             op.fill = r.u32();
             op.resource = r.i32();
             op.text = r.string();
+            if (!marksFit(op.text))
+                throw Damaged{};
             if ((op.flags & drawflags::kAlignMask) > quint8(TextAlign::Center))
                 throw Damaged{};
             if (op.kind == DrawKind::Text && (op.resource < 0 || quint32(op.resource) >= fonts))
@@ -262,8 +278,12 @@ QString displayName(const QString &fileName) { return QFileInfo(fileName).fileNa
 
 bool withinLimits(const PreparedReport &report)
 {
-    if (report.pages.size() > size_t(reportfile::kMaxPages))
+    if (report.pages.size() > size_t(reportfile::kMaxPages) || !marksFit(report.title))
         return false;
+    for (const PreparedPage &page : report.pages)
+        for (const DrawOp &op : page.ops)
+            if (!marksFit(op.text))
+                return false;
     // The picture reader's own limit for one picture, in megabytes (0: none).
     const qint64 readable = qint64(QImageReader::allocationLimit()) << 20;
     qint64 pictureBytes = 0;

@@ -10,7 +10,8 @@
 //
 // A file is also held to limits no real report reaches, checked before
 // anything is allocated for it: a picture's size is read from its PNG header
-// before it is decoded. Saving refuses a report beyond them, so every file
+// before it is decoded; a text may not pile more than kMaxCombiningMarks
+// combining marks on one character. Saving refuses a report beyond them, so every file
 // this program writes can be read back.
 #include "reports/PreparedReport.h"
 
@@ -26,6 +27,10 @@ constexpr quint16 kVersion = 1;
 constexpr qsizetype kMaxPages = 100000;
 constexpr int kMaxPictureSide = 8000;                     // pixels
 constexpr qint64 kMaxPictureBytes = qint64(256) << 20;    // all pictures decoded
+// Combining marks on one character: laying out a text costs time in the
+// length of each run of them, on every repaint. Real writing needs a few;
+// Unicode's stream-safe text form allows 30.
+constexpr int kMaxCombiningMarks = 30;
 
 QByteArray serialise(const PreparedReport &report);
 // Raises EError with a message naming `name` for a foreign, newer, damaged

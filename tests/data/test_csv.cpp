@@ -255,7 +255,7 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
         << head + "A;;;;;x\n;;;;;\"2\"\nB;;;;;\"3\n4\"\nC;;;;;4\nB;;;;;5\n"
         << QStringList{"2: 'x' is not a valid floating point value for field 'Harga'",
                        "3: Field 'Kode_Kervano' must have a value",
-                       "4: '3\n4' is not a valid floating point value for field 'Harga'",
+                       "4: '3\\n4' is not a valid floating point value for field 'Harga'",  // one line each
                        "7: Kode_Kervano 'B' is already on line 4"}
         << 5 << "";
     QTest::newRow("unknown column") << QByteArray("Kode_Kervano;Harga;Stok\nA;1;5\n")

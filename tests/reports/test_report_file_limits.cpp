@@ -141,6 +141,8 @@ private slots:
     void reportsAtTheLimitsLoad();
     void reportsBeyondTheLimitsAreNotSaved_data();
     void reportsBeyondTheLimitsAreNotSaved();
+    void marksPiledOnACharacterAreBounded_data();
+    void marksPiledOnACharacterAreBounded();
 };
 
 void TestReportFileLimits::shortFilesAreRefused_data()
@@ -275,6 +277,52 @@ void TestReportFileLimits::reportsBeyondTheLimitsAreNotSaved()
         QCOMPARE(e.message(), QStringLiteral("The report is too large to be saved as a report file ('big.nqr')"));
     }
     QVERIFY(!QFile::exists(file));
+}
+
+// One letter under a million combining marks makes a small file whose every
+// repaint takes seconds: a file may pile no more than the limit on one
+// character, and the report holding such a text is not saved.
+void TestReportFileLimits::marksPiledOnACharacterAreBounded_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("inTitle");
+    QTest::addColumn<bool>("fits");
+    const QString acute(QChar(0x0301));
+    const QString stem = QString::fromUcs4(U"\U0001D165");  // a combining mark beyond the basic plane
+    const int most = reportfile::kMaxCombiningMarks;
+    QTest::newRow("Vietnamese") << QStringLiteral("Ti\u1EBFng Vi\u00EA\u0323t") << false << true;
+    QTest::newRow("the most marks on a letter") << QLatin1Char('a') + acute.repeated(most) << false << true;
+    QTest::newRow("the most on every letter") << (QLatin1Char('a') + acute.repeated(most)).repeated(100) << false << true;
+    QTest::newRow("one mark more") << QLatin1Char('a') + acute.repeated(most + 1) << false << false;
+    QTest::newRow("one mark more in the title") << QLatin1Char('a') + acute.repeated(most + 1) << true << false;
+    QTest::newRow("one more beyond the basic plane") << QLatin1Char('a') + stem.repeated(most + 1) << false << false;
+    QTest::newRow("a million marks") << QLatin1Char('a') + acute.repeated(1000000) << false << false;
+}
+
+void TestReportFileLimits::marksPiledOnACharacterAreBounded()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, inTitle);
+    QFETCH(bool, fits);
+    PreparedReport report = smallReport();
+    DrawOp op;
+    op.kind = DrawKind::Text;
+    op.resource = 0;
+    op.rect = QRectF(10, 40, 100, 10);
+    op.text = inTitle ? QStringLiteral("Nota") : text;
+    if (inTitle)
+        report.title = text;
+    report.fonts.push_back(PreparedFont{QStringLiteral("Arial"), 10, false, 12});
+    report.pages.front().ops.push_back(op);
+    QCOMPARE(loadError(reportfile::serialise(report)), fits ? QStringLiteral("loaded") : kDamaged);
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("marks.nqr"));
+    try {
+        reportfile::save(report, file);
+        QVERIFY(fits);
+    } catch (const EError &e) {
+        QVERIFY2(!fits, qPrintable(e.message()));
+    }
 }
 
 NOTA_TEST_MAIN(TestReportFileLimits)

@@ -5,6 +5,7 @@
 #include "Commands.h"
 #include "ContentCheck.h"
 #include "Examine.h"
+#include "ForeignCheck.h"
 #include "ServerAccess.h"
 #include "SqliteFile.h"
 
@@ -88,8 +89,11 @@ int check(const QString &location, int waitMs, QTextStream &out, QTextStream &er
             }
         }
         schemaProblems(db, found);
-        if (found.isEmpty())
+        if (found.isEmpty()) {
             contentProblems(db, found);
+            passwordProblems(db, found);
+        }
+        foreignProblems(db, found);
     });
     if (failed)
         return failed;
@@ -107,7 +111,10 @@ int check(const QString &location, int waitMs, QTextStream &out, QTextStream &er
 int refuseUnlessOurDatabase(const QString &location, int waitMs, QTextStream &err)
 {
     QStringList problems;
-    const int failed = examineDatabase(location, waitMs, err, problems, &schemaProblems);
+    const int failed = examineDatabase(location, waitMs, err, problems, [](CheckedDatabase &db, QStringList &found) {
+        schemaProblems(db, found);
+        triggerProblems(db, found);
+    });
     if (failed)
         return failed;
     if (!problems.isEmpty()) {

@@ -311,9 +311,51 @@ void valueProblems(CheckedDatabase &db, QStringList &problems)
         tableValueProblems(db, table, problems);
 }
 
+void lengthProblems(CheckedDatabase &db, QStringList &problems)
+{
+    const QString length = onServer(db) ? QStringLiteral("char_length") : QStringLiteral("length");
+    for (const TableDef &table : schema::tables()) {
+        const QString keyColumn = !table.keyColumn.isEmpty() ? table.keyColumn
+                                : table.indexes.isEmpty()    ? QString()
+                                                             : table.indexes.first().column;
+        for (const ColumnDef &c : table.columns) {
+            if (c.field.kind != FieldKind::Text || c.field.size <= 0)
+                continue;
+            const QString column = schema::quote(c.field.name);
+            db.eachRow(QStringLiteral("SELECT rowid, %1, %2 FROM %3 WHERE %4(%2) > ? ORDER BY rowid")
+                           .arg(keyColumn.isEmpty() ? QStringLiteral("NULL") : schema::quote(keyColumn), column,
+                                schema::quote(table.name), length),
+                       {c.field.size}, [&](const QVariantList &row) {
+                const QString text = row.at(2).toString();
+                if (textcut::cutToWidth(text, c.field.size).size() == text.size())
+                    return;
+                problems << QStringLiteral("%1: %2 holds %3, longer than the %4 characters of the field")
+                                .arg(recordName(table, keyColumn, row.at(0), row.at(1)), c.field.name, shown(row.at(2)))
+                                .arg(c.field.size);
+            });
+        }
+    }
+}
+
+void orphanLineProblems(CheckedDatabase &db, QStringList &problems)
+{
+    db.eachRow(QStringLiteral("SELECT n.\"ID_Nota\", count(*) FROM \"Nota\" n WHERE NOT EXISTS (SELECT 1 FROM "
+                              "\"NotaUtama\" h WHERE h.\"No_Nota\" = n.\"ID_Nota\") GROUP BY n.\"ID_Nota\" ORDER BY 1"),
+               {}, [&](const QVariantList &row) {
+        const qint64 lines = row.at(1).toLongLong();
+        const QString invoice = row.at(0).toString().isEmpty() ? QStringLiteral("no invoice number")
+                                                               : QStringLiteral("invoice %1").arg(shown(row.at(0)));
+        problems << QStringLiteral("Nota: %1 under %2, which has no header in NotaUtama (an invoice left unfinished, "
+                                   "or one still being written at a desk)")
+                        .arg(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines), invoice);
+    });
+}
+
 void contentProblems(CheckedDatabase &db, QStringList &problems)
 {
     valueProblems(db, problems);
+    lengthProblems(db, problems);
     totalProblems(db, problems);
+    orphanLineProblems(db, problems);
 }
 } // namespace notadb

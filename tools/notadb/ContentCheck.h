@@ -24,6 +24,10 @@ void schemaProblems(CheckedDatabase &db, QStringList &problems);
 void valueProblems(CheckedDatabase &db, QStringList &problems);
 // Invoices whose stored total is not the sum of their lines.
 void totalProblems(CheckedDatabase &db, QStringList &problems);
-// Both of the above.
+// Texts longer than their field (written by another route than the program's).
+void lengthProblems(CheckedDatabase &db, QStringList &problems);
+// Invoice lines whose invoice has no header.
+void orphanLineProblems(CheckedDatabase &db, QStringList &problems);
+// All of the above.
 void contentProblems(CheckedDatabase &db, QStringList &problems);
 } // namespace notadb

@@ -34,8 +34,8 @@ int exportCsv(const QString &file, const QString &what, const QString &csvFile, 
     return 0;
 }
 
-int importCsv(const QString &file, const QString &what, const QString &csvFile, bool dryRun, QTextStream &out,
-              QTextStream &err)
+int importCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
+              bool dryRun, QTextStream &out, QTextStream &err)
 {
     const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
     if (!records) {
@@ -44,15 +44,17 @@ int importCsv(const QString &file, const QString &what, const QString &csvFile, 
     }
     csvtransfer::ImportSummary s;
     try {
-        s = csvtransfer::importFile(*connection::ofFile(file), *records, csvFile, dryRun);
+        s = csvtransfer::importFile(*connection::ofFile(file), *records, csvFile, dryRun, picturesFolder);
     } catch (const EError &e) {
         err << "notadb: " << e.message() << "\n";
         return 1;
     }
     if (!s.problems.isEmpty()) {
-        err << "notadb: " << csvFile << " has " << s.problems.size() << " problem(s); nothing was stored:\n";
+        err << "notadb: " << csvFile << " has " << s.problemCount << " problem(s); nothing was stored:\n";
         for (const csv::Problem &p : s.problems)
             err << "  " << (p.line > 0 ? QStringLiteral("line %1: ").arg(p.line) : QString()) << p.reason << "\n";
+        if (s.problemCount > s.problems.size())
+            err << "  ... and " << s.problemCount - s.problems.size() << " more\n";
         return 1;
     }
     if (dryRun)

@@ -8,6 +8,7 @@
 namespace notadb {
 int exportCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
               QTextStream &out, QTextStream &err);
-int importCsv(const QString &file, const QString &what, const QString &csvFile, bool dryRun, QTextStream &out,
-              QTextStream &err);
+// Pictures are read from `picturesFolder` only (empty: the CSV file's folder).
+int importCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
+              bool dryRun, QTextStream &out, QTextStream &err);
 } // namespace notadb

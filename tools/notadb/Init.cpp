@@ -47,8 +47,11 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
             err << "notadb: " << e.message() << "\n";
             return 1;
         }
-    } else if (QFileInfo::exists(file)) {
-        err << "notadb: Database '" << QFileInfo(file).absoluteFilePath() << "' already exists\n";
+    } else if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
+        // A link, even to nothing, is not a free name: the database would be made where it points.
+        err << "notadb: Database '" << QFileInfo(file).absoluteFilePath() << "' already exists"
+            << (QFileInfo(file).isSymLink() ? QStringLiteral(" as a link to '%1'").arg(QFileInfo(file).symLinkTarget()) : QString())
+            << "\n";
         return 1;
     }
     QString problem;

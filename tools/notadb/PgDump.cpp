@@ -9,14 +9,13 @@
 #include "ServerAccess.h"
 
 #include "data/Connection.h"
+#include "data/ServerUri.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
-#include <QUrl>
-#include <QUrlQuery>
 #include <QVersionNumber>
 
 namespace notadb {
@@ -36,21 +35,6 @@ QString findPgDump()
     }
     std::sort(installed.begin(), installed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
     return installed.isEmpty() ? QString() : installed.first().second;
-}
-
-// The URI as pg_dump gets it: without a password.
-QString withoutPasswordSetting(const QString &location)
-{
-    QUrl url(location);
-    if (!url.isValid())
-        return location;
-    url.setPassword(QString());
-    QUrlQuery query(url);
-    if (query.hasQueryItem(QStringLiteral("password"))) {
-        query.removeAllQueryItems(QStringLiteral("password"));
-        url.setQuery(query);
-    }
-    return url.toString(QUrl::FullyEncoded);
 }
 
 // The schemas a URI's options put on the search path ("-c search_path=a,b"):
@@ -97,7 +81,7 @@ int backupServer(const QString &location, const QString &destination, int waitMs
                      QStringLiteral("--lock-wait-timeout=%1ms").arg(std::max(waitMs, 1))};
     for (const QString &schema : searchPathSchemas(location))
         args << QStringLiteral("--schema=\"%1\"").arg(QString(schema).replace(QStringLiteral("\""), QStringLiteral("\"\"")));
-    args << QStringLiteral("--dbname=") + withoutPasswordSetting(location);
+    args << QStringLiteral("--dbname=") + serveruri::masked(location, QString());
 
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     const QString password = connectionSetting(location, "password");

@@ -2,8 +2,8 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
+#include "data/ServerUri.h"
 
-#include <QUrl>
 
 #include <libpq-fe.h>
 
@@ -23,14 +23,7 @@ QString connectionSetting(const QString &location, const char *keyword)
 
 QString withoutPassword(const QString &location, const QString &text)
 {
-    const QString password = connectionSetting(location, "password");
-    if (password.isEmpty())
-        return text;
-    QString masked = text;
-    const QString encoded = QString::fromLatin1(QUrl::toPercentEncoding(password));
-    for (const QString &form : {password, encoded})
-        masked.replace(form, QStringLiteral("xxxxx"));
-    return masked;
+    return serveruri::maskedMessage(location, text);
 }
 
 namespace {

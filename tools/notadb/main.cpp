@@ -62,7 +62,7 @@ int main(int argc, char **argv)
         QStringLiteral("Seconds to wait for another program's lock before giving up (default %1).").arg(notadb::kDefaultWaitMs / 1000),
         QStringLiteral("seconds"));
     const QCommandLineOption picturesOption(QStringLiteral("pictures"),
-                                            QStringLiteral("Folder for the goods pictures as bitmap files (export)."),
+                                            QStringLiteral("Folder for the goods pictures as bitmap files (export; import reads them from there only)."),
                                             QStringLiteral("dir"));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The database file to copy from (copy)."),
@@ -115,9 +115,10 @@ int main(int argc, char **argv)
              return notadb::exportCsv(file, args.at(0), args.at(1), parser.value(picturesOption), out, err);
          }},
         {QStringLiteral("import"), QStringLiteral("goods|customers FILE.csv"),
-         QStringLiteral("add the records of a CSV file, all or none [--dry-run]"), 2, true,
+         QStringLiteral("add the records of a CSV file, all or none [--dry-run] [--pictures DIR]"), 2, true,
          [&](const QStringList &args) {
-             return notadb::importCsv(file, args.at(0), args.at(1), parser.isSet(dryRunOption), out, err);
+             return notadb::importCsv(file, args.at(0), args.at(1), parser.value(picturesOption), parser.isSet(dryRunOption),
+                                      out, err);
          }},
         {QStringLiteral("copy"), QStringLiteral("--from FILE --to URI"),
          QStringLiteral("move a shop from its file into an empty server database"), 0, false,

@@ -2,12 +2,11 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
+#include "data/ServerUri.h"
 #include "data/postgres/PgRowBlock.h"
 #include "data/postgres/PgSchema.h"
 #include "data/postgres/PgValues.h"
 
-#include <QUrl>
-#include <QUrlQuery>
 #include <QtDebug>
 #include <vector>
 
@@ -109,15 +108,7 @@ private:
 QString PgConnection::withoutPassword(QString message) const
 {
     // libpq may quote back a part of a URI it could not read.
-    const QUrl url(QString::fromUtf8(m_uri));
-    QStringList secrets{url.password(QUrl::FullyDecoded), url.password(QUrl::FullyEncoded)};
-    const QUrlQuery query(url);
-    secrets << query.queryItemValue(QStringLiteral("password"), QUrl::FullyDecoded)
-            << query.queryItemValue(QStringLiteral("password"), QUrl::FullyEncoded);
-    for (const QString &secret : std::as_const(secrets))
-        if (!secret.isEmpty())
-            message.replace(secret, QStringLiteral("xxxxx"));
-    return message;
+    return serveruri::maskedMessage(QString::fromUtf8(m_uri), message);
 }
 
 PgConnection::PgConnection(const QString &uri) : Connection(printable(uri)), m_uri(uri.toUtf8()) { connect(); }

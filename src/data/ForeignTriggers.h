@@ -1,0 +1,18 @@
+#pragma once
+// Triggers on the program's tables that the program did not make (it makes
+// none). One can change or swallow every write behind the program's back
+// (a trigger that ignores each insert makes an import report rows it never
+// stored), so the program refuses to work on such a database.
+#include "data/Connection.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace foreigntriggers {
+// The statement listing them on `engine`, one row each: trigger, table.
+QString listing(connection::Connection::Engine engine);
+// "trigger 'x' on table Barang", one for each, from an open connection.
+QStringList on(connection::Connection &db);
+// Raises EDatabaseError naming them and `notadb check` when there are any.
+void refuse(connection::Connection &db);
+} // namespace foreigntriggers
