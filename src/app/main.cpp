@@ -1,14 +1,18 @@
 // Sistem Nota: sets the title, offers to create the database when there is
 // none yet, creates the window set, shows the login window and runs until
-// the program is ended. The command line is ignored.
+// the program is ended. The command line answers only --help and --version.
 #include "access/Login.h"
+#include "app/CommandLine.h"
 #include "app/FirstRun.h"
 #include "controls/Startup.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
+#include "controls/CleanEnd.h"
 
 int main(int argc, char **argv)
 {
+    if (const std::optional<int> answered = commandline::answer(argc, argv))
+        return *answered;
     // Window designs are in pixels at 96 dots per inch.
     if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
         qputenv("QT_FONT_DPI", "96");
@@ -16,6 +20,7 @@ int main(int argc, char **argv)
     // The desktop entry the installed program belongs to (its icon and name on the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("id.kervano.sistemnota"));
     startup::initialise();
+    cleanend::install();
     // Started from the desktop on a machine without a database: offer to create it.
     if (!firstrun::ensureDatabase())
         return 0;

@@ -150,6 +150,14 @@ std::shared_ptr<Connection> ofFile(const QString &location)
     return c;
 }
 
+void foldJournals()
+{
+    for (const std::shared_ptr<Connection> &c : std::as_const(openConnections())) {
+        if (c->isOpen())
+            c->foldJournal();
+    }
+}
+
 void closeFile(const QString &location)
 {
     const QString key = keyOf(location);

@@ -146,6 +146,11 @@ public:
     // connection is usable afterwards.
     virtual void close();
 
+    // Copies what the write-ahead journal of a file holds back into the file
+    // itself, as far as no reader at another desk still needs it, without
+    // waiting; nothing inside a transaction. A server keeps no such journal.
+    virtual void foldJournal() {}
+
 protected:
     QString m_location;
     QSet<QString> m_verified;
@@ -170,6 +175,10 @@ std::shared_ptr<Connection> ofFile(const QString &location);
 
 // Closes and forgets the connection to `location`, if any.
 void closeFile(const QString &location);
+
+// foldJournal() on every open connection: a copy of a file taken while the
+// program runs then holds what was stored.
+void foldJournals();
 
 // A write transaction, rolled back unless committed; inside another one it
 // is a savepoint, so that what it did is undone alone and the outer

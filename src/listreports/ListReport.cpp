@@ -14,7 +14,7 @@ constexpr qreal kLineHeight = 4.50;  // every one-line text box of these reports
 
 void setUp(ReportDefinition &report, std::shared_ptr<RecordSource> records)
 {
-    report.title.clear();  // the preview shows "Print Preview"
+    report.title.clear();  // addTitle names it
     report.page = PageSetup{};
     report.page.topMargin = report.page.bottomMargin = mm(12.70);
     report.page.leftMargin = report.page.rightMargin = mm(12.70);
@@ -33,6 +33,8 @@ void setUp(ReportDefinition &report, std::shared_ptr<RecordSource> records)
 
 ReportBand &addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm)
 {
+    // The name of the preview, the PDF, the proposed export file and the print job.
+    report.title = title;
     ReportBand &band = report.addBand(BandKind::Title, mm(heightMm));
     // The title's box runs past the band's right edge, so its centre lies a
     // little right of the band's middle.

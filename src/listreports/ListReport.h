@@ -13,7 +13,8 @@ namespace listreport {
 void setUp(ReportDefinition &report, std::shared_ptr<RecordSource> records);
 
 // The title band: logo, shop name, the report's title centred across it and
-// a double rule whose left and width (mm) differ between the reports.
+// a double rule whose left and width (mm) differ between the reports. The
+// title is also the report's name (preview caption, PDF title, print job).
 ReportBand &addTitle(ReportDefinition &report, const QString &title, qreal heightMm, qreal ruleLeftMm, qreal ruleWidthMm);
 
 // Summary ("Jumlah record: " and the count) and page footer.

@@ -66,6 +66,8 @@ private slots:
     void newFilesAreNeverWrittenThroughALink();
     void serverPasswordsAreMasked_data();
     void serverPasswordsAreMasked();
+    void answersHelpAndVersion_data();
+    void answersHelpAndVersion();
 };
 
 void TestNotadb::pathFollowsTheConfiguration_data()
@@ -480,6 +482,14 @@ void TestNotadb::wrongCalls_data()
     QTest::newRow("copy from a server")
         << QStringList{arg("copy"), arg("--from"), arg("postgresql://u@127.0.0.1:1/a"), arg("--to"), arg("postgresql://u@127.0.0.1:1/b")}
         << "--from names a file, not a server";
+    QTest::newRow("unknown option") << QStringList{arg("check"), arg("--force")} << "Unknown option 'force'";
+    QTest::newRow("export of an unknown kind") << QStringList{arg("export"), arg("invoices"), arg("x.csv")}
+                                               << "export goods or customers, not 'invoices'";
+    QTest::newRow("import of an unknown kind") << QStringList{arg("import"), arg("invoices"), arg("x.csv")}
+                                               << "import goods or customers, not 'invoices'";
+    QTest::newRow("customers with pictures")
+        << QStringList{arg("export"), arg("customers"), arg("x.csv"), arg("--pictures"), arg("pics")}
+        << "customers have no pictures";
 }
 
 void TestNotadb::wrongCalls()
@@ -575,6 +585,24 @@ void TestNotadb::serverPasswordsAreMasked()
     // The tool names the database masked too.
     const NotadbRun r = notadb({arg("path"), arg("--database"), uri});
     QCOMPARE(r.out.trimmed(), shown);
+void TestNotadb::answersHelpAndVersion_data()
+{
+    QTest::addColumn<QStringList>("args");
+    QTest::addColumn<QString>("answer");
+    QTest::newRow("--help") << QStringList{arg("--help")} << "Exit status: 0 done, 1 failed or problems found, 2 a wrong call.";
+    QTest::newRow("-h with a command") << QStringList{arg("check"), arg("-h")} << "Commands:";
+    QTest::newRow("--version") << QStringList{arg("--version")} << "notadb 2.";
+}
+
+void TestNotadb::answersHelpAndVersion()
+{
+    QFETCH(QStringList, args);
+    QFETCH(QString, answer);
+    QTemporaryDir dir;
+    const NotadbRun r = notadb(args + QStringList{arg("--database"), dir.filePath(QStringLiteral("kv.sqlite"))});
+    QCOMPARE(r.code, 0);
+    QVERIFY2(r.out.contains(answer), qPrintable(r.out));
+    QVERIFY(filesIn(dir.path()).isEmpty());
 }
 
 NOTA_DATA_TEST_MAIN(TestNotadb)

@@ -12,11 +12,15 @@
 #include "data/Table.h"
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
+#include "reports/PageRenderer.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportPreview.h"
 
 #include <QAction>
 #include <QBuffer>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <optional>
 
@@ -43,13 +47,15 @@ struct Report {
     ReportDefinition *definition;
     Table *table;
     QString blockMark;  // the first caption of each record's block
+    QString title;      // the preview's caption, the PDF's title and the print job's name
 };
 
 Report reportNamed(const QString &name)
 {
     if (name == QLatin1String("goods"))
-        return {&FRBarang->report, FRBarang->Table1, QStringLiteral("Kode Kervano :")};
-    return {&FRPelanggan->report, FRPelanggan->Table1, QStringLiteral("ID Pelanggan :")};
+        return {&FRBarang->report, FRBarang->Table1, QStringLiteral("Kode Kervano :"), QStringLiteral("Laporan Daftar Barang")};
+    return {&FRPelanggan->report, FRPelanggan->Table1, QStringLiteral("ID Pelanggan :"),
+            QStringLiteral("Laporan Daftar Pelanggan")};
 }
 
 std::shared_ptr<PreparedReport> layOut(const Report &r)
@@ -181,7 +187,18 @@ void TestListReports::definitions()
     QFETCH(QString, report);
     addRecords(report, 1);
     const auto prepared = layOut(reportNamed(report));
-    QCOMPARE(prepared->caption(), QStringLiteral("Print Preview"));
+    QCOMPARE(prepared->caption(), reportNamed(report).title);
+    // The PDF carries the report's name as its title.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("report.pdf"));
+    QVERIFY(pagerender::toPdf(*prepared, pdf));
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf});
+    QVERIFY2(info.waitForFinished() && info.exitCode() == 0, "pdfinfo (poppler-utils) reads the PDF");
+    const QString pdfInfo = QString::fromUtf8(info.readAllStandardOutput());
+    QVERIFY2(pdfInfo.contains(QRegularExpression(QStringLiteral("^Title: +%1$").arg(reportNamed(report).title),
+                                                 QRegularExpression::MultilineOption)),
+             qPrintable(pdfInfo));
     QCOMPARE(prepared->paperWidth, 2100.0);
     QCOMPARE(prepared->paperHeight, 2970.0);
     QCOMPARE(prepared->printer.paperSource, PaperSource::FirstTray);
@@ -551,7 +568,7 @@ void TestListReports::openedFromTheMainWindow()
     QStringList lastPage;
     int pages = 0;
     const auto look = [&](ReportPreview &preview) {
-        QCOMPARE(preview.caption(), QStringLiteral("Print Preview"));
+        QCOMPARE(preview.caption(), r.title);
         QCOMPARE(preview.windowModality(), Qt::NonModal);
         QVERIFY(preview.isVisible());
         // The main window stays shown and usable.

@@ -9,18 +9,24 @@ namespace {
 QString noun(csvtransfer::Records what) { return what == csvtransfer::Records::Goods ? QStringLiteral("goods") : QStringLiteral("customers"); }
 } // namespace
 
+QString wrongCsvCall(const QString &command, const QString &what, const QString &picturesFolder)
+{
+    const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
+    if (!records)
+        return QStringLiteral("%1 goods or customers, not '%2'").arg(command, what);
+    if (command == QLatin1String("export") && *records == csvtransfer::Records::Customers && !picturesFolder.isEmpty())
+        return QStringLiteral("customers have no pictures (--pictures is for goods)");
+    return QString();
+}
+
 int exportCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
               QTextStream &out, QTextStream &err)
 {
+    if (const QString wrong = wrongCsvCall(QStringLiteral("export"), what, picturesFolder); !wrong.isEmpty()) {
+        err << "notadb: " << wrong << "\n";
+        return 2;
+    }
     const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
-    if (!records) {
-        err << "notadb: export goods or customers, not '" << what << "'\n";
-        return 2;
-    }
-    if (*records == csvtransfer::Records::Customers && !picturesFolder.isEmpty()) {
-        err << "notadb: customers have no pictures (--pictures is for goods)\n";
-        return 2;
-    }
     try {
         const csvtransfer::ExportSummary s = csvtransfer::exportFile(*connection::ofFile(file), *records, csvFile, picturesFolder);
         out << "Wrote " << s.records << " " << noun(*records) << " to " << csvFile;
@@ -37,11 +43,11 @@ int exportCsv(const QString &file, const QString &what, const QString &csvFile, 
 int importCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
               bool dryRun, QTextStream &out, QTextStream &err)
 {
-    const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
-    if (!records) {
-        err << "notadb: import goods or customers, not '" << what << "'\n";
+    if (const QString wrong = wrongCsvCall(QStringLiteral("import"), what, QString()); !wrong.isEmpty()) {
+        err << "notadb: " << wrong << "\n";
         return 2;
     }
+    const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
     csvtransfer::ImportSummary s;
     try {
         s = csvtransfer::importFile(*connection::ofFile(file), *records, csvFile, dryRun, picturesFolder);

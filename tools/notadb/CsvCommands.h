@@ -6,6 +6,9 @@
 #include <QTextStream>
 
 namespace notadb {
+// Why a call of `command` (export or import) with these arguments is wrong,
+// or nothing: told before the database is looked at.
+QString wrongCsvCall(const QString &command, const QString &what, const QString &picturesFolder);
 int exportCsv(const QString &file, const QString &what, const QString &csvFile, const QString &picturesFolder,
               QTextStream &out, QTextStream &err);
 // Pictures are read from `picturesFolder` only (empty: the CSV file's folder).

@@ -41,6 +41,7 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("notadb"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(NOTA_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
 
@@ -69,7 +70,8 @@ int main(int argc, char **argv)
                                         QStringLiteral("file"));
     const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("The server database to copy into (copy)."),
                                       QStringLiteral("uri"));
-    parser.addHelpOption();
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
     for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, dryRunOption, fromOption,
                                     toOption})
@@ -131,12 +133,22 @@ int main(int argc, char **argv)
          }},
     };
     parser.setApplicationDescription(helpText(commands));
-    parser.process(app);
 
     const auto usage = [&](const QString &text) {
         err << "notadb: " << text << "\n";
         return 2;
     };
+    // Not process(): it ends a wrong call with status 1, the help promises 2.
+    if (!parser.parse(QCoreApplication::arguments()))
+        return usage(parser.errorText() + QStringLiteral(" (notadb --help lists the options)"));
+    if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
+        out << parser.helpText();
+        return 0;
+    }
+    if (parser.isSet(versionOption)) {
+        out << "notadb " << QCoreApplication::applicationVersion() << "\n";
+        return 0;
+    }
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty()) {
         err << parser.helpText();
@@ -156,6 +168,10 @@ int main(int argc, char **argv)
         if (!ok || seconds < 0 || seconds > 86400)
             return usage(QStringLiteral("--wait takes a number of seconds from 0 to 86400"));
         waitMs = int(seconds * 1000);
+    }
+    if (command->name == QLatin1String("export") || command->name == QLatin1String("import")) {
+        if (const QString wrong = notadb::wrongCsvCall(command->name, args.at(1), parser.value(picturesOption)); !wrong.isEmpty())
+            return usage(wrong);
     }
     file = parser.isSet(databaseOption) ? parser.value(databaseOption) : database::aliasPath(QStringLiteral("KV"));
     if (command->opensWithEngine) {

@@ -314,6 +314,14 @@ void SqliteConnection::close()
     m_db = QSqlDatabase();  // nothing of QtSql is held once closed
 }
 
+void SqliteConnection::foldJournal()
+{
+    if (!m_handle || transactionDepth() > 0 || sqlite3_get_autocommit(m_handle) == 0)
+        return;
+    // Passive: never waits for a reader or writer; what they hold is folded next time.
+    sqlite3_wal_checkpoint_v2(m_handle, nullptr, SQLITE_CHECKPOINT_PASSIVE, nullptr, nullptr);
+}
+
 // ---------------------------------------------------------------- statement values
 
 void bind(sqlite3_stmt *stmt, int index, const QVariant &value)

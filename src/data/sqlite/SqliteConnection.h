@@ -49,6 +49,7 @@ public:
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
 
     void close() override;
+    void foldJournal() override;
 
 private:
     sqlite3_stmt *prepared(const QString &sql);
