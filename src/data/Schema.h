@@ -54,6 +54,10 @@ QStringList createStatements();
 // The statement creating one read index, the same on either engine; with
 // `ifMissing` it leaves an index of that name alone.
 QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing = false);
+// The tables a Like search runs over (through the search windows), and the
+// columns of one that hold text: what the engines index for such a search.
+bool searchedByLike(const TableDef &table);
+QStringList searchedColumns(const TableDef &table);
 // Statements creating one table (and its indexes) under another name, used
 // for a private copy of a table's rows. Auto-numbers become plain integers.
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);
