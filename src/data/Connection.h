@@ -105,10 +105,12 @@ public:
     virtual QStringList storedColumns(const QString &table) = 0;
     // A private temporary table's name, qualified and quoted.
     virtual QString temporaryRelation(const QString &name) const = 0;
-    // The condition "the column matches the pattern ?" of the Like rule: the
-    // letters A-Z match in either case, other characters exactly, "%" and "_"
-    // are the wildcards and there is no escape character.
-    virtual QString likeCondition(const QString &column) const = 0;
+    // The condition "`column` (schema spelling) of the rows of `relation`
+    // (quoted) matches `pattern`" of the Like rule, its values appended to
+    // `binds`: the letters A-Z match in either case, other characters
+    // exactly, "%" and "_" are the wildcards and there is no escape character.
+    virtual QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
+                                  QVariantList &binds) const = 0;
     // What an ascending order needs after a column so that rows without a
     // value come first, and a descending one so that they come last.
     virtual QString nullsFirst() const { return QString(); }

@@ -45,7 +45,7 @@ QString Query::orderColumn() const
 void Query::narrowRows(RowSelection &selection) const
 {
     if (m_parsed && m_parsed->hasLike) {
-        selection.conditions << selection.engine->likeCondition(schema::quote(m_parsed->likeColumn));
-        selection.binds << m_parsed->pattern;
+        selection.conditions << selection.engine->likeCondition(selection.relation, m_parsed->likeColumn,
+                                                                m_parsed->pattern, selection.binds);
     }
 }

@@ -208,6 +208,21 @@ QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool i
              columns.join(QStringLiteral(", ")));
 }
 
+bool searchedByLike(const TableDef &table)
+{
+    return table.name == QLatin1String("Barang") || table.name == QLatin1String("Pelanggan");
+}
+
+QStringList searchedColumns(const TableDef &table)
+{
+    QStringList out;
+    if (searchedByLike(table))
+        for (const ColumnDef &c : table.columns)
+            if (c.field.kind == FieldKind::Text || c.field.kind == FieldKind::Memo)
+                out << c.field.name;
+    return out;
+}
+
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix)
 {
     // Indexes of a temp table live in the temp schema and name the table bare.

@@ -59,6 +59,10 @@ QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool i
 // the length of the digits after any leading zeros, then those digits. The
 // index over them and the statements ordered by them use these same words.
 QStringList numberOrder(const QString &column);
+// The tables a Like search runs over (through the search windows), and the
+// columns of one that hold text: what the engines index for such a search.
+bool searchedByLike(const TableDef &table);
+QStringList searchedColumns(const TableDef &table);
 // Statements creating one table (and its indexes) under another name, used
 // for a private copy of a table's rows. Auto-numbers become plain integers.
 QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);

@@ -400,10 +400,13 @@ QStringList PgConnection::storedColumns(const QString &table)
 
 QString PgConnection::temporaryRelation(const QString &name) const { return QStringLiteral("pg_temp.") + schema::quote(name); }
 
-QString PgConnection::likeCondition(const QString &column) const
+QString PgConnection::likeCondition(const QString &relation, const QString &column, const QString &pattern,
+                                    QVariantList &binds) const
 {
+    Q_UNUSED(relation);  // the trigram indexes serve any pattern the planner sees fit
+    binds << pattern;
     // The text " ESCAPE ''" also tells statement() that this is a Like search.
-    return pgschema::folded(column) + QStringLiteral(" LIKE ") + pgschema::folded(QStringLiteral("?"))
+    return pgschema::folded(schema::quote(column)) + QStringLiteral(" LIKE ") + pgschema::folded(QStringLiteral("?"))
         + QStringLiteral(" ESCAPE ''");
 }
 

@@ -44,7 +44,8 @@ public:
 
     QStringList storedColumns(const QString &table) override;
     QString temporaryRelation(const QString &name) const override;
-    QString likeCondition(const QString &column) const override;
+    QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
+                          QVariantList &binds) const override;
     QString nullsFirst() const override { return QStringLiteral(" NULLS FIRST"); }
     QString nullsLast() const override { return QStringLiteral(" NULLS LAST"); }
     QString sameValueOperator() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }

@@ -57,12 +57,6 @@ QStringList createIndexes(const TableDef &table, const QString &relation, const 
     }
     return out;
 }
-
-// The tables a Like search runs over, through the search windows.
-bool searchedByLike(const TableDef &table)
-{
-    return table.name == QLatin1String("Barang") || table.name == QLatin1String("Pelanggan");
-}
 } // namespace
 
 QString folded(const QString &expression)
@@ -80,17 +74,14 @@ QStringList createStatements(const QString &trigramSchema)
         out << createIndexes(t, relation, QString());
         for (const ReadIndexDef &i : t.readIndexes)
             out << schema::createReadIndex(t, i);
-        if (!searchedByLike(t))
-            continue;
-        for (const ColumnDef &c : t.columns)
-            if (c.field.kind == FieldKind::Text || c.field.kind == FieldKind::Memo) {
-                const QString name = schema::quote(t.name + QLatin1Char('_') + c.field.name + QStringLiteral("_like"));
-                out << QStringLiteral("CREATE INDEX %1 ON %2 USING gin (%3 %4.gin_trgm_ops)")
-                           .arg(name, relation, folded(schema::quote(c.field.name)), schema::quote(trigramSchema));
-                // A finer sample of the texts, so that how many rows a pattern
-                // matches is estimated well enough to choose this index.
-                out << QStringLiteral("ALTER INDEX %1 ALTER COLUMN 1 SET STATISTICS 1000").arg(name);
-            }
+        for (const QString &column : schema::searchedColumns(t)) {
+            const QString name = schema::quote(t.name + QLatin1Char('_') + column + QStringLiteral("_like"));
+            out << QStringLiteral("CREATE INDEX %1 ON %2 USING gin (%3 %4.gin_trgm_ops)")
+                       .arg(name, relation, folded(schema::quote(column)), schema::quote(trigramSchema));
+            // A finer sample of the texts, so that how many rows a pattern
+            // matches is estimated well enough to choose this index.
+            out << QStringLiteral("ALTER INDEX %1 ALTER COLUMN 1 SET STATISTICS 1000").arg(name);
+        }
     }
     return out;
 }

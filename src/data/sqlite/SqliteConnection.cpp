@@ -2,6 +2,7 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
+#include "data/sqlite/SearchIndex.h"
 #include "data/sqlite/SqliteRowBlock.h"
 
 #include <QCoreApplication>
@@ -90,6 +91,9 @@ QSqlDatabase openDatabase(const QString &path)
         execQt(db, QStringLiteral("PRAGMA synchronous=FULL"));
         execQt(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
         execQt(db, QStringLiteral("PRAGMA temp_store=MEMORY"));
+        // Room for the search index's lists of a common pattern between two
+        // searches (the default 2 MB rereads them from the file each time).
+        execQt(db, QStringLiteral("PRAGMA cache_size=-32768"));
         execQt(db, QStringLiteral("PRAGMA busy_timeout=5000"));
     } catch (...) {
         db.close();
@@ -113,6 +117,12 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
     } catch (...) {
         m_db.close();
         throw;
+    }
+    try {
+        m_indexed = searchindex::ensure(*this);
+    } catch (const EError &e) {
+        // Unreadable here: the first read reports it as it always did.
+        qWarning("No search index on %s: %s", qUtf8Printable(path), qUtf8Printable(e.message()));
     }
 }
 
@@ -278,13 +288,28 @@ QString SqliteConnection::temporaryRelation(const QString &name) const
     return QStringLiteral("temp.") + schema::quote(name);
 }
 
-QString SqliteConnection::likeCondition(const QString &column) const
+QString SqliteConnection::likeCondition(const QString &relation, const QString &column, const QString &pattern,
+                                        QVariantList &binds) const
 {
     // SQLite's own LIKE is the rule: A-Z in either case, no escape character.
-    return column + QStringLiteral(" LIKE ?");
+    const TableDef *table = schema::findTable(relation.mid(1, relation.size() - 2));
+    if (m_indexed.contains(relation) && table && schema::searchedColumns(*table).contains(column)
+        && searchindex::narrowsByIndex(pattern))
+        return searchindex::likeCondition(relation, column, pattern, binds);
+    binds << pattern;
+    return schema::quote(column) + QStringLiteral(" LIKE ?");
 }
 
-QStringList SqliteConnection::createStatements() { return schema::createStatements(); }
+QStringList SqliteConnection::createStatements()
+{
+    // The caller runs them all or none: either way the index then serves
+    // the tables (there are none without it).
+    m_indexed.clear();
+    for (const TableDef &t : schema::tables())
+        if (schema::searchedByLike(t))
+            m_indexed << schema::quote(t.name);
+    return schema::createStatements() + searchindex::createStatements();
+}
 
 void SqliteConnection::addIndexIfMissing(const QString &name, const QString &statement) noexcept
 {

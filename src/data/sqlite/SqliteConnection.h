@@ -42,7 +42,8 @@ public:
 
     QStringList storedColumns(const QString &table) override;
     QString temporaryRelation(const QString &name) const override;
-    QString likeCondition(const QString &column) const override;
+    QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
+                          QVariantList &binds) const override;
     QString sameValueOperator() const override { return QStringLiteral("IS"); }
     QStringList createStatements() override;
     void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
@@ -59,6 +60,7 @@ private:
     QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
     QHash<QString, Statement *> m_statements;
+    QStringList m_indexed;  // quoted tables whose Like searches the trigram index narrows
 };
 
 // The QtSql side of the connection to an SQLite file.

@@ -1,0 +1,39 @@
+#pragma once
+// A trigram index over the searched texts of a file (goods, customers), so
+// that a Like search reads the few rows holding the pattern's letters instead
+// of every row. The index names its candidates only: the search still applies
+// the Like rule itself to each of them, so what it finds is exactly what the
+// plain scan finds, in the same order.
+//
+// The index is an FTS5 table over the table's own rows, kept in step by
+// triggers made with it. Files made before it existed get it when first
+// opened, all in one transaction.
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+
+struct TableDef;
+
+namespace connection {
+class SqliteConnection;
+}
+
+namespace searchindex {
+// The index table of a searched table.
+QString indexTable(const TableDef &table);
+// Statements creating the index and its triggers for every searched table,
+// filling it from rows already stored.
+QStringList createStatements();
+// The triggers these statements make: the system's own, on its tables.
+QStringList triggerNames();
+// True when the pattern holds three characters in a row that are not
+// wildcards: enough for the index to name a few candidates.
+bool narrowsByIndex(const QString &pattern);
+// Makes the index where a searched table lacks it (or has only part of it)
+// and gives the quoted names of the tables it serves. A file that is busy
+// at another desk keeps searching by scan until it is opened again.
+QStringList ensure(connection::SqliteConnection &db);
+// The Like condition on `column` of the indexed table `relation`, its
+// values appended to `binds`.
+QString likeCondition(const QString &relation, const QString &column, const QString &pattern, QVariantList &binds);
+} // namespace searchindex
