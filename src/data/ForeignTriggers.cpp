@@ -2,8 +2,28 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
+#include "data/sqlite/SearchIndex.h"
 
 namespace foreigntriggers {
+bool isOwnObject(const QString &kind, const QString &name)
+{
+    if (kind == QLatin1String("trigger"))
+        return searchindex::triggerNames().contains(name, Qt::CaseInsensitive);
+    if (kind != QLatin1String("table"))
+        return false;
+    if (schema::findTable(name))
+        return true;
+    for (const TableDef &t : schema::tables()) {
+        if (!schema::searchedByLike(t))
+            continue;
+        const QString index = searchindex::indexTable(t);
+        for (const char *shadow : {"", "_data", "_idx", "_docsize", "_config", "_content"})
+            if (name.compare(index + QLatin1String(shadow), Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
+}
+
 QString listing(connection::Connection::Engine engine)
 {
     QStringList names;
@@ -17,8 +37,8 @@ QString listing(connection::Connection::Engine engine)
             .arg(names.join(QStringLiteral("', '")));
     }
     return QStringLiteral("SELECT name, tbl_name FROM sqlite_master WHERE type = 'trigger' AND lower(tbl_name) IN ('%1') "
-                          "ORDER BY 2, 1")
-        .arg(names.join(QStringLiteral("', '")).toLower());
+                          "AND lower(name) NOT IN ('%2') ORDER BY 2, 1")
+        .arg(names.join(QStringLiteral("', '")).toLower(), searchindex::triggerNames().join(QStringLiteral("', '")).toLower());
 }
 
 QStringList on(connection::Connection &db)

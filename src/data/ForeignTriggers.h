@@ -1,6 +1,6 @@
 #pragma once
-// Triggers on the program's tables that the program did not make (it makes
-// none). One can change or swallow every write behind the program's back
+// Triggers on the program's tables that the program did not make (its own
+// are those keeping the file database's search index in step). One can change or swallow every write behind the program's back
 // (a trigger that ignores each insert makes an import report rows it never
 // stored), so the program refuses to work on such a database.
 #include "data/Connection.h"
@@ -9,6 +9,10 @@
 #include <QStringList>
 
 namespace foreigntriggers {
+// True for what the program itself keeps in a database: its tables, and on
+// a file the search index's tables (with the tables the index engine keeps
+// beside them) and triggers. `kind` is "table", "view" or "trigger".
+bool isOwnObject(const QString &kind, const QString &name);
 // The statement listing them on `engine`, one row each: trigger, table.
 QString listing(connection::Connection::Engine engine);
 // "trigger 'x' on table Barang", one for each, from an open connection.

@@ -3,12 +3,9 @@
 #include "CheckedDatabase.h"
 #include "core/PasswordHash.h"
 #include "data/ForeignTriggers.h"
-#include "data/Schema.h"
 
 namespace notadb {
 namespace {
-bool isOwnTable(const QString &name) { return schema::findTable(name) != nullptr; }
-
 // Every trigger, view and table: kind, name, the table a trigger is on.
 QString objectListing(const CheckedDatabase &db)
 {
@@ -42,7 +39,7 @@ void foreignProblems(CheckedDatabase &db, QStringList &problems)
     db.eachRow(objectListing(db), {}, [&](const QVariantList &row) {
         const QString kind = row.at(0).toString();
         const QString name = row.at(1).toString();
-        if (kind == QLatin1String("table") && isOwnTable(name))
+        if (foreigntriggers::isOwnObject(kind, name))
             return;
         if (kind == QLatin1String("trigger"))
             problems << QStringLiteral("trigger '%1' on table %2 is not the program's own").arg(name, row.at(2).toString());
