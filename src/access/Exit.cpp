@@ -3,6 +3,7 @@
 #include "access/Widgets.h"
 #include "controls/Pictures.h"
 #include "controls/UserInterface.h"
+#include "shop/BackupAtEnd.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,6 +47,7 @@ void TFexit::FormActivate()
     if (m_ending)
         return;  // activated again during the wait
     m_ending = true;
+    backupatend::begin();  // in the background, while the splash shows
     // The event loop goes on meanwhile, so the splash is painted and stays so.
     ui().wait(kWaitMs, this, [this] {
         m_ending = false;

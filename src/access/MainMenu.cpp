@@ -10,6 +10,8 @@
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
 #include "shop/Session.h"
+#include "shop/BackupAtEnd.h"
+#include "shop/BackupRules.h"
 
 #include <QAction>
 #include <QApplication>
@@ -362,6 +364,17 @@ void TFMain::FormShow()
 {
     Label5->setText(QStringLiteral("Hari ini >> ") +
                     datetext::formatDate(datetext::kLongDateLabel, QDate::currentDate()));
+    showBackupHint();
+}
+
+void TFMain::showBackupHint()
+{
+    if (m_backupHintShown || !backupatend::isEnabled())
+        return;
+    m_backupHintShown = true;
+    const QString hint = BackupRules::forAlias().startHint(QDate::currentDate());
+    if (!hint.isEmpty())
+        StatusPanel2->setText(QStringLiteral("  ") + hint);
 }
 
 void TFMain::FormClose()

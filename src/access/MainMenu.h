@@ -127,4 +127,7 @@ private:
     void connectHandlers();
     // Hides the main window and shows a work window in its place.
     void openWorkWindow(TForm *window);
+    // At the first showing of a run: a word about the backups when they need one.
+    void showBackupHint();
+    bool m_backupHintShown = false;
 };

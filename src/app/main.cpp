@@ -8,6 +8,7 @@
 #include "app/WindowSet.h"
 #include "controls/Application.h"
 #include "controls/CleanEnd.h"
+#include "shop/BackupAtEnd.h"
 
 int main(int argc, char **argv)
 {
@@ -24,9 +25,11 @@ int main(int argc, char **argv)
     // Started from the desktop on a machine without a database: offer to create it.
     if (!firstrun::ensureDatabase())
         return 0;
+    backupatend::enable();
     windowset::create();
     FLogin->Show();
     const int code = app.exec();
     windowset::destroy();
+    backupatend::finish();  // the windows are gone: waiting holds up nothing on the screen
     return code;
 }

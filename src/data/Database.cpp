@@ -15,12 +15,6 @@ QHash<QString, QString> &overrides()
     return map;
 }
 
-QString configFile()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-        + QStringLiteral("/sistemnota/alias.ini");
-}
-
 // The configuration file is read again only when it changed: tables are
 // opened often, and each open asks for the alias.
 QString configuredPath(const QString &key)
@@ -32,7 +26,7 @@ QString configuredPath(const QString &key)
         QHash<QString, QString> values;
     };
     static Read cache;
-    const QString file = configFile();
+    const QString file = settingsFile();
     const QFileInfo info(file);
     const QDateTime modified = info.exists() ? info.lastModified() : QDateTime();
     const qint64 size = info.exists() ? info.size() : -1;
@@ -46,6 +40,12 @@ QString configuredPath(const QString &key)
     return cache.values.value(key);
 }
 } // namespace
+
+QString settingsFile()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+        + QStringLiteral("/sistemnota/alias.ini");
+}
 
 QString defaultPath()
 {

@@ -13,4 +13,6 @@ void setAliasPath(const QString &alias, const QString &path);  // for this run (
 void clearAliasPath(const QString &alias);  // back to the configuration
 std::optional<QString> overriddenPath(const QString &alias);  // what setAliasPath set, if anything
 QString defaultPath();
+// alias.ini, which also holds the system's few other settings ([backup]).
+QString settingsFile();
 } // namespace database

@@ -7,50 +7,13 @@
 #include "Examine.h"
 #include "ForeignCheck.h"
 #include "ServerAccess.h"
-#include "SqliteFile.h"
 
 #include "core/Errors.h"
+#include "data/FileBackup.h"
 
-#include <sqlite3.h>
 
 namespace notadb {
 namespace {
-// Looks at `file` with `examine`, again when a writer came along while it was
-// read without locks (the last time under SQLite's locks). Returns 0 with
-// `problems` filled, or 1 with the reason the file could not be read in `err`.
-int examineFile(const QString &file, int waitMs, QTextStream &err, QStringList &problems, const Examine &examine)
-{
-    constexpr int kAttempts = 3;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        DatabaseLook look(file, waitMs, attempt < kAttempts);
-        if (look.damaged()) {
-            problems = {look.problem()};
-            return 0;
-        }
-        if (!look.problem().isEmpty()) {
-            err << "notadb: " << look.problem() << "\n";
-            return 1;
-        }
-        SqliteRows rows(look.handle());
-        problems.clear();
-        int code = SQLITE_OK;
-        try {
-            examine(rows, problems);
-        } catch (const SqliteReadFailure &failure) {
-            code = failure.code;
-        }
-        if (code != SQLITE_OK && (code & 0xff) != SQLITE_CORRUPT) {
-            err << "notadb: " << look.readFailure(code, look.handle().error()) << "\n";
-            return 1;
-        }
-        if (code != SQLITE_OK)
-            problems << look.readFailure(code, look.handle().error());
-        if (look.undisturbed())
-            return 0;
-    }
-    return 0;
-}
-
 int examineServer(const QString &location, QTextStream &err, QStringList &problems, const Examine &examine)
 {
     const std::shared_ptr<connection::Connection> connection = openServer(location, err);
@@ -70,8 +33,15 @@ int examineServer(const QString &location, QTextStream &err, QStringList &proble
 int examineDatabase(const QString &location, int waitMs, QTextStream &err, QStringList &problems, const Examine &examine)
 {
     problems.clear();
-    return connection::isServer(location) ? examineServer(location, err, problems, examine)
-                                          : examineFile(location, waitMs, err, problems, examine);
+    if (connection::isServer(location))
+        return examineServer(location, err, problems, examine);
+    const filebackup::Outcome looked = filebackup::examine(location, waitMs, examine);
+    if (!looked.failure.isEmpty()) {
+        err << "notadb: " << looked.failure << "\n";
+        return 1;
+    }
+    problems = looked.problems;
+    return 0;
 }
 
 int check(const QString &location, int waitMs, QTextStream &out, QTextStream &err)

@@ -20,6 +20,13 @@ int check(const QString &location, int waitMs, QTextStream &out, QTextStream &er
 int backup(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
 // The backup of a server database, by pg_dump; `destination` was checked.
 int backupServer(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
+// A dated, checked backup into `folder`, then the rotation there.
+int backupInto(const QString &location, const QString &folder, int waitMs, QTextStream &out, QTextStream &err);
+// The dated backups in `folder` (or the configured folders when empty) with
+// their check.
+int listBackups(const QString &location, const QString &folder, int waitMs, QTextStream &out, QTextStream &err);
+// Puts the backup `backup` in place of the database.
+int restore(const QString &location, const QString &backup, int waitMs, QTextStream &out, QTextStream &err);
 int sample(const QString &location, QTextStream &out, QTextStream &err);
 // Moves a shop from its file into an empty server database, all or nothing.
 int copyToServer(const QString &file, const QString &location, int waitMs, QTextStream &out, QTextStream &err);

@@ -1,33 +1,15 @@
 #pragma once
-// What `notadb check` finds, on either engine: the tables and fields of the
-// schema with their key indexes, at least one account, and values the
-// program cannot use. SQLite's own integrity check passes a file holding
-// such values; a server's typed columns keep most of them out, but not
-// dates that are no dates or numbers that are not finite.
-//
-// Each appends what it finds to `problems`, so that what was found stays
-// when a read fails half way (the engine's failure is raised).
-#include <QStringList>
+// What `notadb check` finds, shared with the program's backups.
+#include "data/ContentCheck.h"
 
 namespace notadb {
-class CheckedDatabase;
-
-// Missing tables, fields and key indexes (and on a server, the hidden row
-// number and the auto-numbers' own numbering).
-void structureProblems(CheckedDatabase &db, QStringList &problems);
-// No account, or one whose number is not a whole number.
-void accountProblems(CheckedDatabase &db, QStringList &problems);
-// The structure, then, when it is sound, the accounts.
-void schemaProblems(CheckedDatabase &db, QStringList &problems);
-// Values in number and date fields that do not convert, each named by its
-// table and key. Only for a database without schema problems.
-void valueProblems(CheckedDatabase &db, QStringList &problems);
-// Invoices whose stored total is not the sum of their lines.
-void totalProblems(CheckedDatabase &db, QStringList &problems);
-// Texts longer than their field (written by another route than the program's).
-void lengthProblems(CheckedDatabase &db, QStringList &problems);
-// Invoice lines whose invoice has no header.
-void orphanLineProblems(CheckedDatabase &db, QStringList &problems);
-// All of the above.
-void contentProblems(CheckedDatabase &db, QStringList &problems);
+using dbcheck::accountProblems;
+using dbcheck::allProblems;
+using dbcheck::contentProblems;
+using dbcheck::lengthProblems;
+using dbcheck::orphanLineProblems;
+using dbcheck::schemaProblems;
+using dbcheck::structureProblems;
+using dbcheck::totalProblems;
+using dbcheck::valueProblems;
 } // namespace notadb

@@ -2,6 +2,8 @@
 // Reading a database for a look at it, on either engine: a file read-only
 // (again when a writer came along meanwhile), a server database through the
 // engine's connection.
+#include "CheckedDatabase.h"
+
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
@@ -9,7 +11,6 @@
 #include <functional>
 
 namespace notadb {
-class CheckedDatabase;
 
 using Examine = std::function<void(CheckedDatabase &db, QStringList &problems)>;
 

@@ -2,10 +2,11 @@
 // What `notadb check` finds beside the program's own tables and values, on
 // either engine: triggers, views and tables the program did not make, and
 // accounts whose password is stored as it was typed.
+#include "CheckedDatabase.h"
+
 #include <QStringList>
 
 namespace notadb {
-class CheckedDatabase;
 
 // Triggers on the program's tables: a command refuses to work while one is there.
 void triggerProblems(CheckedDatabase &db, QStringList &problems);

@@ -68,8 +68,10 @@ int main(int argc, char **argv)
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The database file to copy from (copy)."),
                                         QStringLiteral("file"));
-    const QCommandLineOption toOption(QStringLiteral("to"), QStringLiteral("The server database to copy into (copy)."),
-                                      QStringLiteral("uri"));
+    const QCommandLineOption toOption(
+        QStringLiteral("to"),
+        QStringLiteral("The server database to copy into (copy); the folder for a dated backup (backup, backups)."),
+        QStringLiteral("uri|dir"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
@@ -107,8 +109,19 @@ int main(int argc, char **argv)
          }},
         {QStringLiteral("check"), QString(), QStringLiteral("verify integrity, tables and the values they hold"), 0, false,
          [&](const QStringList &) { return notadb::check(file, waitMs, out, err); }},
-        {QStringLiteral("backup"), QStringLiteral("DEST"), QStringLiteral("copy the (live) database to the new file DEST"), 1,
-         false, [&](const QStringList &args) { return notadb::backup(file, args.at(0), waitMs, out, err); }},
+        {QStringLiteral("backup"), QStringLiteral("DEST | --to DIR"),
+         QStringLiteral("copy the (live) database to the new file DEST, or a dated, checked backup into DIR"), 1, false,
+         [&](const QStringList &args) {
+             if (parser.isSet(toOption))
+                 return notadb::backupInto(file, parser.value(toOption), waitMs, out, err);
+             return notadb::backup(file, args.at(0), waitMs, out, err);
+         }},
+        {QStringLiteral("backups"), QStringLiteral("[--to DIR]"),
+         QStringLiteral("list the dated backups with their sizes and checks"), 0, false,
+         [&](const QStringList &) { return notadb::listBackups(file, parser.value(toOption), waitMs, out, err); }},
+        {QStringLiteral("restore"), QStringLiteral("FILE"),
+         QStringLiteral("put a backup in place of the database, keeping the one it replaces"), 1, false,
+         [&](const QStringList &args) { return notadb::restore(file, args.at(0), waitMs, out, err); }},
         {QStringLiteral("sample"), QString(), QStringLiteral("fill the database with a small sample shop"), 0, true,
          [&](const QStringList &) { return notadb::sample(file, out, err); }},
         {QStringLiteral("export"), QStringLiteral("goods|customers FILE.csv"),
@@ -160,7 +173,9 @@ int main(int argc, char **argv)
     const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command &c) { return c.name == args.first(); });
     if (command == commands.end())
         return usage(QStringLiteral("unknown command '%1' (%2)").arg(args.first(), names.join(QStringLiteral(", "))));
-    if (args.size() - 1 != command->arguments)
+    // A dated backup into a folder needs no DEST.
+    const bool dated = command->name == QLatin1String("backup") && parser.isSet(toOption);
+    if (args.size() - 1 != command->arguments - (dated ? 1 : 0))
         return usage(QStringLiteral("usage: notadb %1 %2").arg(command->name, command->synopsis));
     if (parser.isSet(waitOption)) {
         bool ok = false;

@@ -1,6 +1,7 @@
 #include "data/sqlite/SqliteConnection.h"
 
 #include "core/Errors.h"
+#include "data/DatabaseInUse.h"
 #include "data/Schema.h"
 #include "data/sqlite/SearchIndex.h"
 #include "data/sqlite/SqliteRowBlock.h"
@@ -111,6 +112,13 @@ void bindAll(sqlite3_stmt *stmt, const QVariantList &values, int from = 1)
 
 SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
 {
+    // Held while the database is open, so that a restore waits for its end.
+    if (QFileInfo(path).isFile()) {
+        m_inUse = std::make_unique<databaseuse::UseLock>(path, databaseuse::UseLock::Mode::Shared, 5000);
+        if (m_inUse->state() == databaseuse::UseLock::State::Busy)
+            throw EDatabaseError(
+                QStringLiteral("Cannot open database '%1': it is being restored from a backup; try again").arg(path));
+    }
     m_db = openDatabase(path);
     try {
         m_handle = driverHandle(m_db);
@@ -337,6 +345,7 @@ void SqliteConnection::close()
     if (m_db.isValid())
         m_db.close();
     m_db = QSqlDatabase();  // nothing of QtSql is held once closed
+    m_inUse.reset();
 }
 
 void SqliteConnection::foldJournal()

@@ -9,8 +9,14 @@
 #include <QHash>
 #include <QSqlDatabase>
 
+#include <memory>
+
 struct sqlite3;
 struct sqlite3_stmt;
+
+namespace databaseuse {
+class UseLock;
+}
 
 namespace connection {
 
@@ -61,6 +67,7 @@ private:
     sqlite3 *m_handle = nullptr;
     QHash<QString, Statement *> m_statements;
     QStringList m_indexed;  // quoted tables whose Like searches the trigram index narrows
+    std::unique_ptr<databaseuse::UseLock> m_inUse;  // see data/DatabaseInUse.h
 };
 
 // The QtSql side of the connection to an SQLite file.

@@ -1,6 +1,6 @@
-#include "ContentCheck.h"
+#include "data/ContentCheck.h"
 
-#include "CheckedDatabase.h"
+#include "data/CheckedDatabase.h"
 #include "core/NumberText.h"
 #include "core/TextCut.h"
 #include "data/Schema.h"
@@ -10,7 +10,7 @@
 
 #include <cmath>
 
-namespace notadb {
+namespace dbcheck {
 namespace {
 bool isChecked(FieldKind kind)
 {
@@ -358,4 +358,22 @@ void contentProblems(CheckedDatabase &db, QStringList &problems)
     totalProblems(db, problems);
     orphanLineProblems(db, problems);
 }
-} // namespace notadb
+
+void allProblems(CheckedDatabase &db, QStringList &problems)
+{
+    // A server keeps its own storage sound; a file is checked by SQLite first.
+    if (db.engine() == CheckedDatabase::Engine::Sqlite) {
+        QStringList integrity;
+        db.eachRow(QStringLiteral("PRAGMA integrity_check"), {},
+                   [&integrity](const QVariantList &row) { integrity << row.first().toString(); });
+        if (integrity.isEmpty() || integrity.first() != QLatin1String("ok")) {
+            problems << integrity;
+            return;
+        }
+    }
+    const qsizetype before = problems.size();
+    schemaProblems(db, problems);
+    if (problems.size() == before)
+        contentProblems(db, problems);
+}
+} // namespace dbcheck

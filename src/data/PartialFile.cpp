@@ -1,15 +1,16 @@
-#include "PartialFile.h"
+#include "data/PartialFile.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <unistd.h>
 
-namespace notadb {
+namespace dbfile {
 
 PartialFile::PartialFile(const QString &destination)
 {
@@ -37,13 +38,18 @@ PartialFile::~PartialFile()
     }
 }
 
-QString PartialFile::publish(const QString &destination)
+QString PartialFile::publish(const QString &destination, bool replace)
 {
     if (!syncToDisk(m_path))
         return QStringLiteral("it could not be flushed to disk");
-    QFile copied(m_path);
-    if (!copied.rename(destination))
-        return QFileInfo::exists(destination) ? QStringLiteral("it already exists") : copied.errorString();
+    if (replace) {
+        if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(destination).constData()) != 0)
+            return QString::fromLocal8Bit(strerror(errno));
+    } else {
+        QFile copied(m_path);
+        if (!copied.rename(destination))
+            return QFileInfo::exists(destination) ? QStringLiteral("it already exists") : copied.errorString();
+    }
     m_kept = true;
     syncToDisk(QFileInfo(destination).absolutePath());  // the new name itself
     return QString();
@@ -70,4 +76,4 @@ QString destinationProblem(const QString &destination)
         return QStringLiteral("cannot write %1: there is no folder %2").arg(destination, dest.absolutePath());
     return QString();
 }
-} // namespace notadb
+} // namespace dbfile

@@ -1,4 +1,4 @@
-#include "SqliteFile.h"
+#include "data/sqlite/SqliteFileLook.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace notadb {
+namespace dbfile {
 namespace {
 // SQLite's lock bytes in a database file (its unix file locking): a shared
 // lock is a read lock on this range; a connection folding its journal into
@@ -262,4 +262,4 @@ QString DatabaseLook::readFailure(int code, const QString &message) const
         return QStringLiteral("cannot read %1 or its journal files (%2): %3").arg(m_file, journals.join(QStringLiteral(", ")), message);
     return QStringLiteral("cannot read %1: %2").arg(m_file, message);
 }
-} // namespace notadb
+} // namespace dbfile

@@ -1,6 +1,6 @@
-#include "CheckedDatabase.h"
+#include "data/CheckedDatabase.h"
 
-namespace notadb {
+namespace dbcheck {
 QVariant CheckedDatabase::scalar(const QString &sql, const QVariantList &values)
 {
     QVariant first;
@@ -12,4 +12,4 @@ QVariant CheckedDatabase::scalar(const QString &sql, const QVariantList &values)
     });
     return first;
 }
-} // namespace notadb
+} // namespace dbcheck

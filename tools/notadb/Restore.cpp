@@ -1,0 +1,103 @@
+// `notadb restore FILE`: a backup back in place of the database. A file
+// database is replaced as shop/BackupRestore.h says (checked first, never
+// while open, the replaced file kept beside it, one rename). A server
+// database is filled by pg_restore from pg_dump's archive, like `copy`
+// only into an empty database, all or nothing, and checked afterwards.
+#include "Commands.h"
+#include "ContentCheck.h"
+#include "Examine.h"
+#include "ServerAccess.h"
+#include "ServerPrograms.h"
+
+#include "core/Errors.h"
+#include "data/Connection.h"
+#include "shop/BackupRestore.h"
+
+#include <QFileInfo>
+
+namespace notadb {
+namespace {
+void listAll(QTextStream &err, const QStringList &problems)
+{
+    for (const QString &p : problems)
+        err << "  " << p << "\n";
+}
+
+int restoreServer(const QString &location, const QString &archive, int waitMs, QTextStream &out, QTextStream &err)
+{
+    const QString shown = connection::printable(location);
+    const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
+    if (pgRestore.isEmpty()) {
+        err << "notadb: pg_restore, PostgreSQL's own restore program, is neither on the PATH nor under "
+               "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs\n";
+        return 1;
+    }
+    const QString unreadable = runServerProgram(location, pgRestore, {QStringLiteral("--list"), archive});
+    if (!unreadable.isEmpty()) {
+        err << "notadb: " << archive << " is not a backup pg_restore can read; nothing was restored:\n  " << unreadable << "\n";
+        return 1;
+    }
+    {
+        const std::shared_ptr<connection::Connection> target = openServer(location, err);
+        if (!target)
+            return 1;
+        try {
+            const QStringList held = tablesHeld(*target);
+            if (!held.isEmpty()) {
+                err << "notadb: " << shown << " already holds tables of Sistem Nota (" << held.join(QStringLiteral(", "))
+                    << "); restore fills an empty database: its administrator creates a new one (createdb) to name here\n";
+                return 1;
+            }
+        } catch (const EError &e) {
+            err << "notadb: " << e.message() << "\n";
+            return 1;
+        }
+    }
+    connection::closeFile(location);
+    const QString failed = runServerProgram(location, pgRestore,
+                                            {QStringLiteral("--no-owner"), QStringLiteral("--no-privileges"),
+                                             QStringLiteral("--exit-on-error"), QStringLiteral("--single-transaction"),
+                                             QStringLiteral("--no-password"),
+                                             QStringLiteral("--dbname=") + withoutPasswordSetting(location), archive});
+    if (!failed.isEmpty()) {
+        err << "notadb: pg_restore could not restore " << archive << " into " << shown << "; nothing was stored:\n  "
+            << failed << "\n";
+        return 1;
+    }
+    QStringList problems;
+    if (const int unchecked = examineDatabase(location, waitMs, err, problems, &allProblems))
+        return unchecked;
+    if (!problems.isEmpty()) {
+        err << "notadb: restored " << archive << " into " << shown << ", but the check finds problems:\n";
+        listAll(err, problems);
+        return 1;
+    }
+    out << "Restored " << shown << " from " << archive << " (checked)\n";
+    return 0;
+}
+} // namespace
+
+int restore(const QString &location, const QString &backup, int waitMs, QTextStream &out, QTextStream &err)
+{
+    if (!QFileInfo(backup).isFile()) {
+        err << "notadb: " << backup << (QFileInfo::exists(backup) ? " is not a file" : " not found") << "\n";
+        return 1;
+    }
+    if (connection::isServer(location))
+        return restoreServer(location, backup, waitMs, out, err);
+    const backuprestore::Outcome done = backuprestore::restoreFile(backup, location, waitMs);
+    if (!done.problems.isEmpty()) {
+        err << "notadb: " << backup << " is not a sound backup; nothing was restored:\n";
+        listAll(err, done.problems);
+        return 1;
+    }
+    if (!done.failure.isEmpty()) {
+        err << "notadb: " << done.failure << "; nothing was restored\n";
+        return 1;
+    }
+    out << "Restored " << location << " from " << backup << " (checked)\n";
+    if (!done.kept.isEmpty())
+        out << "The database it replaced is kept as " << done.kept << "\n";
+    return 0;
+}
+} // namespace notadb

@@ -1,0 +1,75 @@
+#include "ServerPrograms.h"
+
+#include "ServerAccess.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QUrl>
+#include <QUrlQuery>
+#include <QVersionNumber>
+
+namespace notadb {
+QString findServerProgram(const QString &name)
+{
+    const QString onPath = QStandardPaths::findExecutable(name);
+    if (!onPath.isEmpty())
+        return onPath;
+    QList<QPair<QVersionNumber, QString>> installed;
+    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
+    for (const QString &version : versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString program = versions.filePath(version + QStringLiteral("/bin/") + name);
+        if (QFileInfo(program).isExecutable())
+            installed.append({QVersionNumber::fromString(version), program});
+    }
+    std::sort(installed.begin(), installed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    return installed.isEmpty() ? QString() : installed.first().second;
+}
+
+QString withoutPasswordSetting(const QString &location)
+{
+    QUrl url(location);
+    if (!url.isValid())
+        return location;
+    url.setPassword(QString());
+    QUrlQuery query(url);
+    if (query.hasQueryItem(QStringLiteral("password"))) {
+        query.removeAllQueryItems(QStringLiteral("password"));
+        url.setQuery(query);
+    }
+    return url.toString(QUrl::FullyEncoded);
+}
+
+QProcessEnvironment serverProgramEnvironment(const QString &location)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    const QString password = connectionSetting(location, "password");
+    if (!password.isEmpty())
+        env.insert(QStringLiteral("PGPASSWORD"), password);
+    if (!env.contains(QStringLiteral("PGCONNECT_TIMEOUT")))
+        env.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("5"));
+    return env;
+}
+
+QString runServerProgram(const QString &location, const QString &program, const QStringList &args, bool *ran)
+{
+    if (ran)
+        *ran = false;
+    QProcess process;
+    process.setProcessEnvironment(serverProgramEnvironment(location));
+    process.setStandardInputFile(QProcess::nullDevice());
+    process.setStandardOutputFile(QProcess::nullDevice());
+    process.start(program, args);
+    if (!process.waitForStarted())
+        return QStringLiteral("cannot run %1: %2").arg(program, process.errorString());
+    if (ran)
+        *ran = true;
+    process.waitForFinished(-1);
+    const QString said = withoutPassword(location, QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
+    if (process.exitStatus() != QProcess::NormalExit)
+        return QStringLiteral("%1 stopped (%2)").arg(QFileInfo(program).fileName(), said);
+    if (process.exitCode() != 0)
+        return said.isEmpty() ? QStringLiteral("%1 failed").arg(QFileInfo(program).fileName()) : said;
+    return QString();
+}
+} // namespace notadb
