@@ -41,14 +41,15 @@ QString folderProblem(const QString &folder)
                                            .arg(folder);
 }
 
-// What is wrong with a server's backup: pg_restore cannot read it.
+// What is wrong with a server's backup: pg_restore cannot read it whole
+// (its table of contents alone may be sound in a file cut short).
 QString archiveProblem(const QString &location, const QString &archive)
 {
     const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
     if (pgRestore.isEmpty())
         return QStringLiteral("pg_restore, PostgreSQL's own restore program, is neither on the PATH nor under "
                               "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs");
-    const QString said = runServerProgram(location, pgRestore, {QStringLiteral("--list"), archive});
+    const QString said = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
     return said.isEmpty() ? QString() : QStringLiteral("%1 is not a backup pg_restore can read: %2").arg(archive, said);
 }
 
@@ -87,6 +88,8 @@ int backupInto(const QString &location, const QString &folder, int waitMs, QText
     if (connection::isServer(location)) {
         if (const int failed = backupServerInto(rules, folder, today, waitMs, out, err))
             return failed;
+        for (const QString &removed : rules.rotate(folder))
+            out << "Removed " << removed << "\n";
     } else {
         const BackupRules::Outcome made = rules.backUpInto(folder, today, /*replace=*/true, waitMs);
         if (!made.failure.isEmpty()) {
@@ -100,9 +103,9 @@ int backupInto(const QString &location, const QString &folder, int waitMs, QText
             return 1;
         }
         out << "Backed up " << location << " to " << made.path << " (checked)\n";
+        for (const QString &removed : made.removed)
+            out << "Removed " << removed << "\n";
     }
-    for (const QString &removed : rules.rotate(folder))
-        out << "Removed " << removed << "\n";
     return 0;
 }
 

@@ -32,7 +32,8 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
                "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs\n";
         return 1;
     }
-    const QString unreadable = runServerProgram(location, pgRestore, {QStringLiteral("--list"), archive});
+    // Read whole: the table of contents alone may be sound in a file cut short.
+    const QString unreadable = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
     if (!unreadable.isEmpty()) {
         err << "notadb: " << archive << " is not a backup pg_restore can read; nothing was restored:\n  " << unreadable << "\n";
         return 1;
