@@ -219,15 +219,15 @@ QString BackupRules::startHint(const QDate &today) const
     const QList<BackupCopy> backups = backupsIn(m_places.folder);
     const bool failed = !last.failure.isEmpty();
     if (backups.isEmpty()) {
-        return failed ? QStringLiteral("Cadangan database ke %1 gagal; belum ada cadangan yang baik.").arg(last.folder)
-                      : QString();
+        return failed ? QStringLiteral("Cadangan otomatis gagal; belum ada cadangan yang baik") : QString();
     }
     const QDate newest = backups.first().day;
     const qint64 age = newest.daysTo(today);
     if (!failed && age <= kHintAfterDays)
         return QString();
     const QString when = datetext::formatDate(datetext::kDisplayDate, newest);
+    // Short enough for the hint line; where and why it failed: notadb backups.
     if (failed)
-        return QStringLiteral("Cadangan database ke %1 gagal; cadangan baik terakhir: %2.").arg(last.folder, when);
-    return QStringLiteral("Cadangan database terakhir: %1 (%2 hari yang lalu).").arg(when).arg(age);
+        return QStringLiteral("Cadangan otomatis gagal; cadangan baik terakhir: %1").arg(when);
+    return QStringLiteral("Cadangan database terakhir: %1 (%2 hari yang lalu)").arg(when).arg(age);
 }

@@ -184,7 +184,7 @@ void TestBackup::failingFolderIsRememberedAndSaid()
     QCOMPARE(rules.startHint(kToday), QString());  // three days is not too old
     const QString madeOn = datetext::formatDate(datetext::kDisplayDate, kToday.addDays(-3));
     QCOMPARE(rules.startHint(kToday.addDays(1)),
-             QStringLiteral("Cadangan database terakhir: %1 (4 hari yang lalu).").arg(madeOn));
+             QStringLiteral("Cadangan database terakhir: %1 (4 hari yang lalu)").arg(madeOn));
 
     // A copy folder on a disk that is not plugged in: no crash, nothing made
     // there, the failure remembered and said at the next start.
@@ -194,9 +194,9 @@ void TestBackup::failingFolderIsRememberedAndSaid()
     QVERIFY(!QFileInfo::exists(usb));
     QVERIFY2(withCopy.remembered().failure.contains(QStringLiteral("there is no folder %1").arg(usb)),
              qPrintable(withCopy.remembered().failure));
-    QCOMPARE(withCopy.startHint(kToday),
-             QStringLiteral("Cadangan database ke %1 gagal; cadangan baik terakhir: %2.")
-                 .arg(usb, datetext::formatDate(datetext::kDisplayDate, kToday)));
+    QCOMPARE(withCopy.startHint(kToday), QStringLiteral("Cadangan otomatis gagal; cadangan baik terakhir: %1")
+                                             .arg(datetext::formatDate(datetext::kDisplayDate, kToday)));
+    QCOMPARE(withCopy.remembered().folder, usb);
 
     // A backup folder that is a file: nothing good at all yet for a new database.
     TempDatabase other;
@@ -206,8 +206,9 @@ void TestBackup::failingFolderIsRememberedAndSaid()
     file.close();
     const BackupRules none = blocked.rules(other.path());
     none.runAtEnd(kToday, 5000);
-    QCOMPARE(none.startHint(kToday),
-             QStringLiteral("Cadangan database ke %1 gagal; belum ada cadangan yang baik.").arg(blocked.folder()));
+    QCOMPARE(none.startHint(kToday), QStringLiteral("Cadangan otomatis gagal; belum ada cadangan yang baik"));
+    QVERIFY2(none.remembered().failure.contains(QStringLiteral("%1 is not a folder").arg(blocked.folder())),
+             qPrintable(none.remembered().failure));
     // What was remembered concerns that database only.
     QCOMPARE(blocked.rules(db.path()).remembered().failure, QString());
 
