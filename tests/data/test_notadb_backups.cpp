@@ -157,7 +157,7 @@ void TestNotadbBackups::restoreRefusesADamagedBackup()
 
     const NotadbRun r = notadb({arg("restore"), backup, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    const QString expected = TempDatabase::onServer() ? QStringLiteral("is not a backup pg_restore can read; nothing was restored")
+    const QString expected = TempDatabase::onServer() ? QStringLiteral("is not a backup pg_restore can read: ")
                                                       : QStringLiteral("is not a sound backup; nothing was restored:");
     QVERIFY2(r.err.startsWith(QStringLiteral("notadb: ") + backup + QLatin1Char(' ') + expected), qPrintable(r.err));
     QCOMPARE(customers(db), before);

@@ -41,18 +41,6 @@ QString folderProblem(const QString &folder)
                                            .arg(folder);
 }
 
-// What is wrong with a server's backup: pg_restore cannot read it whole
-// (its table of contents alone may be sound in a file cut short).
-QString archiveProblem(const QString &location, const QString &archive)
-{
-    const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
-    if (pgRestore.isEmpty())
-        return QStringLiteral("pg_restore, PostgreSQL's own restore program, is neither on the PATH nor under "
-                              "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs");
-    const QString said = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
-    return said.isEmpty() ? QString() : QStringLiteral("%1 is not a backup pg_restore can read: %2").arg(archive, said);
-}
-
 // A server's dated backup: pg_dump into a hidden name, read back, renamed.
 int backupServerInto(const BackupRules &rules, const QString &folder, const QDate &day, int waitMs, QTextStream &out,
                      QTextStream &err)

@@ -64,8 +64,7 @@ int backupServer(const QString &location, const QString &destination, int waitMs
     const QString shown = connection::printable(location);
     const QString pgDump = findPgDump();
     if (pgDump.isEmpty()) {
-        err << "notadb: pg_dump, PostgreSQL's own backup program, is neither on the PATH nor under "
-               "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs\n";
+        err << "notadb: " << missingProgram(QStringLiteral("pg_dump"), QStringLiteral("backup")) << "\n";
         return 1;
     }
     if (!openServer(location, err))

@@ -26,18 +26,12 @@ void listAll(QTextStream &err, const QStringList &problems)
 int restoreServer(const QString &location, const QString &archive, int waitMs, QTextStream &out, QTextStream &err)
 {
     const QString shown = connection::printable(location);
-    const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
-    if (pgRestore.isEmpty()) {
-        err << "notadb: pg_restore, PostgreSQL's own restore program, is neither on the PATH nor under "
-               "/usr/lib/postgresql/*/bin; install PostgreSQL's client programs\n";
-        return 1;
-    }
-    // Read whole: the table of contents alone may be sound in a file cut short.
-    const QString unreadable = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
+    const QString unreadable = archiveProblem(location, archive);
     if (!unreadable.isEmpty()) {
-        err << "notadb: " << archive << " is not a backup pg_restore can read; nothing was restored:\n  " << unreadable << "\n";
+        err << "notadb: " << unreadable << "; nothing was restored\n";
         return 1;
     }
+    const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
     {
         const std::shared_ptr<connection::Connection> target = openServer(location, err);
         if (!target)

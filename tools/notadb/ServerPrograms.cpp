@@ -72,4 +72,19 @@ QString runServerProgram(const QString &location, const QString &program, const 
         return said.isEmpty() ? QStringLiteral("%1 failed").arg(QFileInfo(program).fileName()) : said;
     return QString();
 }
+QString missingProgram(const QString &name, const QString &role)
+{
+    return QStringLiteral("%1, PostgreSQL's own %2 program, is neither on the PATH nor under /usr/lib/postgresql/*/bin; "
+                          "install PostgreSQL's client programs")
+        .arg(name, role);
+}
+
+QString archiveProblem(const QString &location, const QString &archive)
+{
+    const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
+    if (pgRestore.isEmpty())
+        return missingProgram(QStringLiteral("pg_restore"), QStringLiteral("restore"));
+    const QString said = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
+    return said.isEmpty() ? QString() : QStringLiteral("%1 is not a backup pg_restore can read: %2").arg(archive, said);
+}
 } // namespace notadb

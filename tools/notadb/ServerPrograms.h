@@ -19,4 +19,10 @@ QProcessEnvironment serverProgramEnvironment(const QString &location);
 // Empty when it succeeded; else what it said (the password masked), or
 // why it could not run.
 QString runServerProgram(const QString &location, const QString &program, const QStringList &args, bool *ran = nullptr);
+// What keeps a server's backup (pg_dump's archive) from being restored: no
+// pg_restore, or pg_restore cannot read it whole (its table of contents
+// alone may be sound in a file cut short). Empty when it is sound.
+QString archiveProblem(const QString &location, const QString &archive);
+// The message for a program of PostgreSQL's that is not installed.
+QString missingProgram(const QString &name, const QString &role);
 } // namespace notadb
