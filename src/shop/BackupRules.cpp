@@ -170,6 +170,7 @@ void BackupRules::runAtEnd(const QDate &today, int waitMs) const
     if (!m_places.copyFolder.isEmpty())
         folders << m_places.copyFolder;
     bool tried = false;
+    QString failedFolder, failure;  // the first that failed; the others are still tried
     for (const QString &folder : folders) {
         if (QFileInfo::exists(QDir(folder).filePath(nameFor(today))))
             continue;
@@ -179,13 +180,13 @@ void BackupRules::runAtEnd(const QDate &today, int waitMs) const
         if (folder == defaultFolder())
             QDir().mkpath(folder);
         const Outcome outcome = backUpInto(folder, today, /*replace=*/false, waitMs);
-        if (!outcome.ok()) {
-            remember(folder, outcome.failure.isEmpty() ? outcome.problems.join(QStringLiteral("; ")) : outcome.failure);
-            return;
+        if (!outcome.ok() && failure.isEmpty()) {
+            failedFolder = folder;
+            failure = outcome.failure.isEmpty() ? outcome.problems.join(QStringLiteral("; ")) : outcome.failure;
         }
     }
     if (tried)
-        remember(QString(), QString());
+        remember(failedFolder, failure);
 }
 
 void BackupRules::remember(const QString &folder, const QString &failure) const

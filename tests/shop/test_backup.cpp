@@ -198,14 +198,18 @@ void TestBackup::failingFolderIsRememberedAndSaid()
                                              .arg(datetext::formatDate(datetext::kDisplayDate, kToday)));
     QCOMPARE(withCopy.remembered().folder, usb);
 
-    // A backup folder that is a file: nothing good at all yet for a new database.
+    // A backup folder that is a file: nothing good at all yet for a new
+    // database; the copy folder still gets its backup.
     TempDatabase other;
     Places blocked;
     QFile file(blocked.folder());
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    const BackupRules none = blocked.rules(other.path());
+    const QString copies = blocked.dir.filePath(QStringLiteral("copies"));
+    QVERIFY(QDir().mkpath(copies));
+    const BackupRules none = blocked.rules(other.path(), copies);
     none.runAtEnd(kToday, 5000);
+    QCOMPARE(namesIn(copies), QStringList{none.nameFor(kToday)});
     QCOMPARE(none.startHint(kToday), QStringLiteral("Cadangan otomatis gagal; belum ada cadangan yang baik"));
     QVERIFY2(none.remembered().failure.contains(QStringLiteral("%1 is not a folder").arg(blocked.folder())),
              qPrintable(none.remembered().failure));
