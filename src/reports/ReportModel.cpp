@@ -47,6 +47,12 @@ ReportElement &ElementList::addShape(QRectF box, QColor fill)
 
 ReportElement &ElementList::addPicture(const QImage &picture, QRectF box)
 {
+    // Kept in its proportions: as large as fits, centred in the box.
+    if (!picture.isNull()) {
+        QRectF fitted(QPointF(), QSizeF(picture.size()).scaled(box.size(), Qt::KeepAspectRatio));
+        fitted.moveCenter(box.center());
+        box = fitted;
+    }
     ReportElement &e = add(ElementKind::Picture, box);
     e.picture = picture;
     return e;

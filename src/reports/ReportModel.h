@@ -58,7 +58,7 @@ public:
     QString field;
 
     QColor fill;    // shape fill; invalid means white
-    QImage picture; // fixed picture, stretched to the box
+    QImage picture; // fixed picture, in its proportions centred in the box
 
     // The caption a caller may replace before it opens the preview.
     void setCaption(const QString &text) { caption = text; }

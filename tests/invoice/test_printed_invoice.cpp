@@ -223,13 +223,15 @@ void TestPrintedInvoice::pageShowsTheInvoice()
                           "Jumlah Total : ", "Rp 459.376,5", "Tanda Terima", "( _______________ )", "Hormat Kami",
                           "( _______________ )", "12/12/09", "* Dicetak Tanggal"}));
 
-    // The logo, stretched to its square at the page header's top left.
+    // The logo at the page header's top left, in its proportions (279 x 225)
+    // centred in its square of 21.43 mm.
     const PreparedPage &page = report->pages.front();
     const auto logo = std::find_if(page.ops.begin(), page.ops.end(),
                                    [](const DrawOp &op) { return op.kind == DrawKind::Picture; });
     QVERIFY(logo != page.ops.end());
-    QVERIFY(near(logo->rect.left(), 105.8) && near(logo->rect.top(), 137.6));
-    QVERIFY(near(logo->rect.width(), 214.3) && near(logo->rect.height(), 214.3));
+    const qreal logoHeight = 214.3 * 225 / 279;
+    QVERIFY(near(logo->rect.left(), 105.8) && near(logo->rect.top(), 137.6 + (214.3 - logoHeight) / 2));
+    QVERIFY(near(logo->rect.width(), 214.3) && near(logo->rect.height(), logoHeight));
     QCOMPARE(report->pictures.at(size_t(logo->resource)).size(), QSize(279, 225));
 }
 

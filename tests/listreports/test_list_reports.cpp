@@ -423,9 +423,11 @@ void TestListReports::rulesAndPictures()
     QCOMPARE(font.pointSize, 20.0);
     QVERIFY(!font.bold);
 
-    // The logo stretched to its square, the double rule under the title and
-    // a rule under every record.
-    QCOMPARE(opsAt(*prepared, 0, DrawKind::Picture, kMargin + 4.23, titleTop + 1.06, 21.43, 21.43), 1);
+    // The logo (279 x 225) in its proportions, centred in its square; the
+    // double rule under the title and a rule under every record.
+    const qreal logoHeight = 21.43 * 225 / 279;
+    QCOMPARE(opsAt(*prepared, 0, DrawKind::Picture, kMargin + 4.23, titleTop + 1.06 + (21.43 - logoHeight) / 2, 21.43,
+                   logoHeight), 1);
     QCOMPARE(opsAt(*prepared, 0, DrawKind::Shape, kMargin + titleRuleLeft, titleTop + 33.07, titleRuleWidth, 1.06), 1);
     const qreal height = report == QLatin1String("goods") ? 50.80 : 61.65;
     for (int record = 0; record < 2; ++record)
