@@ -305,8 +305,15 @@ void SalesRecap::writeCsv(const QString &file) const
     }
     const QChar separator = csv::separatorForDesktop();
     QString text = csv::record(header, separator);
-    for (const RecapRow &r : m_rows)
-        text += csv::record(fields(r, true), separator);
+    // Texts a spreadsheet would run as formulas are written as the lists'
+    // export writes them: behind an apostrophe.
+    const int texts = m_grouping == Grouping::PerGoods ? 3 : m_grouping == Grouping::PerCustomer ? 1 : 0;
+    for (const RecapRow &r : m_rows) {
+        QStringList cells = fields(r, true);
+        for (int i = 0; i < texts; ++i)
+            cells[i] = csv::guarded(cells[i]);
+        text += csv::record(cells, separator);
+    }
     csv::writeFile(file, text);
 }
 
