@@ -7,6 +7,7 @@
 #include "Commands.h"
 #include "PartialFile.h"
 #include "ServerAccess.h"
+#include "ServerPrograms.h"
 
 #include "data/Connection.h"
 #include "data/ServerUri.h"
