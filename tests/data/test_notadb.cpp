@@ -585,6 +585,8 @@ void TestNotadb::serverPasswordsAreMasked()
     // The tool names the database masked too.
     const NotadbRun r = notadb({arg("path"), arg("--database"), uri});
     QCOMPARE(r.out.trimmed(), shown);
+}
+
 void TestNotadb::answersHelpAndVersion_data()
 {
     QTest::addColumn<QStringList>("args");
