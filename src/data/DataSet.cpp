@@ -219,6 +219,7 @@ void DataSet::edit()
     if (std::optional<Row> fresh = d->reader->byRowid(d->cur->rowid)) {
         reread = fresh->values() != d->cur->values();
         d->setCurrent(std::move(fresh), d->curIndex);
+        d->loadPicturesAsRead();
     } else {
         d->loadBuffer();
     }
