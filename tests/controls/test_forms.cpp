@@ -52,6 +52,30 @@ struct BoxSeen {
     QStringList buttons;
     QString defaultButton;
 };
+
+// Once the next real message box is open, reads what it offers into `seen`
+// and presses `press` in it: a button's text, or "Esc".
+void answerNextBox(const QString &press, BoxSeen &seen)
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) {
+        QTimer::singleShot(10, [press, &seen] { answerNextBox(press, seen); });
+        return;
+    }
+    seen.caption = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    for (QAbstractButton *b : box->buttons())
+        seen.buttons << b->text();
+    seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+    if (press == QLatin1String("Esc")) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+    }
+    for (QAbstractButton *b : box->buttons())
+        if (b->text() == press)
+            b->click();
+}
 } // namespace
 
 class TestForms : public QObject {
@@ -200,27 +224,7 @@ void TestForms::desktopMessageBoxes()
     QFETCH(int, answer);
     RealDesktop desktop;
     BoxSeen seen;
-    std::function<void()> pressWhenOpen = [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, pressWhenOpen);
-            return;
-        }
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        for (QAbstractButton *b : box->buttons())
-            seen.buttons << b->text();
-        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-        if (press == QLatin1String("Esc")) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        for (QAbstractButton *b : box->buttons())
-            if (b->text() == press)
-                b->click();
-    };
-    QTimer::singleShot(0, pressWhenOpen);
+    QTimer::singleShot(0, [&] { answerNextBox(press, seen); });
     const MsgAnswer given = ui().message({QStringLiteral("Lanjut?"), QStringLiteral("Kervano Nota System"), MsgKind(kind)});
     QCOMPARE(int(given), answer);
     QCOMPARE(seen.caption, QStringLiteral("Kervano Nota System"));
@@ -247,25 +251,7 @@ void TestForms::desktopYesNoCancelBox()
     QFETCH(int, answer);
     RealDesktop desktop;
     BoxSeen seen;
-    std::function<void()> pressWhenOpen = [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, pressWhenOpen);
-            return;
-        }
-        seen.icon = box->icon();
-        for (QAbstractButton *b : box->buttons())
-            seen.buttons << b->text();
-        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-        if (press == QLatin1String("Esc")) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        for (QAbstractButton *b : box->buttons())
-            if (b->text() == press)
-                b->click();
-    };
-    QTimer::singleShot(0, pressWhenOpen);
+    QTimer::singleShot(0, [&] { answerNextBox(press, seen); });
     QCOMPARE(int(msg::yesNoCancel(QStringLiteral("Simpan perubahan?"), QStringLiteral("Daftar Barang"))), answer);
     QCOMPARE(seen.icon, QMessageBox::Question);
     seen.buttons.sort();
