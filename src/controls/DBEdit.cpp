@@ -1,5 +1,6 @@
 #include "controls/DBEdit.h"
 
+#include "controls/CapitalsValidator.h"
 #include "controls/DataLink.h"
 #include "controls/Guard.h"
 #include "core/Errors.h"
@@ -8,22 +9,8 @@
 
 #include <QApplication>
 #include <QKeyEvent>
-#include <QValidator>
 
 namespace {
-// Turns every letter of what is typed or pasted into a capital. QLineEdit
-// takes the changed text back from validate().
-class CapitalsValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString &input, int &) const override
-    {
-        for (QChar &c : input)  // one for one, so the cursor stays in place
-            c = c.toUpper();
-        return Acceptable;
-    }
-};
-
 // Eats the rest of a click whose press tried to take the keyboard from an edit
 // that refused to be left: the press under way, the moves while the button is
 // held and the release. The person has been told why the click was refused;

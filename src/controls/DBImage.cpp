@@ -1,10 +1,10 @@
 #include "controls/DBImage.h"
 
 #include "controls/DataLink.h"
+#include "controls/PictureUpload.h"
 #include "core/Errors.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
-#include "data/PictureBlob.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -12,39 +12,6 @@
 #include <QImageReader>
 #include <QPainter>
 
-namespace {
-QString invalidText(const QString &suffix)
-{
-    if (suffix == QLatin1String("bmp") || suffix == QLatin1String("dib"))
-        return QStringLiteral("Bitmap image is not valid");
-    if (suffix == QLatin1String("ico"))
-        return QStringLiteral("Icon image is not valid");
-    if (suffix == QLatin1String("wmf") || suffix == QLatin1String("emf"))
-        return QStringLiteral("Metafile pictures cannot be shown");
-    return QStringLiteral("JPEG image is not valid");
-}
-
-// A decoded picture as a bitmap file, scaled down to fit the largest side
-// and laid on white where it is transparent.
-QByteArray asBitmap(const QImage &image)
-{
-    QImage fitted = image;
-    const int side = DBImage::kLargestConvertedSide;
-    if (fitted.width() > side || fitted.height() > side)
-        fitted = fitted.scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
-    QImage opaque(fitted.size(), QImage::Format_RGB32);
-    opaque.fill(Qt::white);
-    {
-        QPainter painter(&opaque);
-        painter.drawImage(0, 0, fitted);
-    }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    opaque.save(&buffer, "BMP");
-    return bytes;
-}
-} // namespace
 
 DBImage::DBImage(QWidget *parent) : QFrame(parent), FieldBinding(this)
 {
@@ -67,23 +34,23 @@ void DBImage::setStretch(bool on)
     update();
 }
 
-QStringList DBImage::pictureExtensions()
-{
-    return {QStringLiteral("bmp"), QStringLiteral("dib"), QStringLiteral("jpg"), QStringLiteral("jpeg"),
-            QStringLiteral("jpe"), QStringLiteral("ico"), QStringLiteral("emf"), QStringLiteral("wmf")};
-}
+QStringList DBImage::pictureExtensions() { return pictureupload::readableSuffixes(); }
 
 void DBImage::loadFromFile(const QString &path)
 {
     const QFileInfo info(path);
     const QString suffix = info.suffix().toLower();
+    if (pictureupload::isMetafile(suffix))
+        throw EInvalidGraphic(QStringLiteral("Gambar metafile (.%1) tidak dapat ditampilkan. Simpan gambar itu sebagai "
+                                             "PNG, JPEG atau BMP, lalu pilih lagi")
+                                  .arg(suffix));
     if (!pictureExtensions().contains(suffix))
         throw EInvalidGraphic(QStringLiteral("Unknown picture file extension (.%1)").arg(info.suffix()));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw EInvalidGraphic(QStringLiteral("Cannot open file \"%1\". %2").arg(path, file.errorString()));
+        throw EInvalidGraphic(QStringLiteral("Berkas \"%1\" tidak dapat dibuka: %2").arg(path, file.errorString()));
     if (file.size() > kLargestFileBytes)
-        throw EInvalidGraphic(QStringLiteral("The picture file \"%1\" is too large (%2 MB); at most %3 MB can be loaded")
+        throw EInvalidGraphic(QStringLiteral("Berkas gambar \"%1\" terlalu besar (%2 MB); paling besar %3 MB yang dapat dimuat")
                                   .arg(path)
                                   .arg((file.size() + (1 << 20) - 1) >> 20)
                                   .arg(kLargestFileBytes >> 20));
@@ -95,20 +62,20 @@ void DBImage::loadFromFile(const QString &path)
     // A bitmap stored top-down gives its height negative.
     const QSize size(qAbs(reader.size().width()), qAbs(reader.size().height()));
     if (!picturefile::sizeFits(size))
-        throw EInvalidGraphic(QStringLiteral("The picture \"%1\" is too large to load (%2 x %3 pixels)")
+        throw EInvalidGraphic(QStringLiteral("Gambar \"%1\" terlalu besar untuk dimuat (%2 x %3 piksel)")
                                   .arg(path)
                                   .arg(size.width())
                                   .arg(size.height()));
     const QImage image = reader.read();
     if (image.isNull())
-        throw EInvalidGraphic(invalidText(suffix));
+        throw EInvalidGraphic(QStringLiteral("Gambar \"%1\" tidak dapat dibaca: berkasnya rusak atau bukan gambar %2")
+                                  .arg(info.fileName(), pictureupload::kindName(suffix)));
 
     Field *f = m_link->field();
     if (!f)
         return;
-    // The field keeps bitmaps only: a bitmap file goes in as it is, any other
-    // picture that decodes goes in converted to one.
-    const QByteArray stored = pictureblob::isBitmap(bytes) ? bytes : asBitmap(image);
+    // The field keeps bitmaps only, no larger than the box shows them.
+    const QByteArray stored = pictureupload::storedBitmap(image, bytes, largestShownSize());
     m_writing = true;
     try {
         m_link->beginEdit();

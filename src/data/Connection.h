@@ -117,6 +117,10 @@ public:
     virtual QString nullsLast() const { return QString(); }
     // The operator that compares two values with no value equal to no value.
     virtual QString sameValueOperator() const = 0;
+    // The SHA-256 digest of a picture column's bytes (no value when it holds
+    // none, or no bytes), as pictureblob::digest() gives it: what a write
+    // compares a picture by.
+    virtual QString pictureDigest(const QString &quotedColumn) const = 0;
     // Statements creating every table and index of the system.
     virtual QStringList createStatements() = 0;
     // Statements creating a private copy of `table` named `relation` (as

@@ -79,12 +79,7 @@ public:
     {
         const QString text = isGuarded(field.kind) ? csv::unguarded(cell) : cell;
         switch (field.kind) {
-        case FieldKind::Text:
-            if (field.size > 0 && textcut::cutToWidth(text, field.size).size() != text.size()) {
-                problem = tooLong(text, field);
-                return {};
-            }
-            break;
+        case FieldKind::Text: break;
         case FieldKind::Float: return number(field, text, problem);
         case FieldKind::Graphic: return picture(text, problem);
         case FieldKind::Memo:
@@ -93,6 +88,14 @@ public:
         case FieldKind::Date: break;
         }
         try {
+            if (field.kind == FieldKind::Text) {
+                // Too long is reported, never cut; measured as the field takes it (a code without blanks around it).
+                const QString checked = fieldtext::checkedText(field, text);
+                if (field.size > 0 && textcut::cutToWidth(checked, field.size).size() != checked.size()) {
+                    problem = tooLong(text, field);
+                    return {};
+                }
+            }
             return fieldtext::fromString(field, text);
         } catch (const EError &e) {
             problem = csv::shown(e.message(), 300);

@@ -217,8 +217,10 @@ void DataSet::edit()
     // Start from the record as stored now (another window may have changed it).
     bool reread = false;
     if (std::optional<Row> fresh = d->reader->byRowid(d->cur->rowid)) {
-        reread = fresh->values() != d->cur->values();
+        const QVariantList shown = d->cur->values();
         d->setCurrent(std::move(fresh), d->curIndex);
+        d->loadPicturesAsRead();
+        reread = d->cur->values() != shown;
     } else {
         d->loadBuffer();
     }

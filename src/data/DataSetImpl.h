@@ -114,8 +114,13 @@ public:
     QVariant bindValue(int field);
     RowWriter &writer();  // made for the current reader's rows
     void announceWrite();
-    // The current row's values as read, for a write that must find them unchanged.
+    // The current row's values as read, for a write that must find them
+    // unchanged; pictures by their digest.
     QList<ColumnValue> valuesAsRead() const;
+    // Reads the current row's pictures that were read only as present or
+    // not: a write compares a picture by its content, as it was when the
+    // edit began.
+    void loadPicturesAsRead();
     // The current row read again after another program changed it; the fields
     // typed into keep what was typed, and the record stays in edit state.
     void rereadKeepingTyping();

@@ -56,6 +56,7 @@ void DataSet::Impl::postRecord()
         rowid = out.insert(values);
     } else {
         try {
+            loadPicturesAsRead();  // already done when the edit began
             out.update(rowid, values, valuesAsRead());
         } catch (const ERecordChanged &) {
             rereadKeepingTyping();
@@ -106,12 +107,36 @@ QList<ColumnValue> DataSet::Impl::valuesAsRead() const
             continue;  // the row's identity already names the record
         const int i = f->index();
         const QVariant v = cur->value(i);
-        if (f->kind() == FieldKind::Graphic)
-            out << ColumnValue{&f->def(), QVariant((cur->lazy & bitOf(i)) ? v.toBool() : fieldtext::hasValue(v))};
-        else
+        if (f->kind() != FieldKind::Graphic) {
             out << ColumnValue{&f->def(), v};
+            continue;
+        }
+        // Pictures as read when the edit began (loadPicturesAsRead), by digest.
+        if (!fieldtext::hasValue(v))
+            out << ColumnValue{&f->def(), QVariant(QMetaType::fromType<QByteArray>())};
+        else
+            out << ColumnValue{&f->def(), pictureblob::digest(v.typeId() == QMetaType::QString ? v.toString().toUtf8()
+                                                                                           : v.toByteArray())};
     }
     return out;
+}
+
+void DataSet::Impl::loadPicturesAsRead()
+{
+    if (!cur)
+        return;
+    for (const auto &f : fields) {
+        const int i = f->index();
+        if (f->kind() != FieldKind::Graphic || !(cur->lazy & bitOf(i)))
+            continue;
+        const QVariant bytes = cur->value(i).toBool() ? reader->loadValue(cur->rowid, i) : QVariant();
+        cur->setValue(i, bytes);
+        cur->lazy &= ~bitOf(i);
+        if (bufferLazy & bitOf(i)) {
+            buffer[i] = bytes;
+            bufferLazy &= ~bitOf(i);
+        }
+    }
 }
 
 void DataSet::Impl::rereadKeepingTyping()
@@ -123,6 +148,7 @@ void DataSet::Impl::rereadKeepingTyping()
     const std::vector<bool> typedFields = changed;
     cur = std::move(fresh);
     loadBuffer();
+    loadPicturesAsRead();
     for (size_t i = 0; i < typedFields.size(); ++i) {
         if (!typedFields[i])
             continue;

@@ -16,6 +16,10 @@ struct FieldDef {
     QString displayLabel;  // grid title; the name when empty
     QString displayFormat; // "Rp. #,#", "dd mmm yyyy" or empty
     bool visible = true;   // shown as a grid column
+    // A code the shop looks records up by: blanks at both ends are dropped and
+    // other blanks (a no-break space) become ordinary ones, so that two codes
+    // that look alike are one code.
+    bool trimmed = false;
 };
 
 class Field {

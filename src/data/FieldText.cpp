@@ -19,6 +19,39 @@ EConvertError notAFloat(const FieldDef &def, const QString &text)
     return EConvertError(QStringLiteral("'%1' is not a valid floating point value for field '%2'").arg(text, def.name));
 }
 
+// Characters that show nothing, or change how the characters around them
+// show, without being seen themselves: Unicode's default-ignorable code
+// points, the line and paragraph separators, surrogates that pair with
+// nothing and noncharacters.
+bool isInvisible(char32_t c)
+{
+    static constexpr char32_t kRanges[][2] = {
+        {0x00AD, 0x00AD}, {0x034F, 0x034F}, {0x061C, 0x061C}, {0x115F, 0x1160}, {0x17B4, 0x17B5},
+        {0x180B, 0x180F}, {0x200B, 0x200F}, {0x2028, 0x202E}, {0x2060, 0x206F}, {0x3164, 0x3164},
+        {0xD800, 0xDFFF}, {0xFDD0, 0xFDEF}, {0xFE00, 0xFE0F}, {0xFEFF, 0xFEFF}, {0xFFA0, 0xFFA0},
+        {0xFFF0, 0xFFF8}, {0x1BCA0, 0x1BCA3}, {0x1D173, 0x1D17A}, {0xE0000, 0xE0FFF},
+    };
+    if ((c & 0xFFFE) == 0xFFFE)
+        return true;  // U+FFFE, U+FFFF and their kin in every plane
+    for (const auto &range : kRanges)
+        if (c >= range[0] && c <= range[1])
+            return true;
+    return false;
+}
+
+bool isControl(char32_t c, bool breaksAllowed)
+{
+    if (breaksAllowed && (c == u'\t' || c == u'\n' || c == u'\r'))
+        return false;
+    return c < 0x20 || (c >= 0x7F && c <= 0x9F);
+}
+
+EConvertError refusedCharacter(const FieldDef &def, const char *kind, char32_t c)
+{
+    return EConvertError(QStringLiteral("The text for field '%1' holds %2 character (U+%3), which cannot be stored")
+                             .arg(def.name, QLatin1String(kind), QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()));
+}
+
 // The double a number field stores. The largest double, written with 15
 // digits, reads back a little above it: that text stands for the largest.
 bool toDouble(long double value, double &out)
@@ -102,8 +135,47 @@ QString displayText(const FieldDef &def, const QVariant &stored, bool present)
     return asString(def, stored);
 }
 
-QVariant fromString(const FieldDef &def, const QString &text)
+QString checkedText(const FieldDef &def, const QString &text)
 {
+    const bool memo = def.kind == FieldKind::Memo;
+    bool otherBlanks = false, lineSeparators = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch.unicode() >= 0x20 && ch.unicode() < 0x7F)
+            continue;  // printable ASCII, most of every text
+        char32_t c = ch.unicode();
+        if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            c = QChar::surrogateToUcs4(ch, text.at(++i));
+        if (isControl(c, !def.trimmed))
+            throw refusedCharacter(def, "a control", c);
+        if (memo && (c == QChar::LineSeparator || c == QChar::ParagraphSeparator)) {
+            lineSeparators = true;  // a line break, as a memo box gives it
+            continue;
+        }
+        if (isInvisible(c))
+            throw refusedCharacter(def, "an invisible", c);
+        otherBlanks = otherBlanks || QChar::category(c) == QChar::Separator_Space;
+    }
+    if (lineSeparators) {
+        QString lines = text;
+        lines.replace(QChar::LineSeparator, QLatin1Char('\n')).replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+        return lines;
+    }
+    if (!def.trimmed || def.kind != FieldKind::Text)
+        return text;
+    QString code = text;
+    if (otherBlanks)
+        for (QChar &ch : code)
+            if (ch.category() == QChar::Separator_Space)
+                ch = QLatin1Char(' ');
+    return code.trimmed();
+}
+
+QVariant fromString(const FieldDef &def, const QString &typed)
+{
+    if (typed.isEmpty())
+        return QVariant();
+    const QString text = def.kind == FieldKind::Text || def.kind == FieldKind::Memo ? checkedText(def, typed) : typed;
     if (text.isEmpty())
         return QVariant();
     switch (def.kind) {

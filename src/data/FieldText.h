@@ -12,8 +12,17 @@ bool hasValue(const QVariant &stored);
 QString asString(const FieldDef &def, const QVariant &stored);
 // The grid form; `present` tells whether a memo or picture has a value.
 QString displayText(const FieldDef &def, const QVariant &stored, bool present);
-// Text to stored form: cut to the width, empty to null; raises EConvertError.
+// Text to stored form: checked as checkedText() does, cut to the width,
+// empty to null; raises EConvertError.
 QVariant fromString(const FieldDef &def, const QString &text);
+// The text a text or memo field takes for `text`: a code (FieldDef::trimmed)
+// without blanks at both ends and with ordinary blanks only; a memo with
+// "\n" for Unicode's line and paragraph separators. Raises EConvertError for
+// a control character (line breaks and tabs are kept but in a code: an
+// address goes from a memo into a text field) or an invisible one
+// (zero-width spaces, direction marks, joiners, variation selectors...),
+// which would make texts that look alike differ.
+QString checkedText(const FieldDef &def, const QString &text);
 // What a key seek, a locate or a filter compares the field with: the text as
 // it is for text and memo fields (not cut), converted for the others, no value
 // for empty text. Raises EConvertError for text the field cannot hold.

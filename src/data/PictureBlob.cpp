@@ -1,5 +1,6 @@
 #include "data/PictureBlob.h"
 
+#include <QCryptographicHash>
 #include <QtEndian>
 
 namespace pictureblob {
@@ -37,4 +38,6 @@ QByteArray toStored(const QByteArray &picture)
     const QByteArray bare = unwrap(picture);
     return isBitmap(bare) ? wrap(bare) : QByteArray();
 }
+
+QByteArray digest(const QByteArray &stored) { return QCryptographicHash::hash(stored, QCryptographicHash::Sha256); }
 } // namespace pictureblob

@@ -16,4 +16,7 @@ QByteArray wrap(const QByteArray &bitmap);
 // header) is stored with the header; anything else (JPEG, icon, metafile,
 // empty) as no value (an empty array).
 QByteArray toStored(const QByteArray &picture);
+// The SHA-256 digest of a stored value's bytes as they are, header and all:
+// two desks compare a picture by it.
+QByteArray digest(const QByteArray &stored);
 } // namespace pictureblob

@@ -119,9 +119,9 @@ const QString &RowWriter::updateSql(const QList<ColumnValue> &values, const QLis
         QString unchanged;
         for (const ColumnValue &v : asRead) {
             const QString c = schema::quote(v.field->name);
-            unchanged += v.field->kind == FieldKind::Graphic
-                ? QStringLiteral(" AND (%1 IS NOT NULL) = ?").arg(c)
-                : QStringLiteral(" AND %1 %2 ?").arg(c, m_connection.sameValueOperator());
+            unchanged += QStringLiteral(" AND %1 %2 ?")
+                             .arg(v.field->kind == FieldKind::Graphic ? m_connection.pictureDigest(c) : c,
+                                  m_connection.sameValueOperator());
         }
         m_updateSql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?%3")
                           .arg(m_relation, quotedNames(values).join(QStringLiteral(" = ?, ")), unchanged);

@@ -36,8 +36,8 @@ public:
     // The new row's rowid. `checked`: checkInsert() passed for these values
     // just before, in the same transaction.
     qint64 insert(const QList<ColumnValue> &values, bool checked = false);
-    // Writes `values` while the row still holds `asRead` (a picture by
-    // whether one is present); raises ERecordChanged when another program
+    // Writes `values` while the row still holds `asRead` (a picture by its
+    // digest, pictureblob::digest); raises ERecordChanged when another program
     // changed it since, and an engine error when it is gone.
     void update(qint64 rowid, const QList<ColumnValue> &values, const QList<ColumnValue> &asRead);
     void remove(qint64 rowid);

@@ -8,6 +8,14 @@ ColumnDef text(const char *name, int size, const char *title = "", bool required
     return ColumnDef{FieldDef{QString::fromLatin1(name), FieldKind::Text, size, QString::fromLatin1(title), {}}, required};
 }
 
+// A text column holding a code that records are looked up by.
+ColumnDef code(const char *name, int size, const char *title = "", bool required = false)
+{
+    ColumnDef c = text(name, size, title, required);
+    c.field.trimmed = true;
+    return c;
+}
+
 ColumnDef number(const char *name, const char *title = "", const char *format = "")
 {
     return ColumnDef{FieldDef{QString::fromLatin1(name), FieldKind::Float, 0, QString::fromLatin1(title),
@@ -26,7 +34,7 @@ QList<TableDef> buildTables()
 {
     QList<TableDef> t;
     t.append(TableDef{QStringLiteral("Barang"),
-                      {text("Kode_Kervano", 20, "Kode Kervano", true), text("Kode_Barang", 25, "Kode Barang"),
+                      {code("Kode_Kervano", 20, "Kode Kervano", true), code("Kode_Barang", 25, "Kode Barang"),
                        text("Nama_Barang", 30, "Nama Barang"), text("Part", 30), text("Group_Barang", 30, "Group Barang"),
                        number("Harga"), of("Gambar", FieldKind::Graphic)},
                       QStringLiteral("Kode_Kervano"),
@@ -60,12 +68,12 @@ QList<TableDef> buildTables()
                       QStringLiteral("NamaUser"),
                       {{QStringLiteral("NamaUser"), true}}, {}});
     t.append(TableDef{QStringLiteral("Group"),
-                      {of("No", FieldKind::AutoInc), text("Group", 30)},
+                      {of("No", FieldKind::AutoInc), code("Group", 30)},
                       QStringLiteral("No"),
                       {},
                       {}});
     t.append(TableDef{QStringLiteral("Part"),
-                      {text("Part", 30, "", true)},
+                      {code("Part", 30, "", true)},
                       QStringLiteral("Part"),
                       {{QStringLiteral("Part"), true}}, {}});
     return t;

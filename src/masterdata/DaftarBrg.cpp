@@ -1,14 +1,19 @@
 #include "masterdata/DaftarBrg.h"
 
 #include "access/Widgets.h"
+#include "controls/CapitalsValidator.h"
 #include "controls/DBEdit.h"
 #include "controls/DBImage.h"
 #include "controls/DBLookupComboBox.h"
 #include "controls/DBNavigator.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
+#include "controls/PictureUpload.h"
 #include "controls/UserInterface.h"
 #include "data/DataSource.h"
+#include "core/Errors.h"
 #include "data/Table.h"
+#include "masterdata/CloseQuestion.h"
 #include "masterdata/RecordNavigator.h"
 #include "masterdata/update1.h"
 
@@ -120,6 +125,7 @@ TFDaftarBrg::TFDaftarBrg(QWidget *parent) : TForm(parent)
 
     // The search row.
     Edit1 = edit(this, QStringLiteral("Edit1"), QRect(262, 252, 180, 21));
+    Edit1->setValidator(new CapitalsValidator(Edit1));
     Label7 = label(this, QStringLiteral("Label7"), QStringLiteral("Pencarian Berdasarkan Kode Kervano :"),
                    QRect(10, 252, 248, 21));
     applyFont(Label7, QStringLiteral("Tahoma"), 8, true);
@@ -145,9 +151,13 @@ TFDaftarBrg::TFDaftarBrg(QWidget *parent) : TForm(parent)
     onEvent(SpeedButton5, &QToolButton::clicked, this, &TFDaftarBrg::SpeedButton5Click);
     onEvent(CheckBox1, &QCheckBox::toggled, this, &TFDaftarBrg::CheckBox1Click);
     onEvent(BitBtn1, &QPushButton::clicked, this, &TFDaftarBrg::BitBtn1Click);
+    // Escape, where the focused control leaves it, is "Ke Main Menu".
+    dialogkeys::install(this, nullptr, SpeedButton1);
 }
 
 void TFDaftarBrg::FormShow() { Table1->open(); }
+
+bool TFDaftarBrg::FormCloseQuery() { return masterui::mayClose(*Table1, caption()); }
 
 void TFDaftarBrg::FormClose()
 {
@@ -161,38 +171,34 @@ void TFDaftarBrg::SpeedButton3Click() { windows::form(FHelp1)->ShowModal(); }
 
 void TFDaftarBrg::CheckBox1Click() { DBImage1->setStretch(CheckBox1->isChecked()); }
 
-QString TFDaftarBrg::pictureFilter()
-{
-    QStringList all;
-    for (const QString &suffix : DBImage::pictureExtensions())
-        all << QStringLiteral("*.") + suffix;
-    return QStringLiteral("Semua gambar (%1);;"
-                          "Bitmap (*.bmp *.dib);;"
-                          "Gambar JPEG (*.jpg *.jpeg *.jpe);;"
-                          "Ikon (*.ico);;"
-                          "Enhanced metafile (*.emf);;"
-                          "Metafile (*.wmf)")
-        .arg(all.join(QLatin1Char(' ')));
-}
-
-// The record is posted also when no file was chosen; a file that cannot be
-// read stops the upload before the post, the record still in edit state.
+// The record is posted also when no file was chosen. A file that cannot be
+// read stops the upload and leaves the record as it was before: an edit the
+// upload began is dropped.
 void TFDaftarBrg::SpeedButton2Click()
 {
+    const bool wasBrowsing = Table1->state() == DataSetState::Browse;
     Table1->edit();
     FileRequest request;
     request.caption = QStringLiteral("Buka Gambar");
-    request.filter = pictureFilter();
+    request.filter = pictureupload::openFilter();
     const QString file = ui().chooseFile(request, this);
-    if (!file.isEmpty())
-        DBImage1->loadFromFile(file);
+    if (!file.isEmpty()) {
+        try {
+            DBImage1->loadFromFile(file);
+        } catch (const EInvalidGraphic &) {
+            if (wasBrowsing)
+                Table1->cancel();
+            throw;
+        }
+    }
     Table1->post();
 }
 
-// Exact shop code as typed; the box is emptied whether or not it was found.
+// The shop code as typed (in capitals, as every code is stored, without
+// blanks around it); the box is emptied whether or not it was found.
 void TFDaftarBrg::BitBtn1Click()
 {
-    Table1->findKey(Edit1->text());
+    Table1->findKey(Edit1->text().trimmed());
     Edit1->clear();
 }
 

@@ -45,13 +45,14 @@ public:
     QToolButton *SpeedButton1;   // "Ke Main Menu"
     QFrame *Bevel1;              // the rule above the search row
     QLabel *Label7;              // "Pencarian Berdasarkan Kode Kervano :"
-    QLineEdit *Edit1;            // shop code to search for, as typed
+    QLineEdit *Edit1;            // shop code to search for, in capitals as typed
     QPushButton *BitBtn1;        // "Cari"
 
     Table *Table1;               // Barang, by Kode_Kervano
     DataSource *DataSource1;     // every bound control's link to Table1
 
     void FormShow() override;
+    bool FormCloseQuery() override;
     void FormClose() override;
     void SpeedButton1Click();
     void SpeedButton3Click();
@@ -60,7 +61,4 @@ public:
     void BitBtn1Click();
     void SpeedButton4Click();
     void SpeedButton5Click();
-
-    // What the open-picture dialog offers: every kind together, then each alone.
-    static QString pictureFilter();
 };

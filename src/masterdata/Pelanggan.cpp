@@ -5,9 +5,11 @@
 #include "controls/DBMemo.h"
 #include "controls/DBNavigator.h"
 #include "controls/DBText.h"
+#include "controls/DialogKeys.h"
 #include "controls/Guard.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
+#include "masterdata/CloseQuestion.h"
 #include "masterdata/RecordNavigator.h"
 
 #include <QFrame>
@@ -109,9 +111,13 @@ TFPelanggan::TFPelanggan(QWidget *parent) : TForm(parent)
 
     onEvent(SpeedButton1, &QToolButton::clicked, this, &TFPelanggan::SpeedButton1Click);
     onEvent(SpeedButton2, &QToolButton::clicked, this, &TFPelanggan::SpeedButton2Click);
+    // Escape, where the focused control leaves it, is "Ke Main Menu".
+    dialogkeys::install(this, nullptr, SpeedButton2);
 }
 
 void TFPelanggan::FormShow() { Table1->open(); }
+
+bool TFPelanggan::FormCloseQuery() { return masterui::mayClose(*Table1, caption()); }
 
 void TFPelanggan::FormClose()
 {
@@ -121,10 +127,6 @@ void TFPelanggan::FormClose()
 
 void TFPelanggan::SpeedButton1Click() { windows::form(FHelp1)->ShowModal(); }
 
-// The table is closed first, dropping any typing; closing the window then
-// finds it closed already.
-void TFPelanggan::SpeedButton2Click()
-{
-    Table1->close();
-    Close();
-}
+// Closing asks about typing not stored yet (FormCloseQuery) before the
+// table closes.
+void TFPelanggan::SpeedButton2Click() { Close(); }

@@ -47,6 +47,7 @@ public:
     DataSource *DataSource1;     // every bound control's link to Table1
 
     void FormShow() override;
+    bool FormCloseQuery() override;
     void FormClose() override;
     void SpeedButton1Click();
     void SpeedButton2Click();

@@ -7,6 +7,7 @@
 #include "controls/Guard.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
+#include "masterdata/CloseQuestion.h"
 #include "masterdata/RecordNavigator.h"
 
 #include <QToolButton>
@@ -71,10 +72,12 @@ void PickListWindow::applyPosted()
 
 void PickListWindow::FormShow() { Table1->open(); }
 
+bool PickListWindow::FormCloseQuery() { return masterui::mayClose(*Table1, caption()); }
+
 void PickListWindow::FormClose()
 {
     if (Table1->active()) {
-        Table1->cancel();  // typing never posted is dropped
+        Table1->cancel();  // an edit without changes, or one the user chose to drop
         guard([this] { applyPosted(); });
     }
     Table1->close();

@@ -6,7 +6,8 @@
 // The table keeps its changes in cached updates; every posted change, insert
 // and delete is applied to the table as soon as the record is back in browse
 // state, so that what the user stored survives the window and the pick-up
-// window offers it. Closing drops an edit not yet posted.
+// window offers it. Closing with a changed row not yet posted asks whether to
+// store it.
 #include "controls/Form.h"
 
 class DBGrid;
@@ -26,6 +27,7 @@ public:
     DataSource *DataSource1;    // the grid's and the navigator's link to Table1
 
     void FormShow() override;
+    bool FormCloseQuery() override;
     void FormClose() override;
     void SpeedButton1Click();
 

@@ -52,6 +52,30 @@ struct BoxSeen {
     QStringList buttons;
     QString defaultButton;
 };
+
+// Once the next real message box is open, reads what it offers into `seen`
+// and presses `press` in it: a button's text, or "Esc".
+void answerNextBox(const QString &press, BoxSeen &seen)
+{
+    auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible()) {
+        QTimer::singleShot(10, [press, &seen] { answerNextBox(press, seen); });
+        return;
+    }
+    seen.caption = box->windowTitle();
+    seen.text = box->text();
+    seen.icon = box->icon();
+    for (QAbstractButton *b : box->buttons())
+        seen.buttons << b->text();
+    seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
+    if (press == QLatin1String("Esc")) {
+        QTest::keyClick(box, Qt::Key_Escape);
+        return;
+    }
+    for (QAbstractButton *b : box->buttons())
+        if (b->text() == press)
+            b->click();
+}
 } // namespace
 
 class TestForms : public QObject {
@@ -65,8 +89,12 @@ private slots:
     void messageKinds();
     void desktopMessageBoxes_data();
     void desktopMessageBoxes();
+    void desktopYesNoCancelBox_data();
+    void desktopYesNoCancelBox();
     void desktopModalLoop();
     void showTwiceKeepsOneWindow();
+    void closeQueryKeepsTheWindowOpen_data();
+    void closeQueryKeepsTheWindowOpen();
     void closeRunsHandlerAndHides();
     void showModalWaitsAndScriptActsInside();
     void errorInFormShowIsReported();
@@ -196,27 +224,7 @@ void TestForms::desktopMessageBoxes()
     QFETCH(int, answer);
     RealDesktop desktop;
     BoxSeen seen;
-    std::function<void()> pressWhenOpen = [&] {
-        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible()) {
-            QTimer::singleShot(10, pressWhenOpen);
-            return;
-        }
-        seen.caption = box->windowTitle();
-        seen.text = box->text();
-        seen.icon = box->icon();
-        for (QAbstractButton *b : box->buttons())
-            seen.buttons << b->text();
-        seen.defaultButton = box->defaultButton() ? box->defaultButton()->text() : QString();
-        if (press == QLatin1String("Esc")) {
-            QTest::keyClick(box, Qt::Key_Escape);
-            return;
-        }
-        for (QAbstractButton *b : box->buttons())
-            if (b->text() == press)
-                b->click();
-    };
-    QTimer::singleShot(0, pressWhenOpen);
+    QTimer::singleShot(0, [&] { answerNextBox(press, seen); });
     const MsgAnswer given = ui().message({QStringLiteral("Lanjut?"), QStringLiteral("Kervano Nota System"), MsgKind(kind)});
     QCOMPARE(int(given), answer);
     QCOMPARE(seen.caption, QStringLiteral("Kervano Nota System"));
@@ -224,6 +232,31 @@ void TestForms::desktopMessageBoxes()
     QCOMPARE(int(seen.icon), icon);
     QCOMPARE(seen.buttons, buttons);
     QCOMPARE(seen.defaultButton, QStringLiteral("OK"));
+}
+
+void TestForms::desktopYesNoCancelBox_data()
+{
+    QTest::addColumn<QString>("press");  // a button's text, or "Esc"
+    QTest::addColumn<int>("answer");
+    QTest::newRow("Ya") << "Ya" << int(MsgAnswer::Yes);
+    QTest::newRow("Tidak") << "Tidak" << int(MsgAnswer::No);
+    QTest::newRow("Batal") << "Batal" << int(MsgAnswer::Cancel);
+    QTest::newRow("Esc is Batal") << "Esc" << int(MsgAnswer::Cancel);
+}
+
+// The real question with three answers: "Ya" the default, Escape "Batal".
+void TestForms::desktopYesNoCancelBox()
+{
+    QFETCH(QString, press);
+    QFETCH(int, answer);
+    RealDesktop desktop;
+    BoxSeen seen;
+    QTimer::singleShot(0, [&] { answerNextBox(press, seen); });
+    QCOMPARE(int(msg::yesNoCancel(QStringLiteral("Simpan perubahan?"), QStringLiteral("Daftar Barang"))), answer);
+    QCOMPARE(seen.icon, QMessageBox::Question);
+    seen.buttons.sort();
+    QCOMPARE(seen.buttons, QStringList({"Batal", "Tidak", "Ya"}));
+    QCOMPARE(seen.defaultButton, QStringLiteral("Ya"));
 }
 
 // The real modal loop: the window is modal inside it, and its closing ends it.
@@ -251,6 +284,51 @@ void TestForms::desktopModalLoop()
     QVERIFY(!kept);
     QTRY_VERIFY(kept);
     QVERIFY(!dropped);
+}
+
+void TestForms::closeQueryKeepsTheWindowOpen_data()
+{
+    QTest::addColumn<int>("query");  // 0 lets it close, 1 keeps it open, 2 raises
+    QTest::newRow("closes") << 0;
+    QTest::newRow("kept open") << 1;
+    QTest::newRow("error kept open") << 2;
+}
+
+// FormCloseQuery is asked before FormClose, however the window closes; an
+// error it raises is shown and keeps the window open.
+void TestForms::closeQueryKeepsTheWindowOpen()
+{
+    QFETCH(int, query);
+    class AskingForm : public ProbeForm {
+    public:
+        int answer = 0;
+        int asked = 0;
+
+    protected:
+        bool FormCloseQuery() override
+        {
+            ++asked;
+            if (answer == 2)
+                throw EDatabaseError(QStringLiteral("Field 'Kode_Kervano' must have a value"));
+            return answer == 0;
+        }
+    };
+    ScriptedInterface boxes;
+    AskingForm form;
+    form.answer = query;
+    form.setClientSize(200, 100);
+    form.Show();
+    form.Close();
+    QCOMPARE(form.asked, 1);
+    QCOMPARE(form.isVisible(), query != 0);
+    QCOMPARE(form.closes, query == 0 ? 1 : 0);
+    QCOMPARE(boxes.count(), query == 2 ? 1 : 0);
+    if (query == 2)
+        QCOMPARE(boxes.last().text, QStringLiteral("Field 'Kode_Kervano' must have a value."));
+    form.answer = 0;
+    form.Close();
+    QVERIFY(!form.isVisible());
+    QCOMPARE(form.closes, 1);
 }
 
 void TestForms::showTwiceKeepsOneWindow()

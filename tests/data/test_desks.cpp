@@ -1,6 +1,7 @@
 // Several desks over one database at the same time: desks storing invoices
 // at once (separate programs), two desks taking the same next number, and
-// two desks editing the same goods record. On each engine.
+// two desks editing the same goods record, its picture among its fields. On
+// each engine.
 //
 // Two desks in one program need two connections. A connection is kept per
 // location, so the second desk names the same database another way: a link
@@ -11,6 +12,7 @@
 #include "DataSupport.h"
 #include "core/Errors.h"
 #include "data/Connection.h"
+#include "data/PictureBlob.h"
 #include "data/Table.h"
 
 #include <QElapsedTimer>
@@ -175,6 +177,8 @@ private slots:
     void editStartsFromAnotherDesksPost();
     void postOverAnotherDesksDelete_data();
     void postOverAnotherDesksDelete();
+    void pictureChangedAtAnotherDesk_data();
+    void pictureChangedAtAnotherDesk();
     void postWhileAnotherDeskWritesIsRefusedAsBusy();
     void postsInOneTransactionAreAllOrNothing_data();
     void postsInOneTransactionAreAllOrNothing();
@@ -392,6 +396,84 @@ void TestDesks::postOverAnotherDesksDelete()
     QCOMPARE(db.joined(QStringLiteral("SELECT \"Kode_Kervano\" || ' ' || \"Nama_Barang\" FROM \"Barang\" "
                                       "ORDER BY \"Kode_Kervano\"")),
              QStringLiteral("K2 NAMA AWAL"));
+}
+
+// A picture as the field takes it: bytes of a bitmap file, told apart by `name`.
+QByteArray pictureNamed(const QString &name)
+{
+    return name.isEmpty() ? QByteArray() : QByteArray("BM") + name.toLatin1().repeated(40);
+}
+
+void TestDesks::pictureChangedAtAnotherDesk_data()
+{
+    QTest::addColumn<QString>("before");       // the record's picture when both desks read it
+    QTest::addColumn<QString>("secondDesks");  // what desk 2 stores meanwhile
+    QTest::addColumn<bool>("firstLoadsOne");   // desk 1 loads picture C; otherwise it types a name
+    QTest::addColumn<bool>("shownFirst");      // desk 1 showed the picture before it began to edit
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("replaced, desk 1 loads another") << "A" << "B" << true << false << true;
+    QTest::newRow("replaced, desk 1 loads another over the one it showed") << "A" << "B" << true << true << true;
+    QTest::newRow("replaced, desk 1 types a name") << "A" << "B" << false << true << true;
+    QTest::newRow("removed") << "A" << "" << true << false << true;
+    QTest::newRow("added") << "" << "B" << true << false << true;
+    QTest::newRow("the same picture stored again") << "A" << "A" << true << true << false;
+}
+
+// Pictures are compared by content like every other field: desk 2 replaces
+// the picture while desk 1 edits, and desk 1's post is refused instead of
+// storing over it unseen. Posting again stores desk 1's work over what desk
+// 2 stored: its own picture, or desk 2's when desk 1 only typed a name.
+void TestDesks::pictureChangedAtAnotherDesk()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, secondDesks);
+    QFETCH(bool, firstLoadsOne);
+    QFETCH(bool, shownFirst);
+    QFETCH(bool, refused);
+    TempDatabase db;
+    SecondDesk second(db);
+    addGoods(db, QStringLiteral("K1"));
+    if (!before.isEmpty())
+        db.exec(QStringLiteral("UPDATE \"Barang\" SET \"Gambar\" = ?"), {pictureblob::wrap(pictureNamed(before))});
+    Table desk1, desk2;
+    openGoods(desk1, QStringLiteral("KV"));
+    openGoods(desk2, QStringLiteral("KV2"));
+    QVERIFY(desk1.findKey(QStringLiteral("K1")));
+    Field *picture1 = desk1.fieldByName(QStringLiteral("Gambar"));
+    if (shownFirst)
+        QCOMPARE(picture1->pictureBytes(), pictureNamed(before));
+    desk1.edit();
+
+    QVERIFY(desk2.findKey(QStringLiteral("K1")));
+    desk2.edit();
+    desk2.fieldByName(QStringLiteral("Gambar"))->setAsBlob(pictureNamed(secondDesks));
+    desk2.post();
+
+    if (firstLoadsOne)
+        picture1->setAsBlob(pictureNamed(QStringLiteral("C")));
+    else
+        desk1.fieldByName(QStringLiteral("Nama_Barang"))->setAsString(QStringLiteral("NAMA DESK 1"));
+    const QString message = errorOf([&] { desk1.post(); });
+    const auto storedPicture = [&] {
+        return pictureblob::unwrap(db.scalar(QStringLiteral("SELECT \"Gambar\" FROM \"Barang\"")).toByteArray());
+    };
+    if (!refused) {
+        QVERIFY2(message.isEmpty(), qPrintable(message));
+        QCOMPARE(storedPicture(), pictureNamed(QStringLiteral("C")));
+        return;
+    }
+    QVERIFY2(message.startsWith(QStringLiteral("The record was changed at another desk")), qPrintable(message));
+    QCOMPARE(desk1.state(), DataSetState::Edit);
+    QCOMPARE(storedPicture(), pictureNamed(secondDesks));
+    // Read again: desk 1's own picture is kept, desk 2's shows otherwise.
+    const QString kept = firstLoadsOne ? QStringLiteral("C") : secondDesks;
+    QCOMPARE(picture1->pictureBytes(), pictureNamed(kept));
+
+    desk1.post();
+    QCOMPARE(desk1.state(), DataSetState::Browse);
+    QCOMPARE(storedPicture(), pictureNamed(kept));
+    QCOMPARE(db.scalar(QStringLiteral("SELECT \"Nama_Barang\" FROM \"Barang\"")).toString(),
+             firstLoadsOne ? QStringLiteral("NAMA AWAL") : QStringLiteral("NAMA DESK 1"));
 }
 
 // Desk 2 holds a write of its own open, adding the same record. Desk 1's

@@ -1,8 +1,8 @@
 // The picture box: stretched and natural-size drawing, pictures loaded from
-// files (bitmaps stored as they are, other kinds converted to bitmaps no
-// larger than the largest side), and pictures read back from the table with
-// or without their header; files and pictures too large are refused before
-// they are decoded.
+// files (bitmaps that fit stored as they are, other kinds and larger pictures
+// converted to bitmaps that just cover the box), and pictures read back from
+// the table with or without their header; files and pictures too large are
+// refused before they are decoded.
 #include "Fixture.h"
 #include "TestMain.h"
 #include "controls/DBImage.h"
@@ -173,10 +173,16 @@ void TestDBImage::otherKindsAreStoredAsBitmaps_data()
     QTest::addColumn<QSize>("storedSize");
     QTest::newRow("JPEG") << "karet.jpg" << QByteArray("JPG") << QSize(40, 20) << QSize(40, 20);
     QTest::newRow("icon") << "karet.ico" << QByteArray("ICO") << QSize(40, 20) << QSize(40, 20);
-    QTest::newRow("wide JPEG scaled down") << "lebar.jpg" << QByteArray("JPG") << QSize(3000, 1500) << QSize(1024, 512);
-    QTest::newRow("tall JPEG scaled down") << "tinggi.jpeg" << QByteArray("JPG") << QSize(600, 2048) << QSize(300, 1024);
-    QTest::newRow("longest side just fits") << "pas.jpg" << QByteArray("JPG") << QSize(1024, 700) << QSize(1024, 700);
-    QTest::newRow("widest picture loaded") << "terlebar.jpg" << QByteArray("JPG") << QSize(DBImage::kLargestSide, 16) << QSize(1024, 2);
+    // The box shows 200 x 100: scaled to just cover it, proportions kept, the
+    // longer side at most twice the box's.
+    QTest::newRow("wide JPEG scaled down") << "lebar.jpg" << QByteArray("JPG") << QSize(3000, 1500) << QSize(200, 100);
+    QTest::newRow("JPEG covering the box") << "pas.jpg" << QByteArray("JPG") << QSize(1024, 700) << QSize(200, 137);
+    QTest::newRow("JPEG just the box's size") << "sama.jpg" << QByteArray("JPG") << QSize(200, 100) << QSize(200, 100);
+    QTest::newRow("tall JPEG, longer side limited") << "tinggi.jpeg" << QByteArray("JPG") << QSize(600, 2048) << QSize(117, 400);
+    QTest::newRow("widest picture loaded") << "terlebar.jpg" << QByteArray("JPG") << QSize(DBImage::kLargestSide, 16) << QSize(400, 1);
+    QTest::newRow("large bitmap") << "besar.bmp" << QByteArray("BMP") << QSize(800, 400) << QSize(200, 100);
+    QTest::newRow("PNG") << "karet.png" << QByteArray("PNG") << QSize(400, 200) << QSize(200, 100);
+    QTest::newRow("WebP") << "karet.webp" << QByteArray("WEBP") << QSize(400, 300) << QSize(200, 150);
     QTest::newRow("PNG under a JPEG name") << "png.jpg" << QByteArray("PNG") << QSize(40, 20) << QSize(40, 20);
 }
 
@@ -195,7 +201,7 @@ void TestDBImage::otherKindsAreStoredAsBitmaps()
     QCOMPARE(f.box->picture().size(), size);  // shown at once as loaded
     f.table.post();
 
-    // Stored as a bitmap with its header, the longer side at most 1024 pixels.
+    // Stored as a bitmap with its header, at most as large as the box needs.
     const QByteArray stored = f.stored();
     QVERIFY(stored.size() > 8);
     const auto *p = reinterpret_cast<const uchar *>(stored.constData());
@@ -245,10 +251,17 @@ void TestDBImage::unreadableFilesAreRefused_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("message");
     QTest::newRow("unknown extension") << "notes.txt" << QByteArray("hello") << "Unknown picture file extension (.txt)";
-    QTest::newRow("extension kept as written") << "PIC.Png" << QByteArray("x") << "Unknown picture file extension (.Png)";
+    QTest::newRow("extension kept as written") << "PIC.Txt" << QByteArray("x") << "Unknown picture file extension (.Txt)";
     QTest::newRow("no extension") << "picture" << QByteArray("x") << "Unknown picture file extension (.)";
-    QTest::newRow("broken bitmap") << "broken.bmp" << QByteArray("BMxxxx") << "Bitmap image is not valid";
-    QTest::newRow("broken JPEG") << "broken.jpg" << QByteArray("\xff\xd8xx") << "JPEG image is not valid";
+    QTest::newRow("broken bitmap") << "broken.bmp" << QByteArray("BMxxxx")
+                                   << "Gambar \"broken.bmp\" tidak dapat dibaca: berkasnya rusak atau bukan gambar BMP";
+    QTest::newRow("broken JPEG") << "broken.jpg" << QByteArray("\xff\xd8xx")
+                                 << "Gambar \"broken.jpg\" tidak dapat dibaca: berkasnya rusak atau bukan gambar JPEG";
+    QTest::newRow("broken PNG, capital extension") << "RUSAK.PNG" << QByteArray("\x89PNGxx")
+                                                   << "Gambar \"RUSAK.PNG\" tidak dapat dibaca: berkasnya rusak atau bukan gambar PNG";
+    QTest::newRow("metafile") << "gambar.wmf" << QByteArray("\xd7\xcd\xc6\x9a")
+                              << "Gambar metafile (.wmf) tidak dapat ditampilkan. Simpan gambar itu sebagai PNG, JPEG atau BMP, "
+                                 "lalu pilih lagi";
 }
 
 void TestDBImage::unreadableFilesAreRefused()
@@ -284,15 +297,15 @@ void TestDBImage::tooLargePicturesAreRefused_data()
     QTest::addColumn<qint64>("fileSize");  // the file is grown to this size with a hole, when larger
     QTest::addColumn<QString>("message");
     auto large = [](int width, int height) {
-        return QStringLiteral("The picture \"%1\" is too large to load (") + QString::number(width) + QStringLiteral(" x ")
-            + QString::number(height) + QStringLiteral(" pixels)");
+        return QStringLiteral("Gambar \"%1\" terlalu besar untuk dimuat (") + QString::number(width) + QStringLiteral(" x ")
+            + QString::number(height) + QStringLiteral(" piksel)");
     };
     QTest::newRow("bitmap file of 600 MB")
         << "besar.bmp" << bitmapHeaderClaiming(40, 20) << (qint64(600) << 20)
-        << "The picture file \"%1\" is too large (600 MB); at most 64 MB can be loaded";
+        << "Berkas gambar \"%1\" terlalu besar (600 MB); paling besar 64 MB yang dapat dimuat";
     QTest::newRow("file one byte over 64 MB")
         << "besar.jpg" << jpegHeaderClaiming(40, 20) << DBImage::kLargestFileBytes + 1
-        << "The picture file \"%1\" is too large (65 MB); at most 64 MB can be loaded";
+        << "Berkas gambar \"%1\" terlalu besar (65 MB); paling besar 64 MB yang dapat dimuat";
     QTest::newRow("bitmap claiming 16000 x 16000")
         << "klaim.bmp" << bitmapHeaderClaiming(16000, 16000) << qint64(0) << large(16000, 16000);
     QTest::newRow("bitmap claiming 8001 x 1") << "lebar.bmp" << bitmapHeaderClaiming(8001, 1) << qint64(0)

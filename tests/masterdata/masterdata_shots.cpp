@@ -1,7 +1,8 @@
 // Pictures of the master data windows for a person to compare with their
-// designs: the goods list with a picture, the pick-up window for the group
-// and for the part kind, the group list, the part list and the customer
-// list. Runs on a fresh temporary database under an X server such as Xvfb:
+// designs: the goods list with a picture and with a photo loaded by
+// "Upload", the question on closing it with typing not stored, the pick-up
+// window for the group and for the part kind, the group list, the part list
+// and the customer list. Runs on a fresh temporary database under an X server such as Xvfb:
 //   xvfb-run -a -s "-screen 0 1280x1024x24" tests/masterdata/masterdata_shots <output folder>
 // Without a window manager there is no frame, so each picture gets a plain
 // title bar drawn above the client area with the border icons the window asks for.
@@ -11,6 +12,7 @@
 #include "access/MainMenu.h"
 #include "app/WindowSet.h"
 #include "controls/Application.h"
+#include "controls/DBImage.h"
 #include "controls/DBLookupComboBox.h"
 #include "controls/DesktopInterface.h"
 #include "controls/Startup.h"
@@ -23,14 +25,17 @@
 #include "masterdata/update1.h"
 #include "WindowShot.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QTimer>
 #include <QToolButton>
 #include <cstdio>
 
@@ -57,6 +62,38 @@ QByteArray ringPicture()
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "BMP");
     return pictureblob::wrap(bytes);
+}
+
+// A large photo-like JPEG file: a ring on a shaded background, 1600 x 1200.
+QString photoFile(const QString &folder)
+{
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    QPainter p(&image);
+    QLinearGradient shade(0, 0, 1600, 1200);
+    shade.setColorAt(0, QColor(0xD8, 0xE4, 0xEE));
+    shade.setColorAt(1, QColor(0x6A, 0x7B, 0x8C));
+    p.fillRect(image.rect(), shade);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0x1A, 0x1A, 0x1A), 140));
+    p.drawEllipse(QPoint(800, 600), 380, 380);
+    p.end();
+    const QString path = QDir(folder).filePath(QStringLiteral("foto.jpg"));
+    image.save(path, "JPG", 90);
+    return path;
+}
+
+// Shoots the message box the next closing asks, then answers it with `answer`.
+void shootNextBox(const QString &file, const QString &answer)
+{
+    QTimer::singleShot(200, [file, answer] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        box->grab().save(file);
+        for (QAbstractButton *b : box->buttons())
+            if (b->text() == answer)
+                b->click();
+    });
 }
 
 // Shows the pick-up window as the goods list's button prepares it, without waiting in it.
@@ -120,6 +157,13 @@ int main(int argc, char **argv)
     showPickUp(false);
     shoot(*Fup1, out.filePath(QStringLiteral("pickup-part.png")));
     Fup1->BitBtn2->click();
+
+    FDaftarBrg->Table1->edit();
+    FDaftarBrg->DBImage1->loadFromFile(photoFile(db.folder()));
+    FDaftarBrg->Table1->post();
+    shoot(*FDaftarBrg, out.filePath(QStringLiteral("goods-list-photo.png")));
+    FDaftarBrg->Table1->fieldByName(QStringLiteral("Nama_Barang"))->setAsString(QStringLiteral("SIL RODA BELAKANG"));
+    shootNextBox(out.filePath(QStringLiteral("close-question.png")), QStringLiteral("Tidak"));
     FDaftarBrg->Close();
 
     FMain->SpeedButton6->click();

@@ -213,15 +213,17 @@ void TestPickLists::editsReachTheTable()
     QCOMPARE(person.last().text, QStringLiteral("Delete record?"));
     QVERIFY(!tableNow().contains(first));
 
-    // Typing never posted is dropped on closing.
+    // Typing never posted is dropped on closing when the user says so.
     nav->click(Button::Last);
     MasterDataFixture::activate(grid);
     MasterDataFixture::typeKeys(QStringLiteral("XX"));
     QCOMPARE(w.window->Table1->state(), DataSetState::Edit);
+    person.answer(MsgAnswer::No);
     w.window->close();
     QVERIFY(!w.window->Table1->active());
     QCOMPARE(fx.column(w.table, w.field, w.order), stored);
-    QCOMPARE(person.count(), 1);
+    QCOMPARE(person.count(), 2);
+    QCOMPARE(person.last().text, QStringLiteral("Simpan perubahan?"));
 
     // Shown again, the grid lists what is stored.
     w.opener->click();

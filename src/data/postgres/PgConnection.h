@@ -49,6 +49,7 @@ public:
     QString nullsFirst() const override { return QStringLiteral(" NULLS FIRST"); }
     QString nullsLast() const override { return QStringLiteral(" NULLS LAST"); }
     QString sameValueOperator() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
+    QString pictureDigest(const QString &quotedColumn) const override { return QStringLiteral("sha256(NULLIF(%1, ''::bytea))").arg(quotedColumn); }
     QStringList createStatements() override;
     void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;

@@ -7,6 +7,7 @@
 #include "data/sqlite/SqliteRowBlock.h"
 
 #include <QCoreApplication>
+#include <QCryptographicHash>
 #include <QFileInfo>
 #include <QSqlDriver>
 #include <QSqlError>
@@ -103,6 +104,21 @@ QSqlDatabase openDatabase(const QString &path)
     return db;
 }
 
+// nota_sha256(X): the SHA-256 digest of X's bytes as a blob; no value for no
+// value or no bytes, which the program takes as no picture either.
+void sha256Function(sqlite3_context *context, int, sqlite3_value **args)
+{
+    const void *data = sqlite3_value_blob(args[0]);
+    const int size = sqlite3_value_bytes(args[0]);
+    if (size == 0) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const QByteArray digest = QCryptographicHash::hash(
+        QByteArrayView(static_cast<const char *>(data), size), QCryptographicHash::Sha256);
+    sqlite3_result_blob(context, digest.constData(), int(digest.size()), SQLITE_TRANSIENT);
+}
+
 void bindAll(sqlite3_stmt *stmt, const QVariantList &values, int from = 1)
 {
     for (int i = 0; i < values.size(); ++i)
@@ -122,6 +138,11 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
     m_db = openDatabase(path);
     try {
         m_handle = driverHandle(m_db);
+        if (sqlite3_create_function_v2(m_handle, "nota_sha256", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
+                                       sha256Function, nullptr, nullptr, nullptr)
+            != SQLITE_OK)
+            throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2")
+                                     .arg(path, QString::fromUtf8(sqlite3_errmsg(m_handle))));
     } catch (...) {
         m_db.close();
         throw;

@@ -51,6 +51,8 @@ public:
     QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
                           QVariantList &binds) const override;
     QString sameValueOperator() const override { return QStringLiteral("IS"); }
+    // A function of this connection's own (SQLite has no digest of its own).
+    QString pictureDigest(const QString &quotedColumn) const override { return QStringLiteral("nota_sha256(%1)").arg(quotedColumn); }
     QStringList createStatements() override;
     void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
