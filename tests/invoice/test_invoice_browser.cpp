@@ -424,7 +424,7 @@ void TestInvoiceBrowser::emptyHeaderTable()
     // An invoice with empty header values and one empty line row.
     const QString dots77(77, QLatin1Char('.')), dots61(61, QLatin1Char('.'));
     QCOMPARE(texts, (QStringList{"Tanggal :", "Kepada :", "Alamat :", " No Nota :", dots77, "Kervano",
-                                 "AUTOMOTIVE RUBBER PART", dots61, dots77, "Jumlah Total : ", "Tanda Terima",
+                                 "AUTOMOTIVE RUBBER PART", dots61, dots77, dots77, dots77, "Jumlah Total : ", "Tanda Terima",
                                  "( _______________ )", "Hormat Kami", "( _______________ )",
                                  datetext::shortDate(QDate::currentDate()), "* Dicetak Tanggal"}));
     QCOMPARE(person.count(), 0);

@@ -127,7 +127,7 @@ void TestInvoiceRoad::oneInvoiceFromStartToPreview()
     const int boxesBefore = person.count();
     FNota1->BitBtn2->click();
     QCOMPARE(person.count(), boxesBefore);
-    for (const char *text : {"000001", "TOKO MAKMUR", "Jl. Mawar 1", "KV-1001", "KARET STABILIZER", "Rp 40.500"})
+    for (const char *text : {"000001", "TOKO MAKMUR", "Jl. Mawar 1\nBandung", "KV-1001", "KARET STABILIZER", "Rp 40.500"})
         QVERIFY2(printed.contains(QString::fromUtf8(text)), text);
     QVERIFY(!printed.contains(QStringLiteral("KV-9")));
     QCOMPARE(fx.db().scalar(QStringLiteral("SELECT \"Jumlah_Total\" FROM \"NotaUtama\" WHERE \"No_Nota\"='000001'")).toDouble(),
