@@ -20,8 +20,15 @@ PrintedInvoiceForm::PrintedInvoiceForm(const QString &name, const InvoiceMeasure
 
 void PrintedInvoiceForm::bind(Table &header, Table &lines)
 {
+    if (&header == m_header && &lines == m_lines) {
+        printDate->setCaption(m_designedDate);
+        return;
+    }
     report = ReportDefinition();
     printDate = &invoicereport::build(report, reports::recordsOf(&header), reports::recordsOf(&lines), m_measures);
+    m_designedDate = printDate->caption;
+    m_header = &header;
+    m_lines = &lines;
 }
 
 void PrintedInvoiceForm::PreviewModal(Table &header, Table &lines)

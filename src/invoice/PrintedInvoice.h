@@ -25,4 +25,9 @@ public:
 
 private:
     InvoiceMeasures m_measures;
+    // The tables the layout was last built over, and its print date's
+    // caption then: binding the same tables again only resets that.
+    const Table *m_header = nullptr;
+    const Table *m_lines = nullptr;
+    QString m_designedDate;
 };
