@@ -198,7 +198,10 @@ qreal ReportLayout::bandHeight(const ReportBand &band)
             continue;
         const ReportFont font = e.font.value_or(ReportFont{m_def.baseFont.family, m_def.baseFont.pointSize, false, {}});
         const FontMeasure &measure = *m_measures[size_t(fontId(font))];
-        const qsizetype lines = measure.lines(textOf(e), e.box.width()).size();
+        const QString text = textOf(e);
+        const bool oneLine = !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r'))
+                             && measure.width(text) <= e.box.width();
+        const qsizetype lines = oneLine ? 1 : measure.lines(text, e.box.width()).size();
         const qreal below = band.height - e.box.bottom();  // the room the design leaves under the text
         height = std::max(height, e.box.top() + std::max(e.box.height(), lines * measure.lineHeight()) + below);
     }
