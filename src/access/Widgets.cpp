@@ -26,7 +26,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        auto *button = static_cast<QToolButton *>(watched);
+        // Also asked while the button is being destroyed, when it is a
+        // button no more.
+        auto *button = qobject_cast<QToolButton *>(watched);
+        if (!button)
+            return false;
         if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
             button->setFocus(Qt::ShortcutFocusReason);
             button->window()->setAttribute(Qt::WA_KeyboardFocusChange);
