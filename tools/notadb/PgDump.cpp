@@ -16,28 +16,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
-#include <QVersionNumber>
 
 namespace notadb {
 namespace {
-// pg_dump on the PATH, else the newest one of the server packages.
-QString findPgDump()
-{
-    const QString onPath = QStandardPaths::findExecutable(QStringLiteral("pg_dump"));
-    if (!onPath.isEmpty())
-        return onPath;
-    QList<QPair<QVersionNumber, QString>> installed;
-    const QDir versions(QStringLiteral("/usr/lib/postgresql"));
-    for (const QString &version : versions.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        const QString program = versions.filePath(version + QStringLiteral("/bin/pg_dump"));
-        if (QFileInfo(program).isExecutable())
-            installed.append({QVersionNumber::fromString(version), program});
-    }
-    std::sort(installed.begin(), installed.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
-    return installed.isEmpty() ? QString() : installed.first().second;
-}
-
 // The schemas a URI's options put on the search path ("-c search_path=a,b"):
 // the tables of such a location live there, and only they are dumped.
 QStringList searchPathSchemas(const QString &location)
@@ -63,7 +44,7 @@ QStringList searchPathSchemas(const QString &location)
 int backupServer(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err)
 {
     const QString shown = connection::printable(location);
-    const QString pgDump = findPgDump();
+    const QString pgDump = findServerProgram(QStringLiteral("pg_dump"));
     if (pgDump.isEmpty()) {
         err << "notadb: " << missingProgram(QStringLiteral("pg_dump"), QStringLiteral("backup")) << "\n";
         return 1;
@@ -83,14 +64,8 @@ int backupServer(const QString &location, const QString &destination, int waitMs
         args << QStringLiteral("--schema=\"%1\"").arg(QString(schema).replace(QStringLiteral("\""), QStringLiteral("\"\"")));
     args << QStringLiteral("--dbname=") + serveruri::masked(location, QString());
 
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    const QString password = connectionSetting(location, "password");
-    if (!password.isEmpty())
-        env.insert(QStringLiteral("PGPASSWORD"), password);
-    if (!env.contains(QStringLiteral("PGCONNECT_TIMEOUT")))
-        env.insert(QStringLiteral("PGCONNECT_TIMEOUT"), QStringLiteral("5"));
     QProcess dump;
-    dump.setProcessEnvironment(env);
+    dump.setProcessEnvironment(serverProgramEnvironment(location));
     dump.setStandardInputFile(QProcess::nullDevice());
     dump.start(pgDump, args);
     if (!dump.waitForStarted()) {
