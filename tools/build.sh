@@ -9,7 +9,10 @@ build=${NOTA_BUILD_DIR:-$root/build}
 # checkout in another folder (as CI makes) reuses them.
 export CCACHE_BASEDIR=$root
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release > /dev/null
+  # Ninja: a build with nothing to do is checked in a tenth of a second.
+  generator=()
+  command -v ninja > /dev/null && generator=(-G Ninja)
+  cmake -S "$root" -B "$build" "${generator[@]}" -DCMAKE_BUILD_TYPE=Release > /dev/null
 fi
 targets=()
 [ $# -gt 0 ] && targets=(--target "$@")

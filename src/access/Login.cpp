@@ -102,7 +102,7 @@ void TFLogin::SpeedButton1Click()
     // Too soon after wrong tries: nothing is checked and the boxes keep what
     // was typed, to be tried again once the wait is over.
     if (const qint64 waitMs = session.waitBeforeNextTry(); waitMs > 0) {
-        msg::exclamation(accountmsg::tooSoon(waitMs), QStringLiteral("Kesalahan"));
+        msg::exclamation(accountmsg::tooSoon(waitMs), msg::kErrorCaption);
         return;
     }
     Edit1->clear();
@@ -112,7 +112,7 @@ void TFLogin::SpeedButton1Click()
         windows::form(FMain)->Show();
         return;
     }
-    msg::exclamation(QStringLiteral("UserName atau Password Salah!"), QStringLiteral("Kesalahan"));
+    msg::exclamation(QStringLiteral("UserName atau Password Salah!"), msg::kErrorCaption);
     Edit1->setFocus();
 }
 

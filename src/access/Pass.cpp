@@ -18,7 +18,6 @@
 using namespace accessui;
 
 namespace {
-const QString kError = QStringLiteral("Kesalahan");
 
 } // namespace
 
@@ -127,7 +126,7 @@ void TFPass::BitBtn1Click()
         return;
     Session &session = currentSession();
     if (const qint64 waitMs = session.waitBeforeNextTry(); waitMs > 0) {
-        msg::exclamation(accountmsg::tooSoon(waitMs), kError);
+        msg::exclamation(accountmsg::tooSoon(waitMs), msg::kErrorCaption);
         return;
     }
     switch (session.confirm(Edit1->text(), Edit2->text())) {
@@ -145,7 +144,7 @@ void TFPass::BitBtn1Click()
     default:
         Edit1->clear();
         Edit2->clear();
-        msg::exclamation(QStringLiteral("UserName atau Password Salah!"), kError);
+        msg::exclamation(QStringLiteral("UserName atau Password Salah!"), msg::kErrorCaption);
         Edit1->setFocus();
     }
 }
@@ -154,23 +153,23 @@ void TFPass::BitBtn1Click()
 void TFPass::BitBtn2Click()
 {
     if (Edit3->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Kolom UserName Baru Masih Kosong!"), kError);
+        msg::exclamation(QStringLiteral("Kolom UserName Baru Masih Kosong!"), msg::kErrorCaption);
         return;
     }
     if (Edit4->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Kolom Ulangi UserName Baru Masih Kosong!"), kError);
+        msg::exclamation(QStringLiteral("Kolom Ulangi UserName Baru Masih Kosong!"), msg::kErrorCaption);
         return;
     }
     if (Edit5->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Kolom Password Baru Masih Kosong!"), kError);
+        msg::exclamation(QStringLiteral("Kolom Password Baru Masih Kosong!"), msg::kErrorCaption);
         return;
     }
     if (Edit6->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Kolom Ulangi Password Baru Masih Kosong!"), kError);
+        msg::exclamation(QStringLiteral("Kolom Ulangi Password Baru Masih Kosong!"), msg::kErrorCaption);
         return;
     }
     if (Edit3->text() != Edit4->text() || Edit5->text() != Edit6->text()) {
-        msg::exclamation(QStringLiteral("Pengisian Kolom Salah!"), kError);
+        msg::exclamation(QStringLiteral("Pengisian Kolom Salah!"), msg::kErrorCaption);
         for (QLineEdit *e : {Edit3, Edit4, Edit5, Edit6})
             e->clear();
         return;
@@ -192,7 +191,7 @@ void TFPass::BitBtn2Click()
 // The account was renamed or deleted at another desk: said plainly, nothing changed.
 void TFPass::accountGone()
 {
-    msg::exclamation(accountmsg::gone(currentSession().userName()), kError);
+    msg::exclamation(accountmsg::gone(currentSession().userName()), msg::kErrorCaption);
     Close();
 }
 

@@ -23,7 +23,6 @@
 using namespace accessui;
 
 namespace {
-const QString kError = QStringLiteral("Kesalahan");
 const QString kCaption = QStringLiteral("Database Baru");
 
 } // namespace
@@ -92,17 +91,17 @@ void TFFirstRun::BitBtn1Click()
     // The name is compared exactly at login: blanks around it are not kept.
     const QString name = Edit1->text().trimmed();
     if (name.isEmpty()) {
-        msg::exclamation(QStringLiteral("User Name tidak boleh kosong!"), kError);
+        msg::exclamation(QStringLiteral("User Name tidak boleh kosong!"), msg::kErrorCaption);
         Edit1->setFocus();
         return;
     }
     if (Edit2->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Password tidak boleh kosong!"), kError);
+        msg::exclamation(QStringLiteral("Password tidak boleh kosong!"), msg::kErrorCaption);
         Edit2->setFocus();
         return;
     }
     if (Edit2->text() != Edit3->text()) {
-        msg::exclamation(QStringLiteral("Password dan ulangan password tidak sama!"), kError);
+        msg::exclamation(QStringLiteral("Password dan ulangan password tidak sama!"), msg::kErrorCaption);
         Edit2->clear();
         Edit3->clear();
         Edit2->setFocus();
@@ -111,7 +110,7 @@ void TFFirstRun::BitBtn1Click()
     try {
         provision::createDatabase(m_file, name, Edit2->text());
     } catch (const EError &e) {
-        msg::exclamation(QStringLiteral("Database tidak dapat dibuat: %1").arg(e.message()), kError);
+        msg::exclamation(QStringLiteral("Database tidak dapat dibuat: %1").arg(e.message()), msg::kErrorCaption);
         return;
     }
     m_created = true;
@@ -122,7 +121,7 @@ void TFFirstRun::BitBtn1Click()
             sampleshop::fill();  // the database the alias names, just created
         msg::information(QStringLiteral("Database dibuat. Silakan login sebagai %1.").arg(name), kCaption);
     } catch (const EError &e) {
-        msg::exclamation(QStringLiteral("Database dibuat, tetapi data contoh tidak dapat diisi: %1").arg(e.message()), kError);
+        msg::exclamation(QStringLiteral("Database dibuat, tetapi data contoh tidak dapat diisi: %1").arg(e.message()), msg::kErrorCaption);
     }
     Close();
 }

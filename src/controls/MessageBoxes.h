@@ -5,6 +5,9 @@
 
 namespace msg {
 
+// The caption of a box that refuses what was typed or asked.
+inline const QString kErrorCaption = QStringLiteral("Kesalahan");
+
 MsgAnswer show(const QString &text, const QString &caption, MsgKind kind);
 
 void exclamation(const QString &text, const QString &caption);

@@ -8,7 +8,6 @@
 #include <algorithm>
 
 namespace {
-[[noreturn]] void refuse(const char *text) { throw EDatabaseError(QString::fromLatin1(text)); }
 
 // Installed once by the data-aware controls: a setting of the program, not
 // of a connection or a dataset.
@@ -232,7 +231,7 @@ void DataSet::post()
 {
     d->checkActive();
     if (m_state == DataSetState::Browse)
-        refuse("Dataset not in edit or insert mode");
+        refuseOperation("Dataset not in edit or insert mode");
     d->handOverPendingText();
     d->postRecord();
 }
@@ -257,7 +256,7 @@ void DataSet::deleteRecord()
         return;
     }
     if (!d->cur)
-        refuse("Cannot perform this operation on an empty dataset");
+        refuseOperation("Cannot perform this operation on an empty dataset");
     d->deleteCurrent();
 }
 

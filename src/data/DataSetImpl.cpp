@@ -7,10 +7,7 @@
 
 #include <algorithm>
 
-namespace {
-[[noreturn]] void refuse(const char *text) { throw EDatabaseError(QString::fromLatin1(text)); }
-
-} // namespace
+[[noreturn]] void refuseOperation(const char *text) { throw EDatabaseError(QString::fromLatin1(text)); }
 
 DataSet::Impl::Impl(DataSet *owner) : q(owner) {}
 
@@ -123,13 +120,13 @@ void DataSet::Impl::setState(DataSetState s) { q->m_state = s; }
 void DataSet::Impl::checkActive() const
 {
     if (q->m_state == DataSetState::Inactive)
-        refuse("Cannot perform this operation on a closed dataset");
+        refuseOperation("Cannot perform this operation on a closed dataset");
 }
 
 void DataSet::Impl::checkCanModify() const
 {
     if (!q->isWritable())
-        refuse("Cannot modify a read-only dataset");
+        refuseOperation("Cannot modify a read-only dataset");
 }
 
 void DataSet::Impl::checkBrowseMode()

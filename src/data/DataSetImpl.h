@@ -23,6 +23,9 @@ namespace connection {
 class Connection;
 }
 
+// A dataset operation that its state does not allow.
+[[noreturn]] void refuseOperation(const char *text);
+
 // The bit of a field in a row's or buffer's lazy bits.
 constexpr quint64 bitOf(int field) { return quint64(1) << field; }
 

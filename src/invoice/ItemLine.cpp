@@ -42,7 +42,7 @@ bool storeLine(const InvoiceLine &line)
 {
     const QString refusal = InvoiceDraft::lineRefusal(line);
     if (!refusal.isEmpty()) {
-        msg::exclamation(refusal, QStringLiteral("Kesalahan"));
+        msg::exclamation(refusal, msg::kErrorCaption);
         return false;
     }
     FNota1->draft->addLine(line);

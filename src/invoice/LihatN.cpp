@@ -60,7 +60,7 @@ QIcon pageWithQuestionMark()
     return QIcon(picture);
 }
 
-QLabel *captionLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
+QLabel *rightCaption(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
     QLabel *l = label(parent, name, text, geometry);
     l->setAlignment(Qt::AlignRight | Qt::AlignTop);
@@ -104,14 +104,14 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
                     QRect(84, 102, 200, 20));
     setTextColour(DBText1, kBlue);
 
-    Label4 = captionLabel(Panel1, QStringLiteral("Label4"), QStringLiteral("Tanggal Buat Nota :"), QRect(500, 14, 150, 20));
+    Label4 = rightCaption(Panel1, QStringLiteral("Label4"), QStringLiteral("Tanggal Buat Nota :"), QRect(500, 14, 150, 20));
     DBText2 = value(Panel1, QStringLiteral("DBText2"), Label4, DataSource1, QStringLiteral("Tanggal"),
                     QRect(656, 14, 250, 20));
     setTextColour(DBText2, kBlue);
-    Label5 = captionLabel(Panel1, QStringLiteral("Label5"), QStringLiteral("Kepada :"), QRect(500, 42, 150, 20));
+    Label5 = rightCaption(Panel1, QStringLiteral("Label5"), QStringLiteral("Kepada :"), QRect(500, 42, 150, 20));
     DBText3 = value(Panel1, QStringLiteral("DBText3"), Label5, DataSource1, QStringLiteral("Kepada"),
                     QRect(656, 42, 250, 20));
-    Label6 = captionLabel(Panel1, QStringLiteral("Label6"), QStringLiteral("Alamat :"), QRect(500, 70, 150, 20));
+    Label6 = rightCaption(Panel1, QStringLiteral("Label6"), QStringLiteral("Alamat :"), QRect(500, 70, 150, 20));
     DBText4 = value(Panel1, QStringLiteral("DBText4"), Label6, DataSource1, QStringLiteral("Alamat"),
                     QRect(656, 70, 250, 54));
     DBText4->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -151,7 +151,7 @@ TFlihatN::TFlihatN(QWidget *parent) : TForm(parent)
     setTextColour(BitBtn1, kGreen);
     BitBtn3 = handButton(this, QStringLiteral("BitBtn3"), QStringLiteral("&Close"),
                          standardIcon(QStyle::SP_DialogCloseButton), QRect(364, 313, 100, 32));
-    Label7 = captionLabel(this, QStringLiteral("Label7"), QStringLiteral("Jumlah Total :"), QRect(600, 319, 150, 20));
+    Label7 = rightCaption(this, QStringLiteral("Label7"), QStringLiteral("Jumlah Total :"), QRect(600, 319, 150, 20));
     DBText5 = value(this, QStringLiteral("DBText5"), Label7, DataSource1, QStringLiteral("Jumlah_Total"),
                     QRect(756, 319, 150, 20));
     setTextColour(DBText5, kMaroon);

@@ -26,7 +26,6 @@
 using namespace accessui;
 
 namespace {
-const QString kKesalahan = QStringLiteral("Kesalahan");
 
 QLabel *boldLabel(QWidget *parent, const QString &name, const QString &text, const QRect &geometry)
 {
@@ -227,15 +226,15 @@ bool TFNota1::numberIsFree()
     case InvoiceDraft::NumberCheck::Free:
         return true;
     case InvoiceDraft::NumberCheck::Missing:
-        msg::exclamation(QStringLiteral("Isi Kolom No Nota!"), kKesalahan);
+        msg::exclamation(QStringLiteral("Isi Kolom No Nota!"), msg::kErrorCaption);
         return false;
     case InvoiceDraft::NumberCheck::Used:
-        msg::exclamation(QStringLiteral("No Nota Telah Terpakai"), kKesalahan);
+        msg::exclamation(QStringLiteral("No Nota Telah Terpakai"), msg::kErrorCaption);
         return false;
     case InvoiceDraft::NumberCheck::TakenMeanwhile:
         msg::exclamation(QStringLiteral("No Nota %1 sedang dipakai di meja lain.\nNo Nota diganti menjadi %2.")
                              .arg(draft->replacedNumber(), draft->number()),
-                         kKesalahan);
+                         msg::kErrorCaption);
         return false;
     }
     return false;
@@ -292,14 +291,14 @@ void TFNota1::BitBtn2Click()
 void TFNota1::BitBtn7Click()
 {
     if (Edit2->text().isEmpty()) {
-        msg::exclamation(QStringLiteral("Isi Kolom Kepada Untuk Melakukan pencarian!"), kKesalahan);
+        msg::exclamation(QStringLiteral("Isi Kolom Kepada Untuk Melakukan pencarian!"), msg::kErrorCaption);
         return;
     }
     QString address;
     if (draft->lookUpAddress(Edit2->text(), address)) {
         Memo1->setPlainText(address);
     } else {
-        msg::exclamation(QStringLiteral("Daftar Pelanggan Tidak Ditemukan"), kKesalahan);
+        msg::exclamation(QStringLiteral("Daftar Pelanggan Tidak Ditemukan"), msg::kErrorCaption);
         Memo1->clear();
     }
 }

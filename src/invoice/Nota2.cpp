@@ -20,7 +20,6 @@
 using namespace accessui;
 
 namespace {
-const QString kError = QStringLiteral("Kesalahan");
 const QString kNotFound = QStringLiteral("Kode Barang Tidak Ditemukan");
 const QString kKodeBarang = QStringLiteral("Kode_Barang");
 const QString kKodeKervano = QStringLiteral("Kode_Kervano");
@@ -145,7 +144,7 @@ void TFNota2::lookUp(const QString &indexField, QLineEdit *keyBox, const QString
     Table1->setIndexFieldNames(indexField);
     Table1->open();
     if (!Table1->findKey(keyBox->text())) {
-        msg::exclamation(kNotFound, kError);
+        msg::exclamation(kNotFound, msg::kErrorCaption);
         keyBox->clear();
         return;
     }

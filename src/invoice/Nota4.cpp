@@ -15,7 +15,6 @@
 using namespace accessui;
 
 namespace {
-const QString kError = QStringLiteral("Kesalahan");
 
 constexpr int kCaptionX = 16;
 constexpr int kBoxX = 140;
@@ -130,7 +129,7 @@ void TFNota4::BitBtn2Click()
     };
     for (const auto &check : checks) {
         if (check.missing) {
-            msg::exclamation(check.message, kError);
+            msg::exclamation(check.message, msg::kErrorCaption);
             return;
         }
     }

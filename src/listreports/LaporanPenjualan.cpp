@@ -184,7 +184,7 @@ void TFLaporanPenjualan::BitBtn1Click()
     const QDate from = DateTimePicker1->date(), to = DateTimePicker2->date();
     const QString problem = sales::SalesRecap::rangeProblem(from, to, grouping());
     if (!problem.isEmpty()) {
-        msg::exclamation(problem, QStringLiteral("Kesalahan"));
+        msg::exclamation(problem, msg::kErrorCaption);
         DateTimePicker1->setFocus();
         return;
     }
@@ -277,7 +277,7 @@ void TFLaporanPenjualan::BitBtn3Click()
     try {
         m_recap->writeCsv(file);
     } catch (const EError &) {
-        msg::exclamation(QStringLiteral("File %1 tidak dapat disimpan.").arg(file), QStringLiteral("Kesalahan"));
+        msg::exclamation(QStringLiteral("File %1 tidak dapat disimpan.").arg(file), msg::kErrorCaption);
         return;
     }
     msg::information(QStringLiteral("Laporan disimpan di %1.").arg(file), QStringLiteral("Informasi"));
