@@ -13,6 +13,7 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QToolButton;
+class Table;
 
 class TFMain : public TForm {
     Q_OBJECT
@@ -83,6 +84,11 @@ public:
     QStatusBar *StatusBar1;
     QLabel *StatusPanel1;      // "  Status Aktif"
     QLabel *StatusPanel2;      // the hint line
+
+    // The list reports' driving tables (FRBarang's and FRPelanggan's), opened
+    // at the first request and left open: a later request finds them open.
+    Table *goodsReportTable;
+    Table *customerReportTable;
 
     void FormCreate();
     void FormShow() override;

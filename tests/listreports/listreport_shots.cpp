@@ -19,6 +19,7 @@
 #include "data/Table.h"
 #include "invoice/LihatN.h"
 #include "listreports/LaporanPenjualan.h"
+#include "access/MainMenu.h"
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
 #include "listreports/SalesReport.h"
@@ -196,10 +197,10 @@ int main(int argc, char **argv)
     storeSampleShop(db);
     windowset::create();
 
-    FRBarang->Table1->open();
-    FRPelanggan->Table1->open();
-    bool written = writePdf(FRBarang->report, out.filePath(QStringLiteral("goods.pdf")))
-                         && writePdf(FRPelanggan->report, out.filePath(QStringLiteral("customers.pdf")));
+    FMain->goodsReportTable->open();
+    FMain->customerReportTable->open();
+    bool written = writePdf(goodsListReport(*FMain->goodsReportTable), out.filePath(QStringLiteral("goods.pdf")))
+                   && writePdf(customerListReport(*FMain->customerReportTable), out.filePath(QStringLiteral("customers.pdf")));
 
     FlihatN->Show();
     FlihatN->DBNavigator1->button(DBNavigator::Button::Next)->click();

@@ -53,8 +53,14 @@ struct Report {
 Report reportNamed(const QString &name)
 {
     if (name == QLatin1String("goods"))
-        return {&FRBarang->report, FRBarang->Table1, QStringLiteral("Kode Kervano :"), QStringLiteral("Laporan Daftar Barang")};
-    return {&FRPelanggan->report, FRPelanggan->Table1, QStringLiteral("ID Pelanggan :"),
+    {
+        static ReportDefinition goods;
+        goods = goodsListReport(*FMain->goodsReportTable);
+        return {&goods, FMain->goodsReportTable, QStringLiteral("Kode Kervano :"), QStringLiteral("Laporan Daftar Barang")};
+    }
+    static ReportDefinition customers;
+    customers = customerListReport(*FMain->customerReportTable);
+    return {&customers, FMain->customerReportTable, QStringLiteral("ID Pelanggan :"),
             QStringLiteral("Laporan Daftar Pelanggan")};
 }
 

@@ -99,10 +99,7 @@ void shootNextBox(const QString &file, const QString &answer)
 // Shows the pick-up window as the goods list's button prepares it, without waiting in it.
 void showPickUp(bool group)
 {
-    Fup1->Label1->setText(group ? QStringLiteral("Update Dari List Group :") : QStringLiteral("Update Dari List Part :"));
-    (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->setVisible(true);
-    (group ? Fup1->BitBtn1 : Fup1->BitBtn3)->setVisible(true);
-    (group ? Fup1->Table1 : Fup1->Table2)->open();
+    Fup1->prepare(group ? PickList::Group : PickList::Part, *FDaftarBrg->Table1);
     (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->pick(1);
     Fup1->Show();
 }
