@@ -91,6 +91,8 @@ TFMain::TFMain(QWidget *parent) : TForm(parent)
 
     goodsReportTable = accessui::table(this, QStringLiteral("goodsReportTable"), QStringLiteral("Barang.DB"));
     customerReportTable = accessui::table(this, QStringLiteral("customerReportTable"), QStringLiteral("Pelanggan.DB"));
+    goodsReport = goodsListReport(*goodsReportTable);
+    customerReport = customerListReport(*customerReportTable);
 
     connectHandlers();
     FormCreate();
@@ -443,13 +445,13 @@ void TFMain::PencarianDaftarPelanggan1Click() { SpeedButton9->click(); }
 void TFMain::DaftarPelanggan2Click()
 {
     customerReportTable->open();
-    reports::preview(customerListReport(*customerReportTable));
+    reports::preview(customerReport);
 }
 
 void TFMain::DaftarBarang2Click()
 {
     goodsReportTable->open();
-    reports::preview(goodsListReport(*goodsReportTable));
+    reports::preview(goodsReport);
 }
 // The sales recap opens beside the main window, as the list reports do.
 void TFMain::LaporanPenjualan1Click() { windows::form(FLaporanPenjualan)->Show(); }

@@ -4,6 +4,7 @@
 // log-out and exit questions.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "reports/ReportModel.h"
 
 class QAction;
 class QFrame;
@@ -85,10 +86,13 @@ public:
     QLabel *StatusPanel1;      // "  Status Aktif"
     QLabel *StatusPanel2;      // the hint line
 
-    // The list reports' driving tables (FRBarang's and FRPelanggan's), opened
-    // at the first request and left open: a later request finds them open.
+    // The list reports (FRBarang, FRPelanggan) over driving tables of their
+    // own, opened at the first request and left open: a later request finds
+    // them open.
     Table *goodsReportTable;
     Table *customerReportTable;
+    ReportDefinition goodsReport;
+    ReportDefinition customerReport;
 
     void FormCreate();
     void FormShow() override;
