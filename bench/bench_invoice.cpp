@@ -17,7 +17,6 @@
 #include "data/Table.h"
 #include "invoice/Nota1.h"
 #include "invoice/Nota2.h"
-#include "invoice/PrintN.h"
 #include "reports/ReportLayout.h"
 #include "shop/InvoiceDraft.h"
 
@@ -407,7 +406,7 @@ void StoreInvoice_50Lines(benchmark::State &state)
         FNota1->BitBtn2->click();
         handleEvents();
         parts.lap("click_ms");
-        const std::shared_ptr<PreparedReport> report = reports::layout(FPrintN->report);
+        const std::shared_ptr<PreparedReport> report = reports::layout(FNota1->FPrintN.report);
         parts.lap("layout_ms");
         pages = report->pageCount();
         laidOutLines = FNota1->Table2->recordCount();

@@ -4,7 +4,6 @@
 // pages, time until the first page is there, and PDF export of all pages.
 #include "TempDatabase.h"
 
-#include "app/WindowSet.h"
 #include "controls/Application.h"
 #include "controls/Startup.h"
 #include "data/PictureBlob.h"
@@ -54,7 +53,7 @@ QByteArray goodsPicture(int item)
     return pictureblob::wrap(bytes);
 }
 
-// The temporary database with its goods and the window set, for the whole run.
+// The temporary database with its goods and the goods list report over them, for the whole run.
 struct Shop {
     TempDatabase db;
     Shop()
@@ -75,10 +74,12 @@ struct Shop {
             insert.exec();
         }
         sql.commit();
-        windowset::create();
-        FRBarang->Table1->open();
+        goods.setTableName(QStringLiteral("Barang.DB"));
+        goods.open();
+        report = goodsListReport(goods);
     }
-    ~Shop() { windowset::destroy(); }
+    Table goods;
+    ReportDefinition report;
 };
 
 // Made on first use; ended in main() while the application still runs.
@@ -96,7 +97,7 @@ const std::shared_ptr<PreparedReport> &prepared()
 {
     if (!g_prepared) {
         shop();
-        g_prepared = reports::layout(FRBarang->report);
+        g_prepared = reports::layout(shop().report);
     }
     return g_prepared;
 }
@@ -106,7 +107,7 @@ void BM_GoodsListLayout(benchmark::State &state)
     shop();
     int pages = 0;
     for (auto _ : state) {
-        auto report = reports::layout(FRBarang->report);
+        auto report = reports::layout(shop().report);
         pages = report->pageCount();
         benchmark::DoNotOptimize(report);
     }
@@ -119,7 +120,7 @@ void BM_GoodsListFirstPage(benchmark::State &state)
 {
     shop();
     for (auto _ : state) {
-        ReportLayout layout(FRBarang->report);
+        ReportLayout layout(shop().report);
         while (layout.report()->pageCount() == 0 && !layout.run(1)) {
         }
         benchmark::DoNotOptimize(layout.report()->pages.front());
@@ -134,7 +135,7 @@ void BM_GoodsListMemory(benchmark::State &state)
     for (auto _ : state) {
         malloc_trim(0);
         const size_t before = mallinfo2().uordblks;
-        std::shared_ptr<PreparedReport> report = reports::layout(FRBarang->report);
+        std::shared_ptr<PreparedReport> report = reports::layout(shop().report);
         const size_t after = mallinfo2().uordblks;
         total = double(after - before);
         perPage = total / report->pageCount();

@@ -7,8 +7,10 @@
 #include "controls/MessageBoxes.h"
 #include "controls/Pictures.h"
 #include "core/DateText.h"
+#include "data/Table.h"
 #include "listreports/RBarang.h"
 #include "listreports/RPelanggan.h"
+#include "reports/ReportPreview.h"
 #include "shop/Session.h"
 #include "shop/BackupAtEnd.h"
 #include "shop/BackupRules.h"
@@ -86,6 +88,11 @@ TFMain::TFMain(QWidget *parent) : TForm(parent)
     MainMenu1->setGeometry(0, 0, kClientWidth, menuHeight);
     Client->setGeometry(0, menuHeight, kClientWidth, kClientHeight);
     setClientSize(kClientWidth, kClientHeight + menuHeight);
+
+    goodsReportTable = accessui::table(this, QStringLiteral("goodsReportTable"), QStringLiteral("Barang.DB"));
+    customerReportTable = accessui::table(this, QStringLiteral("customerReportTable"), QStringLiteral("Pelanggan.DB"));
+    goodsReport = goodsListReport(*goodsReportTable);
+    customerReport = customerListReport(*customerReportTable);
 
     connectHandlers();
     FormCreate();
@@ -435,8 +442,17 @@ void TFMain::DaftarPelanggan1Click() { SpeedButton4->click(); }
 void TFMain::PencarianDaftarBarang1Click() { SpeedButton8->click(); }
 void TFMain::PencarianDaftarPelanggan1Click() { SpeedButton9->click(); }
 
-void TFMain::DaftarPelanggan2Click() { FRPelanggan->Preview(); }
-void TFMain::DaftarBarang2Click() { FRBarang->Preview(); }
+void TFMain::DaftarPelanggan2Click()
+{
+    customerReportTable->open();
+    reports::preview(customerReport);
+}
+
+void TFMain::DaftarBarang2Click()
+{
+    goodsReportTable->open();
+    reports::preview(goodsReport);
+}
 // The sales recap opens beside the main window, as the list reports do.
 void TFMain::LaporanPenjualan1Click() { windows::form(FLaporanPenjualan)->Show(); }
 

@@ -4,6 +4,7 @@
 // log-out and exit questions.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "reports/ReportModel.h"
 
 class QAction;
 class QFrame;
@@ -13,6 +14,7 @@ class QMenu;
 class QMenuBar;
 class QStatusBar;
 class QToolButton;
+class Table;
 
 class TFMain : public TForm {
     Q_OBJECT
@@ -83,6 +85,14 @@ public:
     QStatusBar *StatusBar1;
     QLabel *StatusPanel1;      // "  Status Aktif"
     QLabel *StatusPanel2;      // the hint line
+
+    // The list reports (FRBarang, FRPelanggan) over driving tables of their
+    // own, opened at the first request and left open: a later request finds
+    // them open.
+    Table *goodsReportTable;
+    Table *customerReportTable;
+    ReportDefinition goodsReport;
+    ReportDefinition customerReport;
 
     void FormCreate();
     void FormShow() override;

@@ -31,7 +31,6 @@ public:
     QPushButton *BitBtn1;  // "Buat" (Enter)
     QPushButton *BitBtn2;  // "Batal" (Escape)
 
-    const QString &databaseFile() const { return m_file; }
     // True once the database was created (the window then closes).
     bool created() const { return m_created; }
 

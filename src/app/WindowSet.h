@@ -1,16 +1,16 @@
 #pragma once
-// The window set: every window of the system, created once in a fixed order
-// and reachable for the whole run through its global instance.
+// The window set: the registry's windows, each made on first use and
+// reachable for the whole run through its global instance.
 #include <QList>
 
 class TForm;
 
 namespace windowset {
-// Creates the 22 windows in their binding order; the first, the login
-// window, becomes the application's main form. Nothing opens a table here.
+// Starts the set: the login window is made and becomes the application's
+// main form. Every other window waits for its first use.
 void create();
-// Destroys the windows in reverse order (end of run, or between tests).
+// Destroys the made windows, the last made first (end of run, or between tests).
 void destroy();
-// The windows in creation order (empty before create()).
+// The windows made so far, in the order they were made.
 QList<TForm *> all();
 } // namespace windowset

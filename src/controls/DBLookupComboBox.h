@@ -20,9 +20,7 @@ public:
 
     DataSource *listSource() const;
     void setListSource(DataSource *source);
-    QString keyField() const { return m_keyField; }
     void setKeyField(const QString &fieldName);
-    QString listField() const { return m_listField; }
     void setListField(const QString &fieldName);
     // Rows shown when dropped down.
     void setDropDownRows(int rows) { setMaxVisibleItems(rows); }

@@ -85,7 +85,6 @@ QToolButton *DBNavigator::button(Button which) const { return m_buttons.at(int(w
 
 void DBNavigator::setShowHint(bool on)
 {
-    m_showHint = on;
     for (Button which : allButtons())
         button(which)->setToolTip(on ? hint(which) : QString());
 }
@@ -110,7 +109,7 @@ void DBNavigator::act(Button which)
         return;
     switch (which) {
     case Button::Delete:
-        if (m_confirmDelete && !msg::confirmDelete())
+        if (!msg::confirmDelete())
             return;
         if (ds->state() == DataSetState::Insert)
             ds->cancel();  // the new record was never stored

@@ -38,10 +38,7 @@ public:
     QToolButton *button(Button which) const;
     static QString hint(Button which);
     // Hints show as tool tips only when asked for; they always feed the status line.
-    bool showHint() const { return m_showHint; }
     void setShowHint(bool on);
-    bool confirmDelete() const { return m_confirmDelete; }
-    void setConfirmDelete(bool on) { m_confirmDelete = on; }
 
     // Acts as a click on the button would (nothing when it is disabled).
     void click(Button which);
@@ -55,6 +52,4 @@ private:
 
     DataLink *m_link;
     QList<QToolButton *> m_buttons;
-    bool m_showHint = false;
-    bool m_confirmDelete = true;
 };

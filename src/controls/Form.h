@@ -49,7 +49,6 @@ public:
     void Close() { close(); }
     bool isShowingModal() const { return m_modalLoop != nullptr; }
     void setModalResult(int result) { m_modalResult = result; }
-    int modalResult() const { return m_modalResult; }
 
 signals:
     void shown();

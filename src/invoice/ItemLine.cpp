@@ -2,7 +2,7 @@
 
 #include "access/Widgets.h"
 #include "controls/MessageBoxes.h"
-#include "invoice/Nota1.h"
+#include "invoice/WrittenInvoice.h"
 #include "shop/InvoiceDraft.h"
 
 #include <QIcon>
@@ -45,7 +45,7 @@ bool storeLine(const InvoiceLine &line)
         msg::exclamation(refusal, msg::kErrorCaption);
         return false;
     }
-    FNota1->draft->addLine(line);
+    writtenInvoice().addLine(line);
     return true;
 }
 

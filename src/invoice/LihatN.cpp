@@ -8,7 +8,6 @@
 #include "controls/Pictures.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
-#include "invoice/PrintN2.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -183,7 +182,7 @@ void TFlihatN::DBNavigator1Click() { filterLines(); }
 
 void TFlihatN::BitBtn1Click()
 {
-    FPrintN2->PreviewModal(*Table1, *Table2);
+    FPrintN2.PreviewModal(*Table1, *Table2);
 }
 
 void TFlihatN::BitBtn2Click() { windows::form(FHelp1)->ShowModal(); }

@@ -4,6 +4,7 @@
 // lines, and previews the invoice again. It only reads.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "invoice/PrintedInvoice.h"
 
 class DataSource;
 class DBGrid;
@@ -43,6 +44,7 @@ public:
     Table *Table2;  // Nota: the lines of the invoice shown
     DataSource *DataSource1;  // Table1 to the header values and the navigator
     DataSource *DataSource2;  // Table2 to the grid
+    PrintedInvoice FPrintN2{kBrowsedInvoiceMeasures};  // the invoice shown, as printed
 
     void DBNavigator1Click();
     void BitBtn1Click();

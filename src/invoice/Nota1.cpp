@@ -1,4 +1,5 @@
 #include "invoice/Nota1.h"
+#include "invoice/WrittenInvoice.h"
 
 #include "access/Widgets.h"
 #include "controls/DBGrid.h"
@@ -9,7 +10,6 @@
 #include "core/NumberText.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
-#include "invoice/PrintN.h"
 #include "shop/InvoiceDraft.h"
 
 #include <QApplication>
@@ -283,7 +283,7 @@ void TFNota1::BitBtn2Click()
     const auto moveTo = [](const QString &question) { return msg::question(question, QStringLiteral("Konfirmasi")); };
     if (!draft->store(DateTimePicker1->date(), moveTo))
         return;
-    FPrintN->PreviewModal(*Table1, *Table2);
+    FPrintN.PreviewModal(*Table1, *Table2);
     BitBtn2->setEnabled(false);
     BitBtn3->setEnabled(false);
 }
@@ -304,3 +304,5 @@ void TFNota1::BitBtn7Click()
 }
 
 void TFNota1::BitBtn6Click() { windows::form(FNota3)->ShowModal(); }
+
+InvoiceDraft &writtenInvoice() { return *FNota1->draft; }

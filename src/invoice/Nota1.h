@@ -6,6 +6,7 @@
 // finally stores the header and previews the printed invoice.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "invoice/PrintedInvoice.h"
 
 class DataSource;
 class InvoiceDraft;
@@ -51,6 +52,7 @@ public:
     Table *Table2;               // the draft's Nota: invoice lines, filtered to the number
     Table *Table3;               // the draft's Pelanggan, by Nama: customers
     DataSource *DataSource1;     // the grid's link to Table2
+    PrintedInvoice FPrintN{kNewInvoiceMeasures};  // the invoice as printed on storing
 
     void FormShow() override;
     bool FormCloseQuery() override;

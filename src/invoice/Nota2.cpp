@@ -9,7 +9,7 @@
 #include "data/DataSource.h"
 #include "data/Table.h"
 #include "invoice/ItemLine.h"
-#include "invoice/Nota1.h"
+#include "invoice/WrittenInvoice.h"
 #include "shop/InvoiceDraft.h"
 
 #include <QLabel>
@@ -133,7 +133,7 @@ TFNota2::TFNota2(QWidget *parent) : TForm(parent)
     onEvent(BitBtn1, &QPushButton::clicked, this, &TFNota2::BitBtn1Click);
 }
 
-void TFNota2::FormShow() { Label2->setText(FNota1->draft->number()); }
+void TFNota2::FormShow() { Label2->setText(writtenInvoice().number()); }
 
 // However the window is left, it is empty at the next showing.
 void TFNota2::FormClose() { clearItem(); }

@@ -7,7 +7,7 @@
 #include "controls/Guard.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
-#include "invoice/Nota1.h"
+#include "invoice/WrittenInvoice.h"
 #include "shop/InvoiceDraft.h"
 
 #include <QApplication>
@@ -82,19 +82,19 @@ TFNota3::TFNota3(QWidget *parent) : TForm(parent)
 
 void TFNota3::FormShow()
 {
-    DataSource1->setDataSet(&FNota1->draft->customers());
-    FNota1->draft->customers().open();
+    DataSource1->setDataSet(&writtenInvoice().customers());
+    writtenInvoice().customers().open();
 }
 
 // However the window is left, the customer table is open only while it shows.
-void TFNota3::FormClose() { FNota1->draft->customers().close(); }
+void TFNota3::FormClose() { writtenInvoice().customers().close(); }
 
 // From the first close-up on, the memo shows the current customer's address.
 void TFNota3::DBLookupComboBox1CloseUp() { DBMemo1->setDataField(QStringLiteral("Alamat")); }
 
 void TFNota3::BitBtn1Click()
 {
-    FNota1->draft->setCustomer(DBLookupComboBox1->text(), DBMemo1->text());
+    writtenInvoice().setCustomer(DBLookupComboBox1->text(), DBMemo1->text());
     Close();
 }
 

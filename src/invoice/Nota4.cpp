@@ -5,7 +5,7 @@
 #include "controls/Guard.h"
 #include "controls/MessageBoxes.h"
 #include "invoice/ItemLine.h"
-#include "invoice/Nota1.h"
+#include "invoice/WrittenInvoice.h"
 #include "shop/InvoiceDraft.h"
 
 #include <QLabel>
@@ -107,7 +107,7 @@ TFNota4::TFNota4(QWidget *parent) : TForm(parent)
 void TFNota4::FormShow()
 {
     Edit4->setFocus();
-    Label2->setText(FNota1->draft->number());
+    Label2->setText(writtenInvoice().number());
 }
 
 // However the window is left, its boxes are empty at the next showing.

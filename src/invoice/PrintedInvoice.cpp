@@ -7,18 +7,7 @@
 
 #include <QDate>
 
-PrintedInvoiceForm::PrintedInvoiceForm(const QString &name, const InvoiceMeasures &measures, QWidget *parent)
-    : TForm(parent), m_measures(measures)
-{
-    setObjectName(name);
-    setCaption(QStringLiteral("Nota"));
-    setBorder(BorderStyle::Single, SystemMenu | Minimize | Maximize);
-    setClientSize(800, 600);
-    setPlacement(Placement::ScreenCenter);
-    setFormFont(QStringLiteral("Arial"), 18);
-}
-
-void PrintedInvoiceForm::bind(Table &header, Table &lines)
+void PrintedInvoice::bind(Table &header, Table &lines)
 {
     if (&header == m_header && &lines == m_lines) {
         printDate->setCaption(m_designedDate);
@@ -31,7 +20,7 @@ void PrintedInvoiceForm::bind(Table &header, Table &lines)
     m_lines = &lines;
 }
 
-void PrintedInvoiceForm::PreviewModal(Table &header, Table &lines)
+void PrintedInvoice::PreviewModal(Table &header, Table &lines)
 {
     bind(header, lines);
     printDate->setCaption(datetext::shortDate(QDate::currentDate()));

@@ -1,17 +1,16 @@
 #pragma once
-// A printed invoice window: the invoice layout bound, when it is previewed, to
-// the header and line tables of the invoice it prints. The new-invoice window
-// and the invoice browser each have one; they differ only in two measures.
-#include "controls/Form.h"
+// A printed invoice: the invoice layout bound, when it is previewed, to the
+// header and line tables of the invoice it prints. The new-invoice window
+// (its FPrintN) and the invoice browser (its FPrintN2) each own one; they
+// differ only in two measures.
 #include "invoice/InvoiceReport.h"
 #include "reports/ReportModel.h"
 
 class Table;
 
-class PrintedInvoiceForm : public TForm {
-    Q_OBJECT
+class PrintedInvoice {
 public:
-    PrintedInvoiceForm(const QString &name, const InvoiceMeasures &measures, QWidget *parent);
+    explicit PrintedInvoice(const InvoiceMeasures &measures) : m_measures(measures) {}
 
     ReportDefinition report;             // empty until bound
     ReportElement *printDate = nullptr;  // "12/12/09" until the day of printing is set
@@ -31,3 +30,7 @@ private:
     const Table *m_lines = nullptr;
     QString m_designedDate;
 };
+
+// The measures of the new-invoice window's printed invoice and the browser's.
+inline constexpr InvoiceMeasures kNewInvoiceMeasures{107.42, 22.23};
+inline constexpr InvoiceMeasures kBrowsedInvoiceMeasures{107.16, 24.34};

@@ -1,26 +1,16 @@
 #include "listreports/RBarang.h"
 
-#include "access/Widgets.h"
 #include "data/Table.h"
 #include "listreports/ListReport.h"
 #include "reports/DataSetRecords.h"
-#include "reports/ReportPreview.h"
 
 using listreport::addCaption;
 using listreport::addValue;
 
-TFRBarang::TFRBarang(QWidget *parent) : TForm(parent)
+ReportDefinition goodsListReport(Table &goods)
 {
-    setObjectName(QStringLiteral("FRBarang"));
-    setCaption(QStringLiteral("Report"));
-    setBorder(BorderStyle::Single, SystemMenu | Minimize | Maximize);
-    setClientSize(800, 600);
-    setPlacement(Placement::ScreenCenter);
-    setFormFont(QStringLiteral("Arial"), 10);
-
-    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Barang.DB"));
-
-    listreport::setUp(report, reports::recordsOf(Table1));
+    ReportDefinition report;
+    listreport::setUp(report, reports::recordsOf(&goods));
     listreport::addTitle(report, QStringLiteral("Laporan Daftar Barang"), 35.98, 6.35, 173.30);
 
     // One block per item, in the design's drawing order.
@@ -43,10 +33,5 @@ TFRBarang::TFRBarang(QWidget *parent) : TForm(parent)
     detail.addSystemData(SystemValue::RecordNumber, reports::box(160.87, 42.33, 0, 4.50)).autoSized();
 
     listreport::addSummaryAndFooter(report);
-}
-
-void TFRBarang::Preview()
-{
-    Table1->open();
-    reports::preview(report);
+    return report;
 }

@@ -1,26 +1,16 @@
 #include "listreports/RPelanggan.h"
 
-#include "access/Widgets.h"
 #include "data/Table.h"
 #include "listreports/ListReport.h"
 #include "reports/DataSetRecords.h"
-#include "reports/ReportPreview.h"
 
 using listreport::addCaption;
 using listreport::addValue;
 
-TFRPelanggan::TFRPelanggan(QWidget *parent) : TForm(parent)
+ReportDefinition customerListReport(Table &customers)
 {
-    setObjectName(QStringLiteral("FRPelanggan"));
-    setCaption(QStringLiteral("Report"));
-    setBorder(BorderStyle::Single, SystemMenu | Minimize | Maximize);
-    setClientSize(800, 600);
-    setPlacement(Placement::ScreenCenter);
-    setFormFont(QStringLiteral("Arial"), 10);
-
-    Table1 = accessui::table(this, QStringLiteral("Table1"), QStringLiteral("Pelanggan.DB"));
-
-    listreport::setUp(report, reports::recordsOf(Table1));
+    ReportDefinition report;
+    listreport::setUp(report, reports::recordsOf(&customers));
     listreport::addTitle(report, QStringLiteral("Laporan Daftar Pelanggan"), 38.10, 2.12, 179.92);
 
     // One block per customer, in the design's drawing order; the address
@@ -47,10 +37,5 @@ TFRPelanggan::TFRPelanggan(QWidget *parent) : TForm(parent)
     detail.addShape(reports::box(4.76, 58.74, 174.89, 0.26));
 
     listreport::addSummaryAndFooter(report);
-}
-
-void TFRPelanggan::Preview()
-{
-    Table1->open();
-    reports::preview(report);
+    return report;
 }

@@ -15,7 +15,7 @@
 #include "data/Table.h"
 #include "masterdata/CloseQuestion.h"
 #include "masterdata/RecordNavigator.h"
-#include "masterdata/update1.h"
+#include "masterdata/PickUp.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -202,20 +202,6 @@ void TFDaftarBrg::BitBtn1Click()
     Edit1->clear();
 }
 
-void TFDaftarBrg::SpeedButton4Click()
-{
-    Fup1->Label1->setText(QStringLiteral("Update Dari List Group :"));
-    Fup1->DBLookupComboBox1->setVisible(true);
-    Fup1->BitBtn1->setVisible(true);
-    Fup1->Table1->open();
-    Fup1->ShowModal();
-}
+void TFDaftarBrg::SpeedButton4Click() { pickUpInto(*Table1, PickList::Group); }
 
-void TFDaftarBrg::SpeedButton5Click()
-{
-    Fup1->Label1->setText(QStringLiteral("Update Dari List Part :"));
-    Fup1->DBLookupComboBox2->setVisible(true);
-    Fup1->BitBtn3->setVisible(true);
-    Fup1->Table2->open();
-    Fup1->ShowModal();
-}
+void TFDaftarBrg::SpeedButton5Click() { pickUpInto(*Table1, PickList::Part); }

@@ -7,7 +7,6 @@
 #include "controls/Pictures.h"
 #include "data/DataSource.h"
 #include "data/Table.h"
-#include "masterdata/DaftarBrg.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -87,6 +86,22 @@ TFup1::TFup1(QWidget *parent) : TForm(parent)
     dialogkeys::install(this, BitBtn3, nullptr);
 }
 
+void TFup1::prepare(PickList list, Table &goods)
+{
+    m_goods = &goods;
+    const bool group = list == PickList::Group;
+    Label1->setText(group ? QStringLiteral("Update Dari List Group :") : QStringLiteral("Update Dari List Part :"));
+    (group ? DBLookupComboBox1 : DBLookupComboBox2)->setVisible(true);
+    (group ? BitBtn1 : BitBtn3)->setVisible(true);
+    (group ? Table1 : Table2)->open();
+}
+
+void pickUpInto(Table &goods, PickList list)
+{
+    Fup1->prepare(list, goods);
+    Fup1->ShowModal();
+}
+
 // No control is chosen for the keyboard: the window keeps it itself.
 void TFup1::FormShow() { setFocus(Qt::OtherFocusReason); }
 
@@ -98,7 +113,7 @@ void TFup1::closeAfter(const std::function<void()> &action)
 
 void TFup1::writeChoice(const QString &field, DBLookupComboBox *list, Table *table, QPushButton *ok)
 {
-    Table &goods = *FDaftarBrg->Table1;
+    Table &goods = *m_goods;
     goods.edit();
     goods.fieldByName(field)->setAsString(list->text());
     goods.post();

@@ -6,6 +6,7 @@
 // the caller made visible.
 #include "app/Windows.h"
 #include "controls/Form.h"
+#include "masterdata/PickUp.h"
 
 #include <functional>
 
@@ -20,7 +21,7 @@ class TFup1 : public TForm {
 public:
     explicit TFup1(QWidget *parent = nullptr);
 
-    QLabel *Label1;                       // "Update Dari List Group :" or "... Part :", set by the caller
+    QLabel *Label1;                       // "Update Dari List Group :" or "... Part :"
     DBLookupComboBox *DBLookupComboBox1;  // Group values, keyed by No
     DBLookupComboBox *DBLookupComboBox2;  // Part values, keyed by Part
     QPushButton *BitBtn1;                 // "OK" for the group
@@ -32,12 +33,16 @@ public:
     Table *Table2;                        // Part
     DataSource *DataSource2;
 
+    // Shows `list` with its "OK", whose choice goes into `goods`' record.
+    void prepare(PickList list, Table &goods);
+
     void FormShow() override;
     void BitBtn1Click();
     void BitBtn3Click();
     void BitBtn2Click();
 
 private:
+    Table *m_goods = nullptr;  // the goods list's table, while shown for it
     // Writes the pick list's text into `field` of the goods record and posts
     // it; then closes the pick-list table and hides the list and its button.
     void writeChoice(const QString &field, DBLookupComboBox *list, Table *table, QPushButton *ok);

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 class RecordSource {
 public:
     virtual ~RecordSource() = default;
@@ -19,4 +21,13 @@ public:
     virtual QString text(const QString &field) const = 0;
     // The picture of a graphic field; a null image when there is none.
     virtual QImage picture(const QString &field) const = 0;
+
+    // The production stepping these records now (a report asked for again
+    // from another window): it is finished before another starts, since two
+    // layouts moving one cursor in turn would mix their rows.
+    struct Stepping {
+        const void *by = nullptr;
+        std::function<void()> finish;
+    };
+    mutable Stepping stepping;
 };

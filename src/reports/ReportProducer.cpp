@@ -8,13 +8,6 @@ namespace {
 // A slice ends after this much work so input and painting get their turn.
 constexpr int kSliceMilliseconds = 30;
 constexpr int kRecordsPerStep = 25;
-
-// Producers alive, so that two never step the same records at once.
-QList<ReportProducer *> &producers()
-{
-    static QList<ReportProducer *> all;
-    return all;
-}
 } // namespace
 
 ReportProducer::ReportProducer(const ReportDefinition &definition, LayoutOptions options, QObject *parent)
@@ -23,30 +16,32 @@ ReportProducer::ReportProducer(const ReportDefinition &definition, LayoutOptions
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &ReportProducer::slice);
     m_layout.onProgress = [this](int percent) { emit progressChanged(percent); };
-    producers().append(this);
 }
 
-ReportProducer::~ReportProducer() { producers().removeOne(this); }
+ReportProducer::~ReportProducer() { release(); }
+
+void ReportProducer::release()
+{
+    if (const RecordSource *records = m_layout.records(); records && records->stepping.by == this)
+        records->stepping = {};
+}
 
 void ReportProducer::start()
 {
     if (done() || m_failed)
         return;
-    // A report still being produced over the same records (the same report
-    // asked for again from another window) is finished first: two layouts
-    // moving one cursor in turn would mix their rows.
-    for (ReportProducer *other : producers())
-        if (other != this && other->m_layout.records() == m_layout.records() && m_layout.records()
-            && !other->done() && !other->m_failed && other->m_started)
-            other->finishNow();
-    m_started = true;
+    if (const RecordSource *records = m_layout.records()) {
+        if (records->stepping.by && records->stepping.by != this)
+            records->stepping.finish();
+        records->stepping = {this, [this] { finishNow(); }};
+    }
     m_timer.start();
 }
 
 void ReportProducer::stop()
 {
     m_timer.stop();
-    m_started = false;
+    release();
 }
 
 void ReportProducer::finishNow()

@@ -16,7 +16,7 @@ public:
     ~ReportProducer() override;
 
     // Starts producing; another producer still stepping the same records is
-    // finished first.
+    // finished first (the records know which).
     void start();
     void stop();
     // Runs the remaining work at once (tests, printing without a window).
@@ -35,11 +35,12 @@ signals:
 
 private:
     void slice();
+    // Gives the records up when this producer steps them.
+    void release();
     bool runRecords(int records);
 
     ReportLayout m_layout;
     QTimer m_timer;
     bool m_failed = false;
-    bool m_started = false;
     int m_lastPageCount = 0;
 };

@@ -3,6 +3,7 @@
 // and, however the operation ends (done, or by an engine refusal or a bad
 // number), drops an unstored record and closes it, so nothing half done is
 // posted later.
+#include "data/PendingRecord.h"
 #include "data/Table.h"
 
 class AccountScope {
@@ -10,9 +11,8 @@ public:
     explicit AccountScope(Table &table) : m_table(table) { m_table.open(); }
     ~AccountScope()
     {
+        dropUnstored(m_table);
         try {
-            if (m_table.state() == DataSetState::Edit || m_table.state() == DataSetState::Insert)
-                m_table.cancel();
             m_table.close();
         } catch (...) {
             // An error on the way out is not the one to report.

@@ -304,8 +304,7 @@ bool InvoiceDraft::store(const QDate &date, const std::function<bool(const QStri
         together.commit();
     } catch (...) {
         // Nothing of it was stored: the invoice is as it was.
-        if (m_lines->state() != DataSetState::Browse)
-            m_lines->cancel();
+        dropUnstored(*m_lines);
         m_number = taken;
         showLines();
         m_headers->refresh();

@@ -1,16 +1,22 @@
-// Start-up: the 23 windows in their binding order, one instance each.
+// Start-up: the windows are made on first use, one instance each, in any
+// order; the one table of every window's caption, frame and designed client
+// size.
 #include "TestMain.h"
 #include "access/Login.h"
 #include "access/MainMenu.h"
 #include "app/WindowSet.h"
+#include "app/Windows.h"
 #include "controls/Form.h"
+
+#include <functional>
 
 class TestWindowSet : public QObject {
     Q_OBJECT
 private slots:
     void init() { windowset::create(); }
     void cleanup() { windowset::destroy(); }
-    void createdInBindingOrder();
+    void nothingMadeBeforeUse();
+    void madeOnFirstUseInAnyOrder();
     void captionsAndFrames_data();
     void captionsAndFrames();
     void onlyLoginVisibleAfterStart();
@@ -19,17 +25,59 @@ private slots:
     void hidingLoginDoesNotEndProgram();
 };
 
-void TestWindowSet::createdInBindingOrder()
+namespace {
+// Every registered window by its name, made when asked for.
+TForm *windowNamed(const QString &name)
 {
-    QStringList names;
-    for (TForm *f : windowset::all())
-        names << f->objectName();
-    QCOMPARE(names, (QStringList{"FLogin", "FMain", "FDaftarBrg", "FHelp1", "Fup1", "FNota1", "FNota2",
-                                 "FPelanggan", "Fabout", "FNota3", "FNota4", "Fexit", "FlihatN", "FPrintN",
-                                 "FPrintN2", "FPass", "FRPelanggan", "FRBarang", "FCBarang", "FCPelanggan",
-                                 "Form1", "Form2", "FLaporanPenjualan"}));
+    const QHash<QString, std::function<TForm *()>> instances{
+        {"FLogin", [] { return windows::form(FLogin); }},
+        {"FMain", [] { return windows::form(FMain); }},
+        {"FDaftarBrg", [] { return windows::form(FDaftarBrg); }},
+        {"FHelp1", [] { return windows::form(FHelp1); }},
+        {"Fup1", [] { return windows::form(Fup1); }},
+        {"FNota1", [] { return windows::form(FNota1); }},
+        {"FNota2", [] { return windows::form(FNota2); }},
+        {"FPelanggan", [] { return windows::form(FPelanggan); }},
+        {"Fabout", [] { return windows::form(Fabout); }},
+        {"FNota3", [] { return windows::form(FNota3); }},
+        {"FNota4", [] { return windows::form(FNota4); }},
+        {"Fexit", [] { return windows::form(Fexit); }},
+        {"FlihatN", [] { return windows::form(FlihatN); }},
+        {"FPass", [] { return windows::form(FPass); }},
+        {"FCBarang", [] { return windows::form(FCBarang); }},
+        {"FCPelanggan", [] { return windows::form(FCPelanggan); }},
+        {"Form1", [] { return windows::form(Form1); }},
+        {"Form2", [] { return windows::form(Form2); }},
+        {"FLaporanPenjualan", [] { return windows::form(FLaporanPenjualan); }},
+    };
+    return instances.value(name)();
+}
+} // namespace
+
+void TestWindowSet::nothingMadeBeforeUse()
+{
+    // Only the login window, the application's main form, is made at start.
+    QCOMPARE(windowset::all(), QList<TForm *>{FLogin.made()});
     QCOMPARE(nApp->mainForm(), static_cast<TForm *>(FLogin));
+    QVERIFY(!FMain.made());
+    QVERIFY(!FNota3.made());
     QCOMPARE(NotaApplication::title(), QStringLiteral("Kervano Nota Application"));
+}
+
+void TestWindowSet::madeOnFirstUseInAnyOrder()
+{
+    // A window that reads another's state comes before it here: each is made
+    // when first used, whatever was made before.
+    ScriptedInterface person;
+    person.actInside<TForm>([](TForm &picker) { picker.Close(); });
+    windows::form(FNota3)->ShowModal();
+    QVERIFY(FNota1.made());
+    windows::form(FDaftarBrg)->Show();
+    TForm *main = windows::form(FMain);
+    QCOMPARE(windows::form(FMain), main);
+    QCOMPARE(windowset::all().count(main), 1);
+    QCOMPARE(main->objectName(), QStringLiteral("FMain"));
+    windows::form(FDaftarBrg)->Hide();
 }
 
 void TestWindowSet::captionsAndFrames_data()
@@ -62,11 +110,8 @@ void TestWindowSet::captionsAndFrames()
     QFETCH(QString, caption);
     QFETCH(int, icons);
     QFETCH(QSize, client);
-    TForm *form = nullptr;
-    for (TForm *f : windowset::all())
-        if (f->objectName() == name)
-            form = f;
-    QVERIFY(form);
+    TForm *form = windowNamed(name);
+    QCOMPARE(form->objectName(), name);
     QCOMPARE(form->caption(), caption);
     QCOMPARE(form->borderIcons(), icons);
     QCOMPARE(form->clientSize(), client);
@@ -75,6 +120,8 @@ void TestWindowSet::captionsAndFrames()
 void TestWindowSet::onlyLoginVisibleAfterStart()
 {
     FLogin->Show();
+    for (const QString &name : {"FMain", "FNota1", "FDaftarBrg", "FLaporanPenjualan"})
+        windowNamed(name);
     for (TForm *f : windowset::all())
         QCOMPARE(f->isVisible(), f == FLogin);
     FLogin->Hide();
@@ -82,8 +129,8 @@ void TestWindowSet::onlyLoginVisibleAfterStart()
 
 void TestWindowSet::showingAShownWindowKeepsOneInstance()
 {
-    const int before = QApplication::topLevelWidgets().size();
     FMain->Show();
+    const int before = QApplication::topLevelWidgets().size();
     FMain->Show();
     QCOMPARE(QApplication::topLevelWidgets().size(), before);
     QVERIFY(FMain->isVisible());

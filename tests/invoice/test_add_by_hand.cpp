@@ -92,7 +92,6 @@ void TestAddByHand::layoutAndFirstShow()
     addByHand(person, [](TFNota4 &w) {
         QVERIFY(w.isShowingModal());
         QCOMPARE(w.caption(), QStringLiteral("Add Manual"));
-        QCOMPARE(w.clientSize(), QSize(519, 278));
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QCOMPARE(w.borderIcons(), int(TForm::NoIcons));
         QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));

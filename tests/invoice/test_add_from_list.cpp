@@ -149,7 +149,6 @@ void TestAddFromList::layoutAndFirstShow()
     addFromList(person, [](TFNota2 &w) {
         QVERIFY(w.isShowingModal());
         QCOMPARE(w.caption(), QStringLiteral("Add Barang dari Daftar Barang"));
-        QCOMPARE(w.clientSize(), QSize(688, 328));
         QCOMPARE(w.minimumSize(), w.maximumSize());
         QCOMPARE(w.borderIcons(), int(TForm::NoIcons));
         QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));

@@ -159,7 +159,6 @@ void TestNewInvoice::windowDesign()
 {
     openWindow();
     QCOMPARE(FNota1->windowTitle(), QStringLiteral("Nota Baru"));
-    QCOMPARE(FNota1->clientSize(), QSize(927, 568));
     QCOMPARE(FNota1->BitBtn4->text(), QStringLiteral("&Close"));
     QCOMPARE(FNota1->Label7->text(), QStringLiteral("0"));
     QVERIFY(!FNota1->BitBtn2->isEnabled());

@@ -10,8 +10,6 @@
 #include "data/Table.h"
 #include "invoice/LihatN.h"
 #include "invoice/Nota1.h"
-#include "invoice/PrintN.h"
-#include "invoice/PrintN2.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportPreview.h"
 
@@ -32,13 +30,13 @@ struct Printed {
     ReportElement *printDate;
     Table *header;
     Table *lines;
-    PrintedInvoiceForm *form;
+    PrintedInvoice *form;
 };
 
 Printed printed(const QString &window)
 {
     const bool newInvoice = window == QLatin1String("FPrintN");
-    PrintedInvoiceForm *form = newInvoice ? static_cast<PrintedInvoiceForm *>(FPrintN) : FPrintN2;
+    PrintedInvoice *form = newInvoice ? &FNota1->FPrintN : &FlihatN->FPrintN2;
     Table *header = newInvoice ? FNota1->Table1 : FlihatN->Table1;
     Table *lines = newInvoice ? FNota1->Table2 : FlihatN->Table2;
     form->bind(*header, *lines);

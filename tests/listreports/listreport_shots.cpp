@@ -11,16 +11,13 @@
 #include "TempDatabase.h"
 
 #include "app/WindowSet.h"
-#include "controls/Application.h"
 #include "controls/DBNavigator.h"
-#include "controls/Startup.h"
 #include "data/Connection.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
 #include "invoice/LihatN.h"
 #include "listreports/LaporanPenjualan.h"
-#include "listreports/RBarang.h"
-#include "listreports/RPelanggan.h"
+#include "access/MainMenu.h"
 #include "listreports/SalesReport.h"
 #include "reports/PageRenderer.h"
 #include "reports/ReportLayout.h"
@@ -181,25 +178,19 @@ bool salesRecapShots(const QDir &out)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    NotaApplication app(argc, argv);
-    startup::initialise();
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: listreport_shots <output folder>\n");
+    const windowshot::Program program(argc, argv);
+    if (!program.ready())
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
+    const QDir &out = program.out();
 
     TempDatabase db;
     storeSampleShop(db);
     windowset::create();
 
-    FRBarang->Table1->open();
-    FRPelanggan->Table1->open();
-    bool written = writePdf(FRBarang->report, out.filePath(QStringLiteral("goods.pdf")))
-                         && writePdf(FRPelanggan->report, out.filePath(QStringLiteral("customers.pdf")));
+    FMain->goodsReportTable->open();
+    FMain->customerReportTable->open();
+    bool written = writePdf(FMain->goodsReport, out.filePath(QStringLiteral("goods.pdf")))
+                   && writePdf(FMain->customerReport, out.filePath(QStringLiteral("customers.pdf")));
 
     FlihatN->Show();
     FlihatN->DBNavigator1->button(DBNavigator::Button::Next)->click();

@@ -10,8 +10,6 @@
 #include "core/DateText.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
-#include "listreports/RBarang.h"
-#include "listreports/RPelanggan.h"
 #include "reports/PageRenderer.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportPreview.h"
@@ -53,8 +51,9 @@ struct Report {
 Report reportNamed(const QString &name)
 {
     if (name == QLatin1String("goods"))
-        return {&FRBarang->report, FRBarang->Table1, QStringLiteral("Kode Kervano :"), QStringLiteral("Laporan Daftar Barang")};
-    return {&FRPelanggan->report, FRPelanggan->Table1, QStringLiteral("ID Pelanggan :"),
+        return {&FMain->goodsReport, FMain->goodsReportTable, QStringLiteral("Kode Kervano :"),
+                QStringLiteral("Laporan Daftar Barang")};
+    return {&FMain->customerReport, FMain->customerReportTable, QStringLiteral("ID Pelanggan :"),
             QStringLiteral("Laporan Daftar Pelanggan")};
 }
 

@@ -11,11 +11,8 @@
 #include "access/Login.h"
 #include "access/MainMenu.h"
 #include "app/WindowSet.h"
-#include "controls/Application.h"
 #include "controls/DBImage.h"
 #include "controls/DBLookupComboBox.h"
-#include "controls/DesktopInterface.h"
-#include "controls/Startup.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
 #include "masterdata/DaftarBrg.h"
@@ -99,10 +96,7 @@ void shootNextBox(const QString &file, const QString &answer)
 // Shows the pick-up window as the goods list's button prepares it, without waiting in it.
 void showPickUp(bool group)
 {
-    Fup1->Label1->setText(group ? QStringLiteral("Update Dari List Group :") : QStringLiteral("Update Dari List Part :"));
-    (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->setVisible(true);
-    (group ? Fup1->BitBtn1 : Fup1->BitBtn3)->setVisible(true);
-    (group ? Fup1->Table1 : Fup1->Table2)->open();
+    Fup1->prepare(group ? PickList::Group : PickList::Part, *FDaftarBrg->Table1);
     (group ? Fup1->DBLookupComboBox1 : Fup1->DBLookupComboBox2)->pick(1);
     Fup1->Show();
 }
@@ -110,18 +104,10 @@ void showPickUp(bool group)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    NotaApplication app(argc, argv);
-    startup::initialise();
-    DesktopInterface desktop;
-    installUserInterface(&desktop);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: masterdata_shots <output folder>\n");
+    const windowshot::Program program(argc, argv);
+    if (!program.ready())
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
+    const QDir &out = program.out();
 
     TempDatabase db(QStringLiteral("admin"), QStringLiteral("rahasia"));
     db.exec(QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Part, Group_Barang, Harga, Gambar) "

@@ -67,7 +67,6 @@ void TestCustomerList::windowDesign()
     openWindow();
     TFPelanggan &w = *FPelanggan;
     QCOMPARE(w.windowTitle(), QStringLiteral("Daftar Pelanggan"));
-    QCOMPARE(w.clientSize(), QSize(564, 359));
     QCOMPARE(w.borderStyle(), TForm::BorderStyle::Single);
     QCOMPARE(w.borderIcons(), int(TForm::SystemMenu));
     QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));

@@ -103,7 +103,6 @@ void TestGoodsList::windowDesign()
     openWindow();
     TFDaftarBrg &w = *FDaftarBrg;
     QCOMPARE(w.windowTitle(), QStringLiteral("Daftar Barang"));
-    QCOMPARE(w.clientSize(), QSize(870, 300));
     QCOMPARE(w.borderStyle(), TForm::BorderStyle::Single);
     QCOMPARE(w.borderIcons(), int(TForm::SystemMenu));
     QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));

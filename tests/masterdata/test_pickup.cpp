@@ -106,7 +106,6 @@ void TestPickUp::windowDesign()
 {
     ScriptedInterface person;
     QCOMPARE(Fup1->windowTitle(), QStringLiteral("Update"));
-    QCOMPARE(Fup1->clientSize(), QSize(443, 88));
     QCOMPARE(Fup1->borderStyle(), TForm::BorderStyle::Single);
     QCOMPARE(Fup1->borderIcons(), int(TForm::NoIcons));
     QCOMPARE(Fup1->placement(), TForm::Placement::ScreenCenter);

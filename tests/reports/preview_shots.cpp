@@ -11,7 +11,6 @@
 #include "core/DateText.h"
 #include "data/Table.h"
 #include "invoice/Nota1.h"
-#include "invoice/PrintN.h"
 #include "reports/PageRenderer.h"
 #include "reports/ReportLayout.h"
 #include "reports/ReportPreview.h"
@@ -62,9 +61,9 @@ int main(int argc, char **argv)
     FNota1->Table2->open();
     FNota1->Table2->setFilter(QStringLiteral("ID_Nota ='000042'"));
     FNota1->Table2->setFiltered(true);
-    FPrintN->bind(*FNota1->Table1, *FNota1->Table2);
-    FPrintN->printDate->setCaption(datetext::shortDate(QDate::currentDate()));
-    const ReportDefinition &def = FPrintN->report;
+    FNota1->FPrintN.bind(*FNota1->Table1, *FNota1->Table2);
+    FNota1->FPrintN.printDate->setCaption(datetext::shortDate(QDate::currentDate()));
+    const ReportDefinition &def = FNota1->FPrintN.report;
 
     const auto report = reports::layout(def);
     for (int p = 0; p < report->pageCount(); ++p)

@@ -7,9 +7,6 @@
 // title bar drawn above the client area.
 #include "SearchFixture.h"
 
-#include "controls/Application.h"
-#include "controls/DesktopInterface.h"
-#include "controls/Startup.h"
 #include "search/CBarang.h"
 #include "search/Cpelanggan.h"
 #include "WindowShot.h"
@@ -59,18 +56,10 @@ QByteArray bushingPicture()
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    NotaApplication app(argc, argv);
-    startup::initialise();
-    DesktopInterface desktop;
-    installUserInterface(&desktop);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: search_shots <output folder>\n");
+    const windowshot::Program program(argc, argv);
+    if (!program.ready())
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
+    const QDir &out = program.out();
 
     SearchFixture fx;
     fx.start();

@@ -83,7 +83,6 @@ void TestCustomerSearch::windowDesign()
 {
     TFCPelanggan &w = *FCPelanggan;
     QCOMPARE(w.windowTitle(), QStringLiteral("Pencarian Daftar Pelanggan"));
-    QCOMPARE(w.clientSize(), QSize(777, 580));
     QCOMPARE(w.borderIcons(), int(TForm::SystemMenu));
     QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(w.font().pointSize(), 10);

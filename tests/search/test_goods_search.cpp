@@ -94,7 +94,6 @@ void TestGoodsSearch::windowDesign()
 {
     TFCBarang &w = *FCBarang;
     QCOMPARE(w.windowTitle(), QStringLiteral("Pencarian Daftar Barang"));
-    QCOMPARE(w.clientSize(), QSize(774, 557));
     QCOMPARE(w.borderIcons(), int(TForm::SystemMenu));
     QCOMPARE(w.font().family(), QStringLiteral("Tahoma"));
     QCOMPARE(w.font().pointSize(), 10);

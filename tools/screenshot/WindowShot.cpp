@@ -1,6 +1,7 @@
 #include "WindowShot.h"
 
 #include "controls/Form.h"
+#include "controls/Startup.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,6 +10,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTextStream>
+#include <cstdio>
 
 namespace windowshot {
 namespace {
@@ -76,4 +78,22 @@ void shoot(TForm &form, const QString &file, QWidget *popup)
                         << " outer height " << form.outerHeight() << "\n";
 }
 
+int &Program::at96Dpi(int &argc)
+{
+    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
+        qputenv("QT_FONT_DPI", "96");
+    return argc;
+}
+
+Program::Program(int &argc, char **argv) : m_app(at96Dpi(argc), argv)
+{
+    startup::initialise();
+    installUserInterface(&m_desktop);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return;
+    }
+    m_out = QDir(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(m_out->path());
+}
 } // namespace windowshot

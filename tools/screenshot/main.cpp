@@ -14,11 +14,8 @@
 #include "access/MainMenu.h"
 #include "access/Pass.h"
 #include "app/WindowSet.h"
-#include "controls/Application.h"
 #include "controls/DBLookupComboBox.h"
-#include "controls/DesktopInterface.h"
 #include "controls/Form.h"
-#include "controls/Startup.h"
 #include "data/Database.h"
 #include "data/Provision.h"
 #include "data/Table.h"
@@ -41,36 +38,12 @@
 using windowshot::settle;
 using windowshot::shoot;
 
-namespace {
-
-// The desktop's own dialogs and waits, but the run goes on past the program's
-// end: the exit splash is taken last.
-class KeepsRunning : public DesktopInterface {
-public:
-    void endProgram() override {}
-};
-
-
-
-// The window's client area (and any open popup over it) from the screen,
-// with a drawn title bar for framed windows.
-
-} // namespace
-
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
-    NotaApplication app(argc, argv);
-    startup::initialise();
-    KeepsRunning desktop;
-    installUserInterface(&desktop);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: nota-screenshot <output folder>\n");
+    const windowshot::Program program(argc, argv);
+    if (!program.ready())
         return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
+    const QDir &out = program.out();
 
     QTemporaryDir temp;
     const QString db = temp.filePath(QStringLiteral("kv.sqlite"));
