@@ -10,7 +10,7 @@ packages=(
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
   desktop-file-utils appstream lintian
-  libcups2-dev cups printer-driver-cups-pdf
+  libcups2-dev cups
   locales ccache
 )
 # The desktops the program is for, and the English one the format tests pin.
