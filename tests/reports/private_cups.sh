@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # A print system of the test's own: a cupsd with its configuration, spool,
 # logs and socket in DIR, reached only through DIR/cups.sock (CUPS_SERVER),
-# and, once asked for, one queue "NotaPdf" whose device writes each job to
-# DIR/out/job.pdf. The queue passes what it gets unchanged (the program sends
+# and, once asked for, queues (NotaPdf unless named) whose device writes
+# each job to DIR/out/QUEUE.pdf. The queue passes what it gets unchanged (the program sends
 # PDF), so the file is exactly the job the program printed.
 #   private_cups.sh start DIR   -> prints the socket's path; exit 1 with the reason when cupsd cannot start
-#   private_cups.sh queue DIR   adds the queue
+#   private_cups.sh queue DIR [QUEUE]   adds a queue
 #   private_cups.sh stop DIR
 set -euo pipefail
 what=$1
@@ -51,7 +51,8 @@ if [ "$what" = queue ]; then
 *PaperDimension A4/A4: "595 842"
 PPD
   export CUPS_SERVER=$sock
-  out=$(lpadmin -p NotaPdf -v "file://$dir/out/job.pdf" -P "$dir/notapdf.ppd" -E 2>&1) ||
+  queue=${3:-NotaPdf}
+  out=$(lpadmin -p "$queue" -v "file://$dir/out/$queue.pdf" -P "$dir/notapdf.ppd" -E 2>&1) ||
     { echo "the queue could not be added: $out"; exit 1; }
   exit 0
 fi

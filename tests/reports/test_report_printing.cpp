@@ -67,10 +67,11 @@ private slots:
     void printsOnTheQueue_data();
     void printsOnTheQueue();
     void queueRefusingJobsSaysWhy();
+    void chosenPrinterRemovedSaysSo();
 
 private:
     QString script() const { return QFINDTESTDATA("private_cups.sh"); }
-    QString jobFile() const { return m_dir.filePath(QStringLiteral("out/job.pdf")); }
+    QString jobFile() const { return m_dir.filePath(QStringLiteral("out/NotaPdf.pdf")); }
     void addQueue();
     // Waits until the queue has no job left to do; the device has then
     // written the job's file.
@@ -123,7 +124,7 @@ void TestReportPrinting::addQueue()
 
 void TestReportPrinting::waitForQueue()
 {
-    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("lpstat"), {QStringLiteral("-o"), kQueue}).isEmpty(), 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(run(QStringLiteral("lpstat"), {QStringLiteral("-o")}).isEmpty(), 60000);
 }
 
 void TestReportPrinting::noPrinterInstalled()
@@ -200,6 +201,36 @@ void TestReportPrinting::queueRefusingJobsSaysWhy()
     run(QStringLiteral("cupsaccept"), {kQueue});
     QCOMPARE(messages.count(), 1);
     QCOMPARE(messages.last().text, QStringLiteral("Laporan tidak dapat dicetak: printer 'NotaPdf' menjawab: Kertas habis."));
+}
+
+void TestReportPrinting::chosenPrinterRemovedSaysSo()
+{
+    addQueue();
+    int exitCode = 0;
+    QString answer = run(QStringLiteral("bash"), {script(), QStringLiteral("queue"), m_dir.path(), QStringLiteral("NotaLain")},
+                         &exitCode);
+    QVERIFY2(exitCode == 0, qPrintable(answer));
+    ReportPreview window;
+    const auto def = threePages();
+    window.showReport(*def);
+    window.finishProduction();
+    ScriptedInterface messages;
+    acceptPrintDialogWhenShown();
+    window.PrinterSetup->trigger();
+    const QString chosen = window.chosenPrinter();
+    QVERIFY(chosen == kQueue || chosen == QStringLiteral("NotaLain"));
+    waitForQueue();
+    answer = run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), chosen}, &exitCode);
+    QVERIFY2(exitCode == 0, qPrintable(answer));
+    if (chosen == kQueue)
+        m_queueAdded = false;
+
+    // Not printed on another printer unasked.
+    window.Print->trigger();
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text,
+             QStringLiteral("Laporan tidak dapat dicetak: printer '%1' tidak ada lagi. "
+                            "Pilih printer lain dengan \"Printer setup\".").arg(chosen));
 }
 
 NOTA_TEST_MAIN(TestReportPrinting)
