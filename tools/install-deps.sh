@@ -9,7 +9,8 @@ packages=(
   libpq-dev postgresql postgresql-contrib
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth
-  desktop-file-utils appstream
+  desktop-file-utils appstream lintian
+  libcups2-dev cups
   locales ccache
 )
 # The desktops the program is for, and the English one the format tests pin.

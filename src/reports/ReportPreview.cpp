@@ -6,6 +6,7 @@
 #include "core/Errors.h"
 #include "reports/PageRenderer.h"
 #include "reports/PageView.h"
+#include "reports/PrintJob.h"
 #include "reports/ReportFile.h"
 #include "reports/ReportProducer.h"
 
@@ -24,17 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-
-namespace {
-// The printer chosen in the printer dialog holds for the following prints,
-// also from later preview windows.
-QString &chosenPrinterName()
-{
-    static QString name;
-    return name;
-}
-
-} // namespace
 
 ReportPreview::ReportPreview(QWidget *parent) : TForm(parent), m_printer(QPrinter::HighResolution)
 {
@@ -119,8 +109,6 @@ ReportPreview::ReportPreview(QWidget *parent) : TForm(parent), m_printer(QPrinte
     onEvent(ExportPdf, &QAction::triggered, this, &ReportPreview::ExportPdfClick);
     onEvent(CloseButton, &QToolButton::clicked, this, &ReportPreview::CloseButtonClick);
 
-    if (!chosenPrinterName().isEmpty())
-        m_printer.setPrinterName(chosenPrinterName());
     updateStatus();
     updateCommands();
 }
@@ -305,21 +293,39 @@ void ReportPreview::PrinterSetupClick()
 {
     if (!complete())
         return;
+    // The dialog lists the printers installed now and starts on the one the
+    // next print would take.
+    if (m_printer.outputFileName().isEmpty()) {
+        const QString current = m_chosenPrinter.isEmpty() ? printjob::desktopPrinter() : m_chosenPrinter;
+        if (!current.isEmpty())
+            m_printer.setPrinterName(current);
+    }
     QPrintDialog dialog(&m_printer, this);
     dialog.setWindowTitle(QStringLiteral("Printer setup"));
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies
                       | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, std::max(1, pageCount()));
-    if (dialog.exec() == QDialog::Accepted)
-        chosenPrinterName() = m_printer.printerName();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    if (m_printer.outputFormat() == QPrinter::NativeFormat)
+        m_chosenPrinter = m_printer.printerName();
+    // The dialog's button says "Print": it prints, and its choice holds for
+    // the following prints from this window.
+    printNow();
 }
 
 void ReportPreview::PrintClick()
 {
     if (!complete())
         return;
-    if (!pagerender::print(m_printer, *m_report))
-        msg::exclamation(QStringLiteral("The report could not be printed."), QStringLiteral("Print"));
+    printNow();
+}
+
+void ReportPreview::printNow()
+{
+    const QString problem = printjob::print(m_printer, m_chosenPrinter, *m_report);
+    if (!problem.isEmpty())
+        msg::exclamation(msg::withFullStop(problem), QStringLiteral("Cetak"));
 }
 
 void ReportPreview::SaveReportClick()

@@ -44,8 +44,11 @@ public:
     // Runs the remaining production at once.
     void finishProduction();
 
-    // The printer the next print goes to (the printer dialog's choice).
+    // The settings of the next print (copies, pages, a file to write); the
+    // printer itself is found when printing.
     QPrinter &printer() { return m_printer; }
+    // The printer dialog's choice; empty: the desktop's default printer.
+    QString chosenPrinter() const { return m_chosenPrinter; }
 
     // Toolbar and status bar.
     QToolBar *ToolBar;
@@ -98,10 +101,12 @@ private:
     void showProgress(int percent);
     void stopProduction();
     bool handlePagingKey(int key, Qt::KeyboardModifiers modifiers);
+    void printNow();
 
     std::unique_ptr<ReportProducer> m_producer;
     std::shared_ptr<PreparedReport> m_report;
     QPrinter m_printer;
+    QString m_chosenPrinter;
     int m_page = 0;
     Zoom m_zoom = Zoom::Width;
     ProgressSteps m_progress;

@@ -19,7 +19,7 @@ cleanup() {
 trap cleanup EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli; do
+for tool in cpack dpkg-deb dpkg-shlibdeps desktop-file-validate appstreamcli lintian; do
   command -v "$tool" >/dev/null || fail "$tool is missing (tools/install-deps.sh installs it)"
 done
 
@@ -35,11 +35,17 @@ for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite
 done
 ! grep -Eq -- "-dev( |,|$)|cmake|build-essential" <<<"$depends" || fail "the package depends on what only the build needs"
 
+# --- what a distribution's packager checks: no error, no warning
+lintian -EvIL +pedantic --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1 ||
+  { grep -v '^N:' "$work/lintian.log" >&2; fail "lintian refuses the package"; }
+grep -E '^[EW]:' "$work/lintian.log" || true
+
 root="$work/root"
 dpkg -x "$deb" "$root"
 usr="$root/usr"
 for f in bin/sistemnota bin/notadb share/applications/$app_id.desktop share/metainfo/$app_id.metainfo.xml \
-         share/icons/hicolor/scalable/apps/$app_id.svg; do
+         share/icons/hicolor/scalable/apps/$app_id.svg share/man/man1/sistemnota.1.gz share/man/man1/notadb.1.gz \
+         share/doc/sistemnota/copyright share/doc/sistemnota/changelog.Debian.gz; do
   [ -f "$usr/$f" ] || fail "the package lacks /usr/$f"
 done
 # PNG width and height: bytes 16-23, big-endian.
@@ -53,7 +59,7 @@ done
 
 # --- the desktop's validators
 desktop-file-validate "$usr/share/applications/$app_id.desktop" || fail "desktop-file-validate"
-appstreamcli validate --no-net "$usr/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
+appstreamcli validate --pedantic --no-net "$usr/share/metainfo/$app_id.metainfo.xml" || fail "appstreamcli validate"
 
 # --- the installed programs
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"

@@ -21,6 +21,8 @@
 #include <QToolBar>
 #include <QToolButton>
 
+#include <cups/cups.h>
+
 namespace {
 // Records that call `onRecord` when the cursor reaches row `at`.
 class ObservedRecords : public MemoryRecords {
@@ -72,6 +74,7 @@ private slots:
     void saveThenLoadInTheWindow();
     void badReportFileLeavesTheWindowAsItWas();
     void printAndExportPdf();
+    void printWithoutPrintSystemSaysWhy();
 };
 
 void TestReportPreview::captionCommandsAndStatus_data()
@@ -403,6 +406,29 @@ void TestReportPreview::printAndExportPdf()
     QCOMPARE(messages.fileRequests().size(), 2);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     QCOMPARE(messages.count(), 0);
+}
+
+void TestReportPreview::printWithoutPrintSystemSaysWhy()
+{
+    // The print system's socket, with nothing listening there.
+    QTemporaryDir dir;
+    const QByteArray before = qgetenv("CUPS_SERVER");
+    const bool hadServer = qEnvironmentVariableIsSet("CUPS_SERVER");
+    qputenv("CUPS_SERVER", dir.filePath("cups.sock").toUtf8());
+    cupsSetServer(nullptr);  // read CUPS_SERVER again
+    const auto def = pages(2);
+    ReportPreview window;
+    window.showReport(*def);
+    window.finishProduction();
+    ScriptedInterface messages;
+    window.Print->trigger();
+    hadServer ? qputenv("CUPS_SERVER", before) : qunsetenv("CUPS_SERVER");
+    cupsSetServer(nullptr);
+    QCOMPARE(messages.count(), 1);
+    QCOMPARE(messages.last().text,
+             QStringLiteral("Laporan tidak dapat dicetak: sistem pencetakan (CUPS) tidak berjalan."));
+    QCOMPARE(messages.last().caption, QStringLiteral("Cetak"));
+    QCOMPARE(messages.last().kind, MsgKind::Exclamation);
 }
 
 NOTA_TEST_MAIN(TestReportPreview)
