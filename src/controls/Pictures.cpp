@@ -15,7 +15,18 @@ QImage svg(const QString &resource, const QSize &size)
     return image;
 }
 
-QImage logo(const QSize &size) { return svg(QStringLiteral(":/logo.svg"), size); }
+QImage logo(const QSize &size)
+{
+    // The logo is not square: inside any box it keeps its proportions, centred.
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QSvgRenderer renderer(QStringLiteral(":/logo.svg"));
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter);
+    return image;
+}
 
 QIcon icon(const QString &resource) { return QIcon(resource); }
 } // namespace pictures
