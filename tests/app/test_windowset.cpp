@@ -5,6 +5,8 @@
 #include "app/WindowSet.h"
 #include "controls/Form.h"
 
+#include <QWindow>
+
 class TestWindowSet : public QObject {
     Q_OBJECT
 private slots:
@@ -13,6 +15,8 @@ private slots:
     void createdInBindingOrder();
     void captionsAndFrames_data();
     void captionsAndFrames();
+    void titleBarsWithoutButtons_data();
+    void titleBarsWithoutButtons();
     void onlyLoginVisibleAfterStart();
     void showingAShownWindowKeepsOneInstance();
     void closingLoginEndsProgram();
@@ -70,6 +74,37 @@ void TestWindowSet::captionsAndFrames()
     QCOMPARE(form->caption(), caption);
     QCOMPARE(form->borderIcons(), icons);
     QCOMPARE(form->clientSize(), client);
+}
+
+void TestWindowSet::titleBarsWithoutButtons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("add from list") << "FNota2";
+    QTest::newRow("customer picker") << "FNota3";
+    QTest::newRow("add by hand") << "FNota4";
+}
+
+// A title bar and nothing on it: the window manager is asked for no close,
+// minimise or maximise button and no window menu.
+void TestWindowSet::titleBarsWithoutButtons()
+{
+    QFETCH(QString, name);
+    TForm *form = nullptr;
+    for (TForm *f : windowset::all())
+        if (f->objectName() == name)
+            form = f;
+    QVERIFY(form);
+    const Qt::WindowFlags flags = form->windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                        Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint})
+        QVERIFY2(!flags.testFlag(button), qPrintable(QString::number(int(button), 16)));
+    form->show();
+    QVERIFY(form->windowHandle());
+    QCOMPARE(form->windowHandle()->flags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+             Qt::WindowFlags());
+    form->hide();
 }
 
 void TestWindowSet::onlyLoginVisibleAfterStart()

@@ -61,14 +61,18 @@ void shoot(TForm &form, const QString &file, QWidget *popup)
     QRect area = form.geometry();
     if (popup && popup->isVisible())
         area = area.united(QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()));
-    const QImage client = QGuiApplication::primaryScreen()->grabWindow(0).copy(area).toImage();
+    // The screen's picture is in device pixels: scaled from the window's.
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const qreal ratio = screen.devicePixelRatio();
+    const QRect device(area.topLeft() * ratio, area.size() * ratio);
+    const QImage client = screen.copy(device).toImage();
     const bool framed = form.borderStyle() != TForm::BorderStyle::None;
-    const int top = framed ? TForm::kFrameHeight - 4 : 0;
+    const int top = framed ? qRound((TForm::kFrameHeight - 4) * ratio) : 0;
     QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter p(&out);
     if (framed)
-        p.drawImage(0, 0, titleBar(form));
+        p.drawImage(QRect(0, 0, client.width(), top), titleBar(form));
     p.drawImage(0, top, client);
     p.end();
     out.save(file);

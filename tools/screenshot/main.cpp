@@ -26,7 +26,9 @@
 #include "invoice/Nota3.h"
 #include "WindowShot.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -52,24 +54,35 @@ public:
 
 
 
-// The window's client area (and any open popup over it) from the screen,
-// with a drawn title bar for framed windows.
+// A dark theme's colours.
+QPalette darkPalette()
+{
+    QPalette p(Qt::white, QColor(0x35, 0x35, 0x35), QColor(0x4a, 0x4a, 0x4a), QColor(0x20, 0x20, 0x20),
+               QColor(0x2a, 0x2a, 0x2a), Qt::white, Qt::white, QColor(0x2a, 0x2a, 0x2a), QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::ButtonText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    return p;
+}
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
     NotaApplication app(argc, argv);
     startup::initialise();
     KeepsRunning desktop;
     installUserInterface(&desktop);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: nota-screenshot <output folder>\n");
+    QStringList args = QCoreApplication::arguments().mid(1);
+    // A dark desktop theme, as a person with one sees the windows.
+    if (args.removeAll(QStringLiteral("--dark"))) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(darkPalette());
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: nota-screenshot [--dark] <output folder>\n");
         return 2;
     }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
+    const QDir out(args.first());
     QDir().mkpath(out.path());
 
     QTemporaryDir temp;
@@ -160,6 +173,18 @@ int main(int argc, char **argv)
     shoot(*FNota3, out.filePath(QStringLiteral("cari-pelanggan.png")));
     FNota3->Close();
     FNota1->Close();
+
+    // Every other window as it first shows.
+    const QStringList taken{QStringLiteral("FLogin"), QStringLiteral("FMain"), QStringLiteral("FPass"),
+                            QStringLiteral("FHelp1"), QStringLiteral("Fabout"), QStringLiteral("FNota1"),
+                            QStringLiteral("FNota3"), QStringLiteral("Fexit")};
+    for (TForm *f : windowset::all()) {
+        if (taken.contains(f->objectName()))
+            continue;
+        f->show();
+        shoot(*f, out.filePath(f->objectName() + QStringLiteral(".png")));
+        f->hide();
+    }
 
     FMain->Hide();
     Fexit->Show();
