@@ -65,7 +65,8 @@ void shoot(TForm &form, const QString &file, QWidget *popup)
     const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
     const qreal ratio = screen.devicePixelRatio();
     const QRect device(area.topLeft() * ratio, area.size() * ratio);
-    const QImage client = screen.copy(device).toImage();
+    QImage client = screen.copy(device).toImage();
+    client.setDevicePixelRatio(1);  // pasted pixel for pixel
     const bool framed = form.borderStyle() != TForm::BorderStyle::None;
     const int top = framed ? qRound((TForm::kFrameHeight - 4) * ratio) : 0;
     QImage out(client.width(), client.height() + top, QImage::Format_RGB32);

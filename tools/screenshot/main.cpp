@@ -50,6 +50,12 @@ namespace {
 class KeepsRunning : public DesktopInterface {
 public:
     void endProgram() override {}
+    // A question would wait for a person: answered with its first button.
+    MsgAnswer message(const MessageRecord &box) override
+    {
+        std::fprintf(stderr, "message answered: %s\n", qPrintable(box.text));
+        return firstAnswer(box.kind);
+    }
 };
 
 
