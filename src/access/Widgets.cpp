@@ -1,5 +1,6 @@
 #include "access/Widgets.h"
 
+#include "controls/Colours.h"
 #include "controls/Pictures.h"
 #include "data/Table.h"
 
@@ -124,10 +125,7 @@ void setTextColour(QWidget *widget, const QColor &colour)
 
 void setBackground(QWidget *widget, const QColor &colour)
 {
-    QPalette pal = widget->palette();
-    pal.setColor(QPalette::Window, colour);
-    widget->setPalette(pal);
-    widget->setAutoFillBackground(true);
+    colours::setBackground(widget, colour);
 }
 
 void applyFont(QWidget *widget, const QString &family, int pointSize, bool bold)

@@ -14,9 +14,9 @@ int main(int argc, char **argv)
 {
     if (const std::optional<int> answered = commandline::answer(argc, argv))
         return *answered;
-    // Window designs are in pixels at 96 dots per inch.
-    if (qEnvironmentVariableIsEmpty("QT_FONT_DPI"))
-        qputenv("QT_FONT_DPI", "96");
+    // Window designs are in pixels at 96 dots per inch. The desktop's scale
+    // (its DPI, QT_FONT_DPI or QT_SCALE_FACTOR) is left to the toolkit, which
+    // turns it into a device pixel ratio: fonts and geometry grow together.
     NotaApplication app(argc, argv);
     // The desktop entry the installed program belongs to (its icon and name on the task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("id.kervano.sistemnota"));

@@ -6,8 +6,11 @@
 #include "controls/MessageBoxes.h"
 #include "data/DataSet.h"
 #include "data/Field.h"
+#include "data/FieldText.h"
 
 #include <QApplication>
+#include <QScrollBar>
+#include <QStyle>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -102,6 +105,10 @@ DBGrid::DBGrid(QWidget *parent) : QTableView(parent), m_model(new DBGridModel(th
         m_resetting = true;
     });
     connect(m_model, &QAbstractItemModel::modelReset, this, &DBGrid::setColumnWidths);
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int column, int, int width) {
+        if (column < m_model->columnCount() && !m_widthSignature.isEmpty())
+            m_columnWidths[m_model->fieldAt(column)->name()] = width;
+    });
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (index.isValid())
             emit cellClick(index.column());
@@ -146,36 +153,92 @@ void DBGrid::applyEditTriggers()
 
 bool DBGrid::editable() const { return !m_readOnly && m_model->link()->canModify(); }
 
+namespace {
+// The widest value a shop plausibly shows in a numeric column: money up to a
+// billion rupiah, counts and discounts up to six digits.
+QVariant widestValue(const Field &f)
+{
+    switch (f.kind()) {
+    case FieldKind::Float:
+        return f.displayFormat().isEmpty() ? QVariant(999999.0) : QVariant(999999999.0);
+    case FieldKind::Integer:
+    case FieldKind::AutoInc:
+        return QVariant(9999999);
+    default:
+        return {};
+    }
+}
+} // namespace
+
+int DBGrid::availableWidth() const
+{
+    // Known before the grid is first shown, when the viewport has no size yet.
+    int width = this->width() - 2 * frameWidth();
+    if (!verticalHeader()->isHidden())
+        width -= qMax(verticalHeader()->sizeHint().width(), verticalHeader()->minimumSectionSize());
+    if (verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
+        width -= style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return width;
+}
+
 void DBGrid::setColumnWidths()
 {
     // Widths follow the fields, set once for each set of columns so that what
-    // the user resized stays.
+    // the user resized stays, also while the data set is closed.
+    if (m_model->columnCount() == 0)
+        return;
     QStringList signature;
     for (int c = 0; c < m_model->columnCount(); ++c)
         signature << m_model->fieldAt(c)->name();
-    if (signature == m_widthSignature)
+    if (signature == m_widthSignature) {
+        // The same columns again (the data set reopened): as they were left.
+        for (int c = 0; c < m_model->columnCount(); ++c)
+            if (const auto width = m_columnWidths.constFind(signature.at(c)); width != m_columnWidths.cend())
+                setColumnWidth(c, *width);
         return;
+    }
     m_widthSignature = signature;
     const int charWidth = fontMetrics().averageCharWidth();
-    for (int c = 0; c < m_model->columnCount(); ++c) {
+    const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 10;
+    const int count = m_model->columnCount();
+    QList<int> widths(count), least(count);
+    QList<bool> shrinks(count, false);
+    for (int c = 0; c < count; ++c) {
         const Field *f = m_model->fieldAt(c);
-        int chars = 10;
-        switch (f->kind()) {
-        case FieldKind::Text:
-            chars = qBound(4, f->size(), 30);
-            break;
-        case FieldKind::Float:
-            chars = 14;
-            break;
-        case FieldKind::Date:
-            chars = 12;
-            break;
-        default:
-            break;
+        const int title = horizontalHeader()->fontMetrics().horizontalAdvance(columnTitle(c)) + padding;
+        const QVariant widest = widestValue(*f);
+        if (widest.isValid()) {
+            // Numbers are never cut.
+            const int value = fontMetrics().horizontalAdvance(fieldtext::displayText(f->def(), widest, true));
+            widths[c] = least[c] = qMax(title, value + padding);
+            continue;
         }
-        chars = qMax(chars, int(columnTitle(c).size()));
-        setColumnWidth(c, chars * charWidth + 10);
+        if (f->kind() == FieldKind::Date) {
+            widths[c] = least[c] = qMax(title, 12 * charWidth + 10);
+            continue;
+        }
+        const int chars = f->kind() == FieldKind::Text ? qBound(4, f->size(), 30) : 10;
+        widths[c] = qMax(title, chars * charWidth + 10);
+        least[c] = qMax(title, 4 * charWidth + 10);
+        shrinks[c] = true;
     }
+    // Every column in view at the grid's size: texts give up width, in
+    // proportion to what each has above its least.
+    int total = 0, spare = 0;
+    for (int c = 0; c < count; ++c) {
+        total += widths[c];
+        if (shrinks[c])
+            spare += widths[c] - least[c];
+    }
+    const int excess = total - availableWidth();
+    if (excess > 0 && spare > 0) {
+        const double keep = qMax(0.0, 1.0 - double(excess) / spare);
+        for (int c = 0; c < count; ++c)
+            if (shrinks[c])
+                widths[c] = least[c] + int((widths[c] - least[c]) * keep);
+    }
+    for (int c = 0; c < count; ++c)
+        setColumnWidth(c, widths[c]);
 }
 
 void DBGrid::followDataSet(int row)

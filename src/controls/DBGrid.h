@@ -12,6 +12,7 @@
 // down past the last row appends an empty row; Escape drops the current row's
 // changes; Ctrl+Delete deletes the current row after the "Delete record?"
 // question.
+#include <QHash>
 #include <QPersistentModelIndex>
 #include <QPointer>
 #include <QTableView>
@@ -60,6 +61,7 @@ private:
     void followDataSet(int row);
     void applyEditTriggers();
     void setColumnWidths();
+    int availableWidth() const;
     bool editable() const;
     void cellEdited(const QModelIndex &index, const QString &text);
     void commitEditor(const QModelIndex &index, const QString &text);
@@ -82,4 +84,5 @@ private:
     QPersistentModelIndex m_editorIndex;
     bool m_editorPending = false;  // typed text the record buffer does not hold yet
     QStringList m_widthSignature;
+    QHash<QString, int> m_columnWidths;  // by field name, as last set or resized
 };

@@ -1,6 +1,7 @@
 #include "controls/Form.h"
 
 #include "controls/Application.h"
+#include "controls/Colours.h"
 #include "controls/Guard.h"
 #include "controls/UserInterface.h"
 #include "core/Errors.h"
@@ -18,6 +19,9 @@ TForm::TForm(QWidget *parent) : QWidget(parent, Qt::Window)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     setAttribute(Qt::WA_QuitOnClose, false);
+    // Designed colours throughout: panels with fixed light faces keep dark
+    // text even when the desktop's theme is dark.
+    setPalette(colours::designPalette());
     applyWindowFlags();
 }
 

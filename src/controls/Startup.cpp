@@ -15,6 +15,7 @@ void initialise()
     fonts::installSubstitutions();
     FormAccessible::install();
     NotaApplication::setTitle(QStringLiteral("Kervano Nota Application"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/logo.svg")));
+    // The square application icon; the logo is not square.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/app-icon.svg")));
 }
 } // namespace startup

@@ -8,6 +8,7 @@
 #include "app/Windows.h"
 #include "controls/Form.h"
 
+#include <QWindow>
 #include <functional>
 
 class TestWindowSet : public QObject {
@@ -19,6 +20,8 @@ private slots:
     void madeOnFirstUseInAnyOrder();
     void captionsAndFrames_data();
     void captionsAndFrames();
+    void titleBarsWithoutButtons_data();
+    void titleBarsWithoutButtons();
     void onlyLoginVisibleAfterStart();
     void showingAShownWindowKeepsOneInstance();
     void closingLoginEndsProgram();
@@ -115,6 +118,34 @@ void TestWindowSet::captionsAndFrames()
     QCOMPARE(form->caption(), caption);
     QCOMPARE(form->borderIcons(), icons);
     QCOMPARE(form->clientSize(), client);
+}
+
+void TestWindowSet::titleBarsWithoutButtons_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("add from list") << "FNota2";
+    QTest::newRow("customer picker") << "FNota3";
+    QTest::newRow("add by hand") << "FNota4";
+}
+
+// A title bar and nothing on it: the window manager is asked for no close,
+// minimise or maximise button and no window menu.
+void TestWindowSet::titleBarsWithoutButtons()
+{
+    QFETCH(QString, name);
+    TForm *form = windowNamed(name);
+    QVERIFY(form);
+    const Qt::WindowFlags flags = form->windowFlags();
+    QVERIFY(flags.testFlag(Qt::CustomizeWindowHint));
+    QVERIFY(flags.testFlag(Qt::WindowTitleHint));
+    for (const Qt::WindowType button : {Qt::WindowCloseButtonHint, Qt::WindowMinimizeButtonHint,
+                                        Qt::WindowMaximizeButtonHint, Qt::WindowSystemMenuHint})
+        QVERIFY2(!flags.testFlag(button), qPrintable(QString::number(int(button), 16)));
+    form->show();
+    QVERIFY(form->windowHandle());
+    QCOMPARE(form->windowHandle()->flags() & (Qt::WindowCloseButtonHint | Qt::WindowMinimizeButtonHint),
+             Qt::WindowFlags());
+    form->hide();
 }
 
 void TestWindowSet::onlyLoginVisibleAfterStart()

@@ -10,6 +10,7 @@
 #include "invoice/Nota2.h"
 #include "invoice/Nota4.h"
 
+#include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -72,6 +73,8 @@ private slots:
     void numbersThatAreNoNumbers();
     void longTextsCutToTheirFields();
     void batalStoresNothing();
+    void everyWayOfClosingIsBatal_data();
+    void everyWayOfClosingIsBatal();
     void hintsDrawnInMaroon();
 
 private:
@@ -363,6 +366,40 @@ void TestAddByHand::batalStoresNothing()
     addByHand(person, [](TFNota4 &w) {
         QCOMPARE(w.Label2->text(), QStringLiteral("000001"));
         QCOMPARE(w.focusWidget(), w.Edit4);
+        verifyEmpty(w);
+        w.BitBtn1->click();
+    });
+}
+
+void TestAddByHand::everyWayOfClosingIsBatal_data()
+{
+    QTest::addColumn<int>("way");
+    QTest::newRow("Batal") << 0;
+    QTest::newRow("close box") << 1;  // the window manager's close, Alt+F4 too
+    QTest::newRow("Escape") << 2;
+}
+
+void TestAddByHand::everyWayOfClosingIsBatal()
+{
+    QFETCH(int, way);
+    ScriptedInterface person;
+    addByHand(person, [way](TFNota4 &w) {
+        type(w, {"KV-9", "RB-9", "SEAL", "15000", "3", "10"});
+        if (way == 0) {
+            w.BitBtn1->click();
+        } else if (way == 1) {
+            QCloseEvent close;
+            QApplication::sendEvent(&w, &close);
+            QVERIFY(close.isAccepted());
+            w.hide();  // what QWidget::close() does after an accepted close event
+        } else {
+            QTest::keyClick(w.Edit6, Qt::Key_Escape);
+        }
+        QVERIFY(!w.isVisible());
+    });
+    QCOMPARE(person.count(), 0);
+    QVERIFY(ItemFixture::storedLines().isEmpty());
+    addByHand(person, [](TFNota4 &w) {
         verifyEmpty(w);
         w.BitBtn1->click();
     });

@@ -3,11 +3,13 @@
 #include "controls/Form.h"
 #include "controls/Startup.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
+#include <QPalette>
 #include <QScreen>
 #include <QTextStream>
 #include <cstdio>
@@ -63,14 +65,19 @@ void shoot(TForm &form, const QString &file, QWidget *popup)
     QRect area = form.geometry();
     if (popup && popup->isVisible())
         area = area.united(QRect(popup->mapToGlobal(QPoint(0, 0)), popup->size()));
-    const QImage client = QGuiApplication::primaryScreen()->grabWindow(0).copy(area).toImage();
+    // The screen's picture is in device pixels: scaled from the window's.
+    const QPixmap screen = QGuiApplication::primaryScreen()->grabWindow(0);
+    const qreal ratio = screen.devicePixelRatio();
+    const QRect device(area.topLeft() * ratio, area.size() * ratio);
+    QImage client = screen.copy(device).toImage();
+    client.setDevicePixelRatio(1);  // pasted pixel for pixel
     const bool framed = form.borderStyle() != TForm::BorderStyle::None;
-    const int top = framed ? TForm::kFrameHeight - 4 : 0;
+    const int top = framed ? qRound((TForm::kFrameHeight - 4) * ratio) : 0;
     QImage out(client.width(), client.height() + top, QImage::Format_RGB32);
     out.fill(Qt::white);
     QPainter p(&out);
     if (framed)
-        p.drawImage(0, 0, titleBar(form));
+        p.drawImage(QRect(0, 0, client.width(), top), titleBar(form));
     p.drawImage(0, top, client);
     p.end();
     out.save(file);
@@ -85,15 +92,37 @@ int &Program::at96Dpi(int &argc)
     return argc;
 }
 
+MsgAnswer Program::KeepsRunning::message(const MessageRecord &box)
+{
+    std::fprintf(stderr, "message answered: %s\n", qPrintable(box.text));
+    return firstAnswer(box.kind);
+}
+
+// A dark theme's colours.
+static QPalette darkPalette()
+{
+    QPalette p(Qt::white, QColor(0x35, 0x35, 0x35), QColor(0x4a, 0x4a, 0x4a), QColor(0x20, 0x20, 0x20),
+               QColor(0x2a, 0x2a, 0x2a), Qt::white, Qt::white, QColor(0x2a, 0x2a, 0x2a), QColor(0x35, 0x35, 0x35));
+    p.setColor(QPalette::ButtonText, Qt::white);
+    p.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    return p;
+}
+
 Program::Program(int &argc, char **argv) : m_app(at96Dpi(argc), argv)
 {
     startup::initialise();
     installUserInterface(&m_desktop);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+    QStringList args = QCoreApplication::arguments().mid(1);
+    // A dark desktop theme, as a person with one sees the windows.
+    if (args.removeAll(QStringLiteral("--dark"))) {
+        QApplication::setStyle(QStringLiteral("Fusion"));
+        QApplication::setPalette(darkPalette());
+    }
+    if (args.isEmpty()) {
+        std::fprintf(stderr, "usage: %s [--dark] <output folder>\n", argv[0]);
         return;
     }
-    m_out = QDir(QString::fromLocal8Bit(argv[1]));
+    m_out = QDir(args.first());
     QDir().mkpath(m_out->path());
 }
 } // namespace windowshot

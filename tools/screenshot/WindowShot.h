@@ -23,7 +23,9 @@ void shoot(TForm &form, const QString &file, QWidget *popup = nullptr);
 // The start every picture program shares: window designs at 96 dots per inch,
 // the application with its start-up settings, the desktop's dialogs and waits
 // (the run going on past the program's end, so the exit window can be taken
-// too) and the output folder, the one argument, made when missing.
+// too; a question answered with its first button, so the run never waits),
+// `--dark` for a dark desktop palette, and the output folder, the one
+// argument, made when missing.
 class Program {
 public:
     Program(int &argc, char **argv);
@@ -36,6 +38,7 @@ private:
     class KeepsRunning : public DesktopInterface {
     public:
         void endProgram() override {}
+        MsgAnswer message(const MessageRecord &box) override;
     };
     static int &at96Dpi(int &argc);
     NotaApplication m_app;

@@ -23,7 +23,9 @@
 #include "invoice/Nota3.h"
 #include "WindowShot.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -133,6 +135,18 @@ int main(int argc, char **argv)
     shoot(*FNota3, out.filePath(QStringLiteral("cari-pelanggan.png")));
     FNota3->Close();
     FNota1->Close();
+
+    // Every other window as it first shows.
+    const QStringList taken{QStringLiteral("FLogin"), QStringLiteral("FMain"), QStringLiteral("FPass"),
+                            QStringLiteral("FHelp1"), QStringLiteral("Fabout"), QStringLiteral("FNota1"),
+                            QStringLiteral("FNota3"), QStringLiteral("Fexit")};
+    for (TForm *f : windowset::all()) {
+        if (taken.contains(f->objectName()))
+            continue;
+        f->show();
+        shoot(*f, out.filePath(f->objectName() + QStringLiteral(".png")));
+        f->hide();
+    }
 
     FMain->Hide();
     Fexit->Show();
