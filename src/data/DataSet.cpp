@@ -179,7 +179,7 @@ Field *DataSet::fieldByName(const QString &name) const
 {
     Field *f = findField(name);
     if (!f)
-        throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+        throw EDatabaseError(QStringLiteral("Field '%1' tidak ditemukan").arg(name));
     return f;
 }
 
@@ -232,7 +232,7 @@ void DataSet::post()
 {
     d->checkActive();
     if (m_state == DataSetState::Browse)
-        refuse("Dataset not in edit or insert mode");
+        refuse("Dataset tidak dalam keadaan ubah atau tambah");
     d->handOverPendingText();
     d->postRecord();
 }
@@ -257,7 +257,7 @@ void DataSet::deleteRecord()
         return;
     }
     if (!d->cur)
-        refuse("Cannot perform this operation on an empty dataset");
+        refuse("Operasi ini tidak dapat dilakukan pada dataset kosong");
     d->deleteCurrent();
 }
 
