@@ -23,16 +23,16 @@ QList<DBNavigator::Button> DBNavigator::allButtons()
 QString DBNavigator::hint(Button which)
 {
     switch (which) {
-    case Button::First: return QStringLiteral("First record");
-    case Button::Prior: return QStringLiteral("Prior record");
-    case Button::Next: return QStringLiteral("Next record");
-    case Button::Last: return QStringLiteral("Last record");
-    case Button::Insert: return QStringLiteral("Insert record");
-    case Button::Delete: return QStringLiteral("Delete record");
-    case Button::Edit: return QStringLiteral("Edit record");
-    case Button::Post: return QStringLiteral("Post edit");
-    case Button::Cancel: return QStringLiteral("Cancel edit");
-    case Button::Refresh: return QStringLiteral("Refresh data");
+    case Button::First: return QStringLiteral("Record pertama");
+    case Button::Prior: return QStringLiteral("Record sebelumnya");
+    case Button::Next: return QStringLiteral("Record berikutnya");
+    case Button::Last: return QStringLiteral("Record terakhir");
+    case Button::Insert: return QStringLiteral("Tambah record");
+    case Button::Delete: return QStringLiteral("Hapus record");
+    case Button::Edit: return QStringLiteral("Ubah record");
+    case Button::Post: return QStringLiteral("Simpan perubahan");
+    case Button::Cancel: return QStringLiteral("Batalkan perubahan");
+    case Button::Refresh: return QStringLiteral("Muat ulang data");
     }
     return {};
 }

@@ -65,9 +65,12 @@ void DesktopInterface::runUntilClosed(TForm &window, QEventLoop &loop)
 
 QString DesktopInterface::askForFile(const FileRequest &request, QWidget *parent)
 {
+    // The toolkit's own dialog, which speaks the program's Indonesian; the
+    // desktop's would follow the desktop's language.
+    const auto options = QFileDialog::DontUseNativeDialog;
     if (request.mode == FileRequest::Mode::Save)
-        return QFileDialog::getSaveFileName(parent, request.caption, request.suggestion, request.filter);
-    return QFileDialog::getOpenFileName(parent, request.caption, request.suggestion, request.filter);
+        return QFileDialog::getSaveFileName(parent, request.caption, request.suggestion, request.filter, nullptr, options);
+    return QFileDialog::getOpenFileName(parent, request.caption, request.suggestion, request.filter, nullptr, options);
 }
 
 void DesktopInterface::wait(int ms, QObject *context, std::function<void()> then)

@@ -38,6 +38,44 @@ Decimal toDecimal(long double value)
     return d;
 }
 
+// Whether `c` divides digit groups as the desktop writes them ("15.000" in
+// Indonesian, "15,000" in English); never when it is the decimal separator.
+bool isGroupSeparator(QChar c)
+{
+    const FormatSettings &fs = FormatSettings::current();
+    const QChar group = fs.thousandSeparator;
+    if (group.isNull() || group == fs.decimalSeparator || c == fs.decimalSeparator)
+        return false;
+    return c == group || (group.isSpace() && c.isSpace());
+}
+
+bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
+
+// Reads the whole part of a number from s[i]: plain digits, or groups divided
+// by the thousands separator where that is unambiguous (a first group of one
+// to three digits, then groups of exactly three). Appends the digits to `out`,
+// returns how many, and leaves `i` after them; a separator not followed by a
+// whole group is left unread, so that the text is refused.
+int readWholePart(const QString &s, int &i, QByteArray &out)
+{
+    const int n = s.size();
+    int count = 0;
+    while (i < n && isDigit(s[i])) {
+        out += char(s[i++].unicode());
+        ++count;
+    }
+    if (count < 1 || count > 3)
+        return count;
+    while (i + 3 < n && isGroupSeparator(s[i]) && isDigit(s[i + 1]) && isDigit(s[i + 2]) && isDigit(s[i + 3])
+           && (i + 4 == n || !isDigit(s[i + 4]))) {
+        for (int k = 1; k <= 3; ++k)
+            out += char(s[i + k].unicode());
+        count += 3;
+        i += 4;
+    }
+    return count;
+}
+
 QString trimmedDigits(QString s)
 {
     while (s.endsWith(QLatin1Char('0')))
@@ -87,11 +125,7 @@ bool tryStrToFloat(const QString &text, long double &value)
     const int n = s.size();
     if (i < n && (s[i] == QLatin1Char('+') || s[i] == QLatin1Char('-')))
         plain += char(s[i++].unicode());
-    int digits = 0;
-    while (i < n && s[i] >= QLatin1Char('0') && s[i] <= QLatin1Char('9')) {
-        plain += char(s[i++].unicode());
-        ++digits;
-    }
+    int digits = readWholePart(s, i, plain);
     if (i < n && s[i] == sep) {
         plain += '.';
         ++i;
@@ -143,15 +177,13 @@ bool tryStrToInt(const QString &text, qint64 &value)
     if (s.isEmpty())
         return false;
     int i = 0;
+    QByteArray plain;
     if (s[0] == QLatin1Char('+') || s[0] == QLatin1Char('-'))
-        ++i;
-    if (i == s.size())
+        plain += char(s[i++].unicode());
+    if (readWholePart(s, i, plain) == 0 || i != s.size())
         return false;
-    for (int k = i; k < s.size(); ++k)
-        if (s[k] < QLatin1Char('0') || s[k] > QLatin1Char('9'))
-            return false;
     bool ok = false;
-    const qint64 v = s.toLongLong(&ok);
+    const qint64 v = plain.toLongLong(&ok);
     if (!ok)
         return false;
     value = v;

@@ -15,12 +15,14 @@ namespace numtext {
 QString floatToStr(long double value);
 
 // Reverse of floatToStr. Accepts surrounding blanks, a sign, digits with the
-// locale's decimal separator and an optional exponent. Anything else raises
+// locale's decimal separator and an optional exponent; the whole part may be
+// grouped by the locale's thousands separator in groups of three ("15.000",
+// "1.234.567,5" in Indonesian; "15.00" stays refused). Anything else raises
 // EConvertError "'<text>' is not a valid floating point value".
 long double strToFloat(const QString &text);
 bool tryStrToFloat(const QString &text, long double &value);
 
-// Whole number text; raises EConvertError "'<text>' is not a valid integer value".
+// Whole number text, grouped as above or not; raises EConvertError "'<text>' is not a valid integer value".
 qint64 strToInt(const QString &text);
 bool tryStrToInt(const QString &text, qint64 &value);
 

@@ -32,7 +32,7 @@ void ensureSodium()
 {
     static const bool ready = sodium_init() >= 0;
     if (!ready)
-        throw EError(QStringLiteral("Password library could not be initialised"));
+        throw EError(QStringLiteral("Pustaka password tidak dapat disiapkan"));
 }
 
 bool verifyHash(const QString &stored, const QString &typed)
@@ -70,7 +70,7 @@ QString hash(const QString &plain)
     const Limits l = limits();
     char out[crypto_pwhash_STRBYTES];
     if (crypto_pwhash_str(out, bytes.constData(), static_cast<unsigned long long>(bytes.size()), l.ops, l.memory) != 0)
-        throw EError(QStringLiteral("Not enough memory to protect the password"));
+        throw EError(QStringLiteral("Memori tidak cukup untuk mengamankan password"));
     return QString::fromLatin1(out);
 }
 

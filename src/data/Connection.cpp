@@ -62,13 +62,13 @@ void Connection::verifyTable(const TableDef &table, const QString &where)
         return;
     const QStringList stored = storedColumns(table.name);
     if (stored.isEmpty())
-        throw EDatabaseError(QStringLiteral("Table '%1' not found in %2").arg(table.name, where));
+        throw EDatabaseError(QStringLiteral("Tabel '%1' tidak ditemukan di %2").arg(table.name, where));
     for (const ColumnDef &c : table.columns) {
         const bool present = std::any_of(stored.begin(), stored.end(), [&](const QString &s) {
             return s.compare(c.field.name, Qt::CaseInsensitive) == 0;
         });
         if (!present)
-            throw EDatabaseError(QStringLiteral("Table '%1' in %2 has no field '%3'").arg(table.name, where, c.field.name));
+            throw EDatabaseError(QStringLiteral("Tabel '%1' di %2 tidak punya field '%3'").arg(table.name, where, c.field.name));
     }
     if (transactionDepth() == 0)
         for (const ReadIndexDef &index : table.readIndexes)
@@ -79,14 +79,14 @@ void Connection::verifyTable(const TableDef &table, const QString &where)
 void Connection::fail(const QString &context, const Failure &failure)
 {
     if (failure.kind == Failure::Busy)
-        throw EDatabaseBusy(QStringLiteral("%1: the database is busy at another desk; try again (%2)").arg(context, failure.text));
+        throw EDatabaseBusy(QStringLiteral("%1: database sedang dipakai di meja lain; coba lagi (%2)").arg(context, failure.text));
     throw EDatabaseError(failure.text.isEmpty() ? context : context + QStringLiteral(": ") + failure.text);
 }
 
 void Connection::checkOpen() const
 {
     if (!isOpen())
-        throw EDatabaseError(QStringLiteral("The connection to '%1' is closed").arg(m_location));
+        throw EDatabaseError(QStringLiteral("Sambungan ke '%1' sudah ditutup").arg(m_location));
 }
 
 void Connection::close()
@@ -110,7 +110,7 @@ std::shared_ptr<Connection> ofAlias(const QString &alias)
 {
     const QString location = database::aliasPath(alias);
     if (location.isEmpty())
-        throw EDatabaseError(QStringLiteral("Unknown database alias '%1'").arg(alias));
+        throw EDatabaseError(QStringLiteral("Alias database '%1' tidak dikenal").arg(alias));
     const bool opening = !openConnections().contains(keyOf(location));
     std::shared_ptr<Connection> c = ofFile(location);
     if (opening) {

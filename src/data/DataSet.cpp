@@ -178,7 +178,7 @@ Field *DataSet::fieldByName(const QString &name) const
 {
     Field *f = findField(name);
     if (!f)
-        throw EDatabaseError(QStringLiteral("Field '%1' not found").arg(name));
+        throw EDatabaseError(QStringLiteral("Field '%1' tidak ditemukan").arg(name));
     return f;
 }
 
@@ -231,7 +231,7 @@ void DataSet::post()
 {
     d->checkActive();
     if (m_state == DataSetState::Browse)
-        refuseOperation("Dataset not in edit or insert mode");
+        refuseOperation("Dataset tidak dalam keadaan ubah atau tambah");
     d->handOverPendingText();
     d->postRecord();
 }
@@ -256,7 +256,7 @@ void DataSet::deleteRecord()
         return;
     }
     if (!d->cur)
-        refuseOperation("Cannot perform this operation on an empty dataset");
+        refuseOperation("Operasi ini tidak dapat dilakukan pada dataset kosong");
     d->deleteCurrent();
 }
 

@@ -53,7 +53,7 @@ public:
     // Fields of the current record.
     QList<Field *> fields() const;
     Field *findField(const QString &name) const;  // case-insensitive; nullptr when absent
-    Field *fieldByName(const QString &name) const; // raises "Field '<name>' not found"
+    Field *fieldByName(const QString &name) const; // raises "Field '<name>' tidak ditemukan"
 
     // Editing.
     void append();   // new empty record at the end, Insert state

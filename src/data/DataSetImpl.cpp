@@ -120,13 +120,13 @@ void DataSet::Impl::setState(DataSetState s) { q->m_state = s; }
 void DataSet::Impl::checkActive() const
 {
     if (q->m_state == DataSetState::Inactive)
-        refuseOperation("Cannot perform this operation on a closed dataset");
+        refuseOperation("Operasi ini tidak dapat dilakukan pada dataset yang tertutup");
 }
 
 void DataSet::Impl::checkCanModify() const
 {
     if (!q->isWritable())
-        refuseOperation("Cannot modify a read-only dataset");
+        refuseOperation("Dataset hanya-baca tidak dapat diubah");
 }
 
 void DataSet::Impl::checkBrowseMode()
@@ -255,7 +255,7 @@ void DataSet::Impl::writeField(int field, const QVariant &stored)
 {
     checkActive();
     if (fields[field]->kind() == FieldKind::AutoInc)
-        throw EDatabaseError(QStringLiteral("Field '%1' cannot be modified").arg(fields[field]->name()));
+        throw EDatabaseError(QStringLiteral("Field '%1' tidak dapat diubah").arg(fields[field]->name()));
     if (q->m_state == DataSetState::Browse)
         q->edit();
     buffer[field] = stored;

@@ -11,7 +11,7 @@ bool isBlank(QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t') |
 
 [[noreturn]] void bad(const QString &text, const QString &why)
 {
-    throw EDatabaseError(QStringLiteral("Invalid filter %1: %2").arg(text, why));
+    throw EDatabaseError(QStringLiteral("Filter %1 tidak sah: %2").arg(text, why));
 }
 } // namespace
 
@@ -26,7 +26,7 @@ FilterTerm parse(const QString &text)
     };
     skipBlanks();
     if (i >= n || !isIdentStart(text[i]))
-        bad(quoted, QStringLiteral("a field name is expected"));
+        bad(quoted, QStringLiteral("diharapkan nama field"));
     const int start = i;
     while (i < n && isIdentChar(text[i]))
         ++i;
@@ -34,16 +34,16 @@ FilterTerm parse(const QString &text)
     term.field = text.mid(start, i - start);
     skipBlanks();
     if (i >= n || text[i] != QLatin1Char('='))
-        bad(quoted, QStringLiteral("\"=\" is expected after %1").arg(term.field));
+        bad(quoted, QStringLiteral("diharapkan \"=\" sesudah %1").arg(term.field));
     ++i;
     skipBlanks();
     if (i >= n || text[i] != QLatin1Char('\''))
-        bad(quoted, QStringLiteral("a value in single quotes is expected"));
+        bad(quoted, QStringLiteral("diharapkan nilai dalam tanda petik tunggal"));
     if (!quotedtext::read(text, i, QLatin1Char('\''), &term.value))
-        bad(quoted, QStringLiteral("the value is not closed by a single quote"));
+        bad(quoted, QStringLiteral("nilai tidak ditutup dengan tanda petik tunggal"));
     skipBlanks();
     if (i < n)
-        bad(quoted, QStringLiteral("unexpected text after the value"));
+        bad(quoted, QStringLiteral("ada teks yang tidak diharapkan sesudah nilai"));
     return term;
 }
 

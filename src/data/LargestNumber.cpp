@@ -25,7 +25,7 @@ QString of(const QString &table, const QString &column, const QString &alias)
     const TableDef *def = schema::findTable(table);
     const ColumnDef *col = def ? def->column(column) : nullptr;
     if (!col)
-        throw EDatabaseError(QStringLiteral("Field '%1' not found in table '%2'").arg(column, table));
+        throw EDatabaseError(QStringLiteral("Field '%1' tidak ditemukan di tabel '%2'").arg(column, table));
     // Texts of more digits first; among those of as many, the larger digits:
     // the order of the table's number index, so only the first rows are read.
     const QStringList order = schema::numberOrder(col->field.name);

@@ -26,19 +26,19 @@ void createEmptyFile(const QString &file)
         error = QString::fromUtf8(sqlite3_errmsg(db));
     sqlite3_close(db);
     if (!error.isEmpty())
-        throw EDatabaseError(QStringLiteral("Cannot create database '%1': %2").arg(file, error));
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuat: %2").arg(file, error));
 }
 
 void checkAccount(const QString &adminName, const QString &adminPassword)
 {
     if (adminName.isEmpty())
-        throw EDatabaseError(QStringLiteral("The first account needs a user name"));
+        throw EDatabaseError(QStringLiteral("Akun pertama memerlukan nama user"));
     // Stored whole or not at all: a cut name would never log in.
     const int nameWidth = schema::findTable(QStringLiteral("Adm"))->column(QStringLiteral("NamaUser"))->field.size;
     if (adminName.toUcs4().size() > nameWidth)
-        throw EDatabaseError(QStringLiteral("The user name '%1' is longer than %2 characters").arg(adminName).arg(nameWidth));
+        throw EDatabaseError(QStringLiteral("Nama user '%1' lebih dari %2 karakter").arg(adminName).arg(nameWidth));
     if (adminPassword.isEmpty())
-        throw EDatabaseError(QStringLiteral("The first account needs a password that is not empty"));
+        throw EDatabaseError(QStringLiteral("Akun pertama memerlukan password yang tidak kosong"));
 }
 
 void createOnServer(const QString &location, const QString &adminName, const QString &adminPassword)
@@ -60,7 +60,7 @@ void createTables(connection::Connection &db, const QString &adminName, const QS
     connection::Failure failure;
     if (db.run(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"),
                {adminName, storedPassword}, &failure) < 0)
-        connection::Connection::fail(QStringLiteral("Cannot add the first account"), failure);
+        connection::Connection::fail(QStringLiteral("Akun pertama tidak dapat ditambahkan"), failure);
     tx.commit();
 }
 
@@ -76,7 +76,7 @@ void createDatabase(const QString &location, const QString &adminName, const QSt
         throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
     checkAccount(adminName, adminPassword);
     if (!QDir().mkpath(info.absolutePath()))
-        throw EDatabaseError(QStringLiteral("Cannot create the folder '%1'").arg(info.absolutePath()));
+        throw EDatabaseError(QStringLiteral("Folder '%1' tidak dapat dibuat").arg(info.absolutePath()));
     createEmptyFile(info.absoluteFilePath());
     try {
         createTables(*connection::ofFile(info.absoluteFilePath()), adminName, password::hash(adminPassword));

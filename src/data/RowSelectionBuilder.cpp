@@ -13,7 +13,7 @@ QString orderColumnFor(const TableDef &table, const QString &field)
         return table.keyColumn;
     const ColumnDef *c = table.column(wanted);
     if (!c)
-        throw EDatabaseError(QStringLiteral("Table '%1' has no field '%2' to order by").arg(table.name, wanted));
+        throw EDatabaseError(QStringLiteral("Tabel '%1' tidak punya field '%2' untuk pengurutan").arg(table.name, wanted));
     return c->field.name;
 }
 
@@ -49,7 +49,7 @@ void addFilter(RowSelection &selection, const TableDef &table, const QString &fi
     const ColumnDef *c = table.column(term.field);
     if (!c)
         throw EDatabaseError(
-            QStringLiteral("Invalid filter '%1': table '%2' has no field '%3'").arg(filter, table.name, term.field));
+            QStringLiteral("Filter '%1' tidak sah: tabel '%2' tidak punya field '%3'").arg(filter, table.name, term.field));
     const QString col = schema::quote(c->field.name);
     if (term.value.isEmpty()) {
         selection.conditions << QStringLiteral("(%1 IS NULL OR %1 = '')").arg(col);

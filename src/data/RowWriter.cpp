@@ -53,7 +53,7 @@ void RowWriter::checkRequired(const QStringList &fieldsWithoutValue) const
     for (const QString &name : fieldsWithoutValue) {
         const ColumnDef *c = m_table.column(name);
         if (c && c->required)
-            throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(name));
+            throw EDatabaseError(QStringLiteral("Field '%1' harus diisi").arg(name));
     }
 }
 
@@ -72,7 +72,7 @@ void RowWriter::checkUnique(const QList<ColumnValue> &values, qint64 rowid)
 
 void RowWriter::throwDuplicate(const TableDef &table, const ColumnValue &value)
 {
-    throw EDuplicateKey(QStringLiteral("Duplicate key: table '%1' already has a record with %2 '%3'")
+    throw EDuplicateKey(QStringLiteral("Kunci ganda: tabel '%1' sudah memuat record dengan %2 '%3'")
                             .arg(table.name, value.field->name, fieldtext::asString(*value.field, value.value)));
 }
 
@@ -84,17 +84,17 @@ void RowWriter::failWrite(const TableDef &table, const connection::Failure &fail
         for (const ColumnValue &v : values)
             if (isUniqueValue(table, v))
                 throwDuplicate(table, v);
-        throw EDuplicateKey(QStringLiteral("Duplicate key in table '%1'").arg(table.name));
+        throw EDuplicateKey(QStringLiteral("Kunci ganda di tabel '%1'").arg(table.name));
     case connection::Failure::Required: {
         const ColumnDef *c = table.column(failure.column);
-        throw EDatabaseError(QStringLiteral("Field '%1' must have a value").arg(c ? c->field.name : failure.column));
+        throw EDatabaseError(QStringLiteral("Field '%1' harus diisi").arg(c ? c->field.name : failure.column));
     }
     case connection::Failure::Busy:
-        connection::Connection::fail(QStringLiteral("Cannot write table '%1'").arg(table.name), failure);
+        connection::Connection::fail(QStringLiteral("Tabel '%1' tidak dapat ditulis").arg(table.name), failure);
     case connection::Failure::Lost:
     case connection::Failure::Other: break;
     }
-    throw EDatabaseError(QStringLiteral("Cannot write table '%1': %2").arg(table.name, failure.text));
+    throw EDatabaseError(QStringLiteral("Tabel '%1' tidak dapat ditulis: %2").arg(table.name, failure.text));
 }
 
 const QString &RowWriter::insertSql(const QList<ColumnValue> &values)
@@ -169,9 +169,9 @@ void RowWriter::update(qint64 rowid, const QList<ColumnValue> &values, const QLi
         failWrite(m_table, failure, values);
     if (changed == 0) {
         if (!m_connection.exists(QStringLiteral("SELECT 1 FROM %1 WHERE rowid = ?").arg(m_relation), {rowid}))
-            throw EDatabaseError(QStringLiteral("Record not found in table '%1': it was deleted").arg(m_table.name));
-        throw ERecordChanged(QStringLiteral("The record was changed at another desk since it was read. It has been "
-                                            "read again: post to store your changes over it, or cancel them."));
+            throw EDatabaseError(QStringLiteral("Record tidak ditemukan di tabel '%1': record itu sudah dihapus").arg(m_table.name));
+        throw ERecordChanged(QStringLiteral("Record ini sudah diubah di meja lain sejak dibaca dan kini sudah dibaca "
+                                            "ulang: simpan untuk menimpanya dengan perubahan Anda, atau batalkan perubahan itu."));
     }
     if (tx)
         tx->commit();

@@ -28,7 +28,7 @@ class RowWriter {
 public:
     RowWriter(connection::Connection &connection, const TableDef &table, QString relation, bool ownTransaction);
 
-    // Raises "Field '<name>' must have a value" for the first of
+    // Raises "Field '<name>' harus diisi" for the first of
     // `fieldsWithoutValue` that the table requires.
     void checkRequired(const QStringList &fieldsWithoutValue) const;
     // Raises EDuplicateKey when a unique value of a new row is already stored.

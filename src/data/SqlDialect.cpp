@@ -15,7 +15,7 @@ struct Token {
 
 [[noreturn]] void syntax(const QString &why)
 {
-    throw EDatabaseError(QStringLiteral("Invalid query: %1").arg(why));
+    throw EDatabaseError(QStringLiteral("Query tidak sah: %1").arg(why));
 }
 
 QList<Token> tokenize(const QString &s)
@@ -41,10 +41,10 @@ QList<Token> tokenize(const QString &s)
         } else if (c == QLatin1Char('"')) {
             QString value;
             if (!quotedtext::read(s, i, QLatin1Char('"'), &value))
-                syntax(QStringLiteral("the pattern is not closed by a double quote"));
+                syntax(QStringLiteral("pola tidak ditutup dengan tanda petik ganda"));
             out.append({Tok::String, value});
         } else {
-            syntax(QStringLiteral("unexpected character '%1'").arg(c));
+            syntax(QStringLiteral("karakter '%1' tidak diharapkan").arg(c));
         }
     }
     out.append({Tok::End, QString()});
@@ -65,34 +65,34 @@ public:
             take();
             star = true;
         } else {
-            columnNames << ident(QStringLiteral("a column name"));
+            columnNames << ident(QStringLiteral("nama kolom"));
             while (peek().kind == Tok::Comma) {
                 take();
-                columnNames << ident(QStringLiteral("a column name"));
+                columnNames << ident(QStringLiteral("nama kolom"));
             }
         }
         keyword("FROM");
-        const QString tableName = ident(QStringLiteral("a table name"));
+        const QString tableName = ident(QStringLiteral("nama tabel"));
         q.table = schema::findTable(tableName);
         if (!q.table)
-            throw EDatabaseError(QStringLiteral("Invalid query: unknown table '%1'").arg(tableName));
+            throw EDatabaseError(QStringLiteral("Query tidak sah: tabel '%1' tidak dikenal").arg(tableName));
         q.columns = star ? q.table->columnNames() : resolveAll(*q.table, columnNames);
         if (isKeyword("WHERE")) {
             take();
-            q.likeColumn = resolve(*q.table, ident(QStringLiteral("a column name after WHERE")));
+            q.likeColumn = resolve(*q.table, ident(QStringLiteral("nama kolom sesudah WHERE")));
             keyword("LIKE");
             if (peek().kind != Tok::String)
-                syntax(QStringLiteral("a pattern in double quotes is expected after LIKE, found %1").arg(describe(peek())));
+                syntax(QStringLiteral("sesudah LIKE diharapkan pola dalam tanda petik ganda, ditemukan %1").arg(describe(peek())));
             q.pattern = take().text;
             q.hasLike = true;
         }
         if (isKeyword("ORDER")) {
             take();
             keyword("BY");
-            q.orderColumn = resolve(*q.table, ident(QStringLiteral("a column name after ORDER BY")));
+            q.orderColumn = resolve(*q.table, ident(QStringLiteral("nama kolom sesudah ORDER BY")));
         }
         if (peek().kind != Tok::End)
-            syntax(QStringLiteral("unexpected %1").arg(describe(peek())));
+            syntax(QStringLiteral("%1 tidak diharapkan").arg(describe(peek())));
         return q;
     }
 
@@ -100,8 +100,8 @@ private:
     static QString describe(const Token &t)
     {
         switch (t.kind) {
-        case Tok::End: return QStringLiteral("end of statement");
-        case Tok::String: return QStringLiteral("text \"%1\"").arg(t.text);
+        case Tok::End: return QStringLiteral("akhir perintah");
+        case Tok::String: return QStringLiteral("teks \"%1\"").arg(t.text);
         default: return QLatin1Char('\'') + t.text + QLatin1Char('\'');
         }
     }
@@ -110,7 +110,7 @@ private:
     {
         const ColumnDef *c = table.column(name);
         if (!c)
-            throw EDatabaseError(QStringLiteral("Invalid query: unknown column '%1' in table '%2'").arg(name, table.name));
+            throw EDatabaseError(QStringLiteral("Query tidak sah: kolom '%1' tidak ada di tabel '%2'").arg(name, table.name));
         return c->field.name;
     }
 
@@ -120,7 +120,7 @@ private:
         for (const QString &n : names) {
             const QString resolved = resolve(table, n);
             if (out.contains(resolved))
-                throw EDatabaseError(QStringLiteral("Invalid query: column '%1' is selected twice").arg(n));
+                throw EDatabaseError(QStringLiteral("Query tidak sah: kolom '%1' dipilih dua kali").arg(n));
             out << resolved;
         }
         return out;
@@ -137,14 +137,14 @@ private:
     void keyword(const char *word)
     {
         if (!isKeyword(word))
-            syntax(QStringLiteral("%1 is expected, found %2").arg(QLatin1String(word), describe(peek())));
+            syntax(QStringLiteral("diharapkan %1, ditemukan %2").arg(QLatin1String(word), describe(peek())));
         take();
     }
 
     QString ident(const QString &what)
     {
         if (peek().kind != Tok::Ident)
-            syntax(QStringLiteral("%1 is expected, found %2").arg(what, describe(peek())));
+            syntax(QStringLiteral("diharapkan %1, ditemukan %2").arg(what, describe(peek())));
         return take().text;
     }
 

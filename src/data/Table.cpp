@@ -25,9 +25,9 @@ void Table::setTableName(const QString &name)
 const TableDef &Table::tableToOpen()
 {
     if (m_tableName.trimmed().isEmpty())
-        throw EDatabaseError(QStringLiteral("Table name is not set"));
+        throw EDatabaseError(QStringLiteral("Nama tabel belum diisi"));
     if (!m_def)
-        throw EDatabaseError(QStringLiteral("Table '%1' not found in database '%2'").arg(m_tableName, databaseName()));
+        throw EDatabaseError(QStringLiteral("Tabel '%1' tidak ditemukan di database '%2'").arg(m_tableName, databaseName()));
     return *m_def;
 }
 
@@ -56,7 +56,7 @@ bool Table::findKey(const QString &key)
     d->checkBrowseMode();
     const QString column = orderColumn();
     if (column.isEmpty())
-        throw EDatabaseError(QStringLiteral("Table '%1' has no index for a key seek").arg(m_def->name));
+        throw EDatabaseError(QStringLiteral("Tabel '%1' tidak punya indeks untuk pencarian kunci").arg(m_def->name));
     return d->seek(column, fieldtext::searchValue(m_def->column(column)->field, key));
 }
 

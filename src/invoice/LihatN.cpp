@@ -21,8 +21,8 @@
 using namespace accessui;
 
 namespace {
-// A caption and the value it names: a screen reader reads the value under
-// the caption's words.
+// A caption and the value it names: a screen reader reads the value, with
+// the caption as its label.
 DBText *value(QWidget *parent, const QString &name, QLabel *caption, DataSource *source, const QString &field,
               const QRect &geometry)
 {
@@ -32,7 +32,6 @@ DBText *value(QWidget *parent, const QString &name, QLabel *caption, DataSource 
     text->setDataSource(source);
     text->setDataField(field);
     caption->setBuddy(text);
-    text->setAccessibleName(caption->text().remove(QLatin1Char(':')).trimmed());
     return text;
 }
 

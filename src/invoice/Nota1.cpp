@@ -114,8 +114,7 @@ TFNota1::TFNota1(QWidget *parent) : TForm(parent)
     Label8 = boldLabel(this, QStringLiteral("Label8"), QStringLiteral("Jumlah Total Rp. :"), QRect(640, 494, 145, 24));
     Label7 = boldLabel(this, QStringLiteral("Label7"), QStringLiteral("0"), QRect(790, 494, 130, 24));
     setTextColour(Label7, kBlue);
-    Label8->setBuddy(Label7);
-    Label7->setAccessibleName(QStringLiteral("Jumlah Total Rp."));
+    Label8->setBuddy(Label7);  // read as the amount, labelled by the caption
 
     BitBtn2 = handButton(this, QStringLiteral("BitBtn2"), QStringLiteral("Simpan Dan Cetak Nota"),
                          standardIcon(QStyle::SP_DialogSaveButton), QRect(600, 524, 210, 38));

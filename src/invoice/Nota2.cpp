@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <utility>
 
 using namespace accessui;
 
@@ -103,6 +104,11 @@ TFNota2::TFNota2(QWidget *parent) : TForm(parent)
     Label12 = captionLabel(this, QStringLiteral("Label12"), QStringLiteral("Harga Rp. :"), QRect(16, 222, 130, 22));
     Label9 = label(this, QStringLiteral("Label9"), QStringLiteral("0"), QRect(150, 222, 180, 22));
     setTextColour(Label9, kMaroon);
+    // The values are read as they are shown, each labelled by its caption.
+    const std::pair<QLabel *, QLabel *> captioned[] = {
+        {Label1, Label2}, {Label5, Label6}, {Label10, Label7}, {Label11, Label8}, {Label12, Label9}};
+    for (const auto &[caption, value] : captioned)
+        caption->setBuddy(value);
     Edit2 = edit(this, QStringLiteral("Edit2"), QRect(150, 252, 80, 25));
     Edit3 = edit(this, QStringLiteral("Edit3"), QRect(150, 284, 80, 25));
     Edit2->setText(QStringLiteral("0"));

@@ -61,7 +61,7 @@ TFPelanggan::TFPelanggan(QWidget *parent) : TForm(parent)
     DBText1->setGeometry(kFieldLeft, 14, 120, 21);
     DBText1->setDataSource(DataSource1);
     DBText1->setDataField(QStringLiteral("ID_Pelanggan"));
-    DBText1->setAccessibleName(Label1->text());
+    Label1->setBuddy(DBText1);  // read as the number, labelled by the caption
 
     Label2 = captionAt(this, QStringLiteral("Label2"), QStringLiteral("Nama :"), 42);
     DBEdit1 = boundEdit(this, DataSource1, QStringLiteral("DBEdit1"), QStringLiteral("Nama"), 42, 400, Label2);

@@ -317,8 +317,8 @@ QByteArray serialise(const PreparedReport &report)
 std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &name)
 {
     if (bytes.size() < qsizetype(sizeof kMagic) || std::memcmp(bytes.constData(), kMagic, sizeof kMagic) != 0)
-        throw EError(QStringLiteral("'%1' is not a report file").arg(name));
-    const QString damaged = QStringLiteral("The report file '%1' is damaged or incomplete").arg(name);
+        throw EError(QStringLiteral("'%1' bukan berkas laporan").arg(name));
+    const QString damaged = QStringLiteral("Berkas laporan '%1' rusak atau tidak lengkap").arg(name);
     if (bytes.size() < kHeaderSize)
         throw EError(damaged);
     Reader header(QByteArrayView(bytes).sliced(sizeof kMagic));
@@ -327,9 +327,9 @@ std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &na
     const quint64 length = header.u64();
     // Every version this program wrote counts from 1.
     if (version == 0)
-        throw EError(QStringLiteral("'%1' is not a report file").arg(name));
+        throw EError(QStringLiteral("'%1' bukan berkas laporan").arg(name));
     if (version > kVersion)
-        throw EError(QStringLiteral("The report file '%1' was written by a newer version of the program").arg(name));
+        throw EError(QStringLiteral("Berkas laporan '%1' ditulis oleh versi program yang lebih baru").arg(name));
     // The payload's length, in signed arithmetic: a file too short for its
     // header and checksum has none, not a huge one.
     const qsizetype payloadSize = bytes.size() - kHeaderSize - kHashSize;
@@ -349,22 +349,22 @@ std::shared_ptr<PreparedReport> parse(const QByteArray &bytes, const QString &na
 void save(const PreparedReport &report, const QString &fileName)
 {
     if (!withinLimits(report))
-        throw EError(QStringLiteral("The report is too large to be saved as a report file ('%1')").arg(displayName(fileName)));
+        throw EError(QStringLiteral("Laporan terlalu besar untuk disimpan sebagai berkas laporan ('%1')").arg(displayName(fileName)));
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly) || file.write(serialise(report)) < 0 || !file.commit())
-        throw EError(QStringLiteral("Cannot write the report file '%1'").arg(displayName(fileName)));
+        throw EError(QStringLiteral("Berkas laporan '%1' tidak dapat ditulis").arg(displayName(fileName)));
 }
 
 std::shared_ptr<PreparedReport> load(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
-        throw EError(QStringLiteral("Cannot open the report file '%1'").arg(displayName(fileName)));
+        throw EError(QStringLiteral("Berkas laporan '%1' tidak dapat dibuka").arg(displayName(fileName)));
     const QByteArray magic = file.peek(sizeof kMagic);
     if (magic.size() < qsizetype(sizeof kMagic) || std::memcmp(magic.constData(), kMagic, sizeof kMagic) != 0)
-        throw EError(QStringLiteral("'%1' is not a report file").arg(displayName(fileName)));
+        throw EError(QStringLiteral("'%1' bukan berkas laporan").arg(displayName(fileName)));
     if (file.size() > kLargestFile)
-        throw EError(QStringLiteral("The report file '%1' is damaged or incomplete").arg(displayName(fileName)));
+        throw EError(QStringLiteral("Berkas laporan '%1' rusak atau tidak lengkap").arg(displayName(fileName)));
     return parse(file.readAll(), displayName(fileName));
 }
 

@@ -22,7 +22,7 @@
 namespace reportfile {
 
 inline const QString kExtension = QStringLiteral("nqr");
-inline const QString kFilter = QStringLiteral("Report files (*.nqr)");
+inline const QString kFilter = QStringLiteral("Berkas laporan (*.nqr)");
 constexpr quint16 kVersion = 1;
 constexpr qsizetype kMaxPages = 100000;
 constexpr int kMaxPictureSide = 8000;                     // pixels

@@ -63,7 +63,7 @@ ReportPreview::ReportPreview(QWidget *parent) : TForm(parent), m_printer(QPrinte
     ToolBar->addSeparator();
     SaveReport = addCommand(QStringLiteral("save-report"), QStringLiteral("Save Report"));
     LoadReport = addCommand(QStringLiteral("load-report"), QStringLiteral("Load Report"));
-    ExportPdf = addCommand(QStringLiteral("export-pdf"), QStringLiteral("Export PDF"));
+    ExportPdf = addCommand(QStringLiteral("export-pdf"), QStringLiteral("Ekspor PDF"));
     ToolBar->addSeparator();
     CloseButton = new QToolButton(ToolBar);
     CloseButton->setText(QStringLiteral("&Close"));
@@ -301,7 +301,7 @@ void ReportPreview::PrinterSetupClick()
             m_printer.setPrinterName(current);
     }
     QPrintDialog dialog(&m_printer, this);
-    dialog.setWindowTitle(QStringLiteral("Printer setup"));
+    dialog.setWindowTitle(QStringLiteral("Pengaturan Printer"));
     dialog.setOptions(QAbstractPrintDialog::PrintPageRange | QAbstractPrintDialog::PrintCollateCopies
                       | QAbstractPrintDialog::PrintShowPageSize);
     dialog.setMinMax(1, std::max(1, pageCount()));
@@ -347,7 +347,7 @@ void ReportPreview::SaveReportClick()
 void ReportPreview::LoadReportClick()
 {
     const QString file = ui().chooseFile({FileRequest::Mode::Open, QStringLiteral("Load Report"), QString(),
-                                          reportfile::kFilter + QStringLiteral(";;All files (*)"), QString()},
+                                          reportfile::kFilter + QStringLiteral(";;Semua berkas (*)"), QString()},
                                          this);
     if (file.isEmpty())
         return;
@@ -366,18 +366,18 @@ void ReportPreview::ExportPdfClick()
     if (!complete())
         return;
     if (pageCount() == 0) {
-        msg::exclamation(QStringLiteral("The report has no pages."), QStringLiteral("Export PDF"));
+        msg::exclamation(QStringLiteral("Laporan tidak memiliki halaman."), QStringLiteral("Ekspor PDF"));
         return;
     }
-    const QString file = ui().chooseFile({FileRequest::Mode::Save, QStringLiteral("Export PDF"),
-                                          caption() + QStringLiteral(".pdf"), QStringLiteral("PDF files (*.pdf)"),
+    const QString file = ui().chooseFile({FileRequest::Mode::Save, QStringLiteral("Ekspor PDF"),
+                                          caption() + QStringLiteral(".pdf"), QStringLiteral("Berkas PDF (*.pdf)"),
                                           QStringLiteral("pdf")},
                                          this);
     if (file.isEmpty())
         return;
     if (!pagerender::toPdf(*m_report, file))
-        msg::exclamation(QStringLiteral("Cannot write the PDF file '%1'.").arg(QFileInfo(file).fileName()),
-                         QStringLiteral("Export PDF"));
+        msg::exclamation(QStringLiteral("Berkas PDF '%1' tidak dapat ditulis.").arg(QFileInfo(file).fileName()),
+                         QStringLiteral("Ekspor PDF"));
 }
 
 void ReportPreview::CloseButtonClick() { Close(); }

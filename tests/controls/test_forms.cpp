@@ -309,7 +309,7 @@ void TestForms::closeQueryKeepsTheWindowOpen()
         {
             ++asked;
             if (answer == 2)
-                throw EDatabaseError(QStringLiteral("Field 'Kode_Kervano' must have a value"));
+                throw EDatabaseError(QStringLiteral("Field 'Kode_Kervano' harus diisi"));
             return answer == 0;
         }
     };
@@ -324,7 +324,7 @@ void TestForms::closeQueryKeepsTheWindowOpen()
     QCOMPARE(form.closes, query == 0 ? 1 : 0);
     QCOMPARE(boxes.count(), query == 2 ? 1 : 0);
     if (query == 2)
-        QCOMPARE(boxes.last().text, QStringLiteral("Field 'Kode_Kervano' must have a value."));
+        QCOMPARE(boxes.last().text, QStringLiteral("Field 'Kode_Kervano' harus diisi."));
     form.answer = 0;
     form.Close();
     QVERIFY(!form.isVisible());

@@ -18,6 +18,8 @@ private slots:
     void plainNumberRoundTrip();
     void badNumberText_data();
     void badNumberText();
+    void groupedNumberText_data();
+    void groupedNumberText();
     void extendedRange();
     void wholeNumbers();
     void money_data();
@@ -107,7 +109,7 @@ void TestFormats::badNumberText_data()
     QTest::addColumn<QString>("text");
     QTest::newRow("empty") << "";
     QTest::newRow("letters") << "abc";
-    QTest::newRow("thousands separator") << "1.500";  // "." groups thousands in id
+    QTest::newRow("group of two") << "15.00";  // "." groups thousands in id, by three
     QTest::newRow("two separators") << "1,2,3";
     QTest::newRow("exponent without digits") << "1E";
     QTest::newRow("sign alone") << "-";
@@ -138,6 +140,68 @@ void TestFormats::badNumberText()
     } catch (const EConvertError &e) {
         QCOMPARE(e.message(), QStringLiteral("'%1' is not a valid floating point value").arg(text));
     }
+}
+
+// Numbers typed as the desktop writes them: thousands separators between
+// groups of three digits are read, any other grouping is refused; a whole
+// number reads the same as a whole number.
+void TestFormats::groupedNumberText_data()
+{
+    QTest::addColumn<QString>("locale");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<double>("value");
+    const struct {
+        const char *locale, *text;
+        bool accepted;
+        double value;
+    } rows[] = {
+        {"id", "15.000", true, 15000},
+        {"id", "15000", true, 15000},
+        {"id", "1.234.567", true, 1234567},
+        {"id", "1.234.567,5", true, 1234567.5},
+        {"id", "-1.500", true, -1500},
+        {"id", " 498.750 ", true, 498750},
+        {"id", "15,000", true, 15},
+        {"id", "15.00", false, 0},
+        {"id", "1.2345", false, 0},
+        {"id", "1234.567", false, 0},
+        {"id", "1.234.56", false, 0},
+        {"id", "15.000.", false, 0},
+        {"id", "1..000", false, 0},
+        {"id", ".500", false, 0},
+        {"id", "15,000.5", false, 0},
+        {"id", "1.5", false, 0},
+        {"en", "15,000", true, 15000},
+        {"en", "1,234,567.5", true, 1234567.5},
+        {"en", "15.000", true, 15},
+        {"en", "15,00", false, 0},
+        {"en", "1,2345", false, 0},
+        {"en", "15.000,5", false, 0},
+    };
+    for (const auto &r : rows)
+        QTest::addRow("%s %s", r.locale, r.text) << r.locale << r.text << r.accepted << r.value;
+}
+
+void TestFormats::groupedNumberText()
+{
+    QFETCH(QString, locale);
+    QFETCH(QString, text);
+    QFETCH(bool, accepted);
+    QFETCH(double, value);
+    PinnedLocale pin(locale == QLatin1String("id") ? indonesian() : english());
+    long double read = 0;
+    QCOMPARE(numtext::tryStrToFloat(text, read), accepted);
+    if (!accepted) {
+        QVERIFY_THROWS_EXCEPTION(EConvertError, numtext::strToFloat(text));
+        return;
+    }
+    QCOMPARE(double(read), value);
+    qint64 whole = 0;
+    const bool isWhole = !text.contains(locale == QLatin1String("id") ? QLatin1Char(',') : QLatin1Char('.'));
+    QCOMPARE(numtext::tryStrToInt(text, whole), isWhole);
+    if (isWhole)
+        QCOMPARE(double(whole), value);
 }
 
 // Money runs in extended precision, whose range reaches far beyond a double:

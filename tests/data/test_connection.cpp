@@ -138,7 +138,7 @@ void TestConnection::checkedTablesGoWithTheConnection()
     Table goods;
     goods.setTableName(QStringLiteral("Barang.DB"));
     const QString error = errorOf([&] { goods.open(); });
-    QVERIFY2(error.contains(QLatin1String("has no field 'Gambar'")), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("tidak punya field 'Gambar'")), qPrintable(error));
     QVERIFY(!goods.active());
 }
 

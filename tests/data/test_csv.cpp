@@ -236,11 +236,11 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
         << QStringList{"4: Kode_Kervano 'A' is already on line 2", "5: Kode_Kervano 'A' is already on line 2"} << 4 << "";
     QTest::newRow("code already in the table")
         << head + "A;;;;;1\nOLD;;;;;2\n"
-        << QStringList{"3: Duplicate key: table 'Barang' already has a record with Kode_Kervano 'OLD'"} << 2 << "";
+        << QStringList{"3: Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'OLD'"} << 2 << "";
     QTest::newRow("codes differing in letter case are different")
         << head + "A;;;;;1\nold;;;;;2\n" << QStringList{} << 2 << "1";
     QTest::newRow("missing shop code")
-        << head + "A;;;;;1\n;M-2;KARET;;;2\n" << QStringList{"3: Field 'Kode_Kervano' must have a value"} << 2 << "";
+        << head + "A;;;;;1\n;M-2;KARET;;;2\n" << QStringList{"3: Field 'Kode_Kervano' harus diisi"} << 2 << "";
     QTest::newRow("over-long text is reported, not cut")
         << head + "A;;KARET SUPPORT MESIN AVANZA DEPAN KIRI;;;1\nKODE-YANG-TERLALU-PANJANG;;;;;2\n"
         << QStringList{"2: 'KARET SUPPORT MESIN AVANZA DEPAN KIRI' is longer than the 30 characters of field 'Nama_Barang'",
@@ -254,7 +254,7 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
     QTest::newRow("every bad row is listed, in line order")
         << head + "A;;;;;x\n;;;;;\"2\"\nB;;;;;\"3\n4\"\nC;;;;;4\nB;;;;;5\n"
         << QStringList{"2: 'x' is not a valid floating point value for field 'Harga'",
-                       "3: Field 'Kode_Kervano' must have a value",
+                       "3: Field 'Kode_Kervano' harus diisi",
                        "4: '3\\n4' is not a valid floating point value for field 'Harga'",  // one line each
                        "7: Kode_Kervano 'B' is already on line 4"}
         << 5 << "";
@@ -331,7 +331,7 @@ void TestCsv::dryRunStoresNothing()
     // The check includes the table: a code taken there is found without storing.
     db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\") VALUES ('B')"));
     QCOMPARE(listed(import(db, Records::Goods, "Kode_Kervano\nA\nB\n", true).problems),
-             QStringList{"3: Duplicate key: table 'Barang' already has a record with Kode_Kervano 'B'"});
+             QStringList{"3: Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'B'"});
 }
 
 void TestCsv::picturesTravelAsBitmapFiles_data()
@@ -470,7 +470,7 @@ void TestCsv::adminToolListsEveryBadRow()
     QCOMPARE(bad.code, 1);
     QVERIFY2(bad.err.contains(QLatin1String("nothing was stored")), qPrintable(bad.err));
     QVERIFY2(bad.err.contains(QLatin1String("line 3: Kode_Kervano 'A' is already on line 2")), qPrintable(bad.err));
-    QVERIFY2(bad.err.contains(QLatin1String("line 4: Field 'Kode_Kervano' must have a value")), qPrintable(bad.err));
+    QVERIFY2(bad.err.contains(QLatin1String("line 4: Field 'Kode_Kervano' harus diisi")), qPrintable(bad.err));
 
     QFile::remove(file);
     writeBytes(file, "Kode_Kervano;Harga\nA;1\nB;2\n");

@@ -310,7 +310,7 @@ void TestDesks::postOverAnotherDesksChange()
         desk1.post();
         QFAIL("desk 1 stored over desk 2's change unwarned");
     } catch (const ERecordChanged &e) {
-        QVERIFY2(e.message().startsWith(QStringLiteral("The record was changed at another desk")), qPrintable(e.message()));
+        QVERIFY2(e.message().startsWith(QStringLiteral("Record ini sudah diubah di meja lain")), qPrintable(e.message()));
     }
     QCOMPARE(desk1.state(), DataSetState::Edit);
     QCOMPARE(desk1.fieldByName(QStringLiteral("Nama_Barang"))->asString(), QStringLiteral("NAMA DESK 1"));
@@ -462,7 +462,7 @@ void TestDesks::pictureChangedAtAnotherDesk()
         QCOMPARE(storedPicture(), pictureNamed(QStringLiteral("C")));
         return;
     }
-    QVERIFY2(message.startsWith(QStringLiteral("The record was changed at another desk")), qPrintable(message));
+    QVERIFY2(message.startsWith(QStringLiteral("Record ini sudah diubah di meja lain")), qPrintable(message));
     QCOMPARE(desk1.state(), DataSetState::Edit);
     QCOMPARE(storedPicture(), pictureNamed(secondDesks));
     // Read again: desk 1's own picture is kept, desk 2's shows otherwise.

@@ -112,12 +112,12 @@ void TestFilterQuery::badFilterChangesNothing_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("message");
-    QTest::newRow("value without quotes") << "ID_Nota = 000002" << "a value in single quotes is expected";
+    QTest::newRow("value without quotes") << "ID_Nota = 000002" << "diharapkan nilai dalam tanda petik tunggal";
     QTest::newRow("unclosed") << "ID_Nota ='0001" << "not closed";
-    QTest::newRow("injection") << "ID_Nota ='1' OR '1'='1'" << "unexpected text";
-    QTest::newRow("other operator") << "ID_Nota > '1'" << "\"=\" is expected";
+    QTest::newRow("injection") << "ID_Nota ='1' OR '1'='1'" << "teks yang tidak diharapkan";
+    QTest::newRow("other operator") << "ID_Nota > '1'" << "diharapkan \"=\"";
     QTest::newRow("double quotes") << "ID_Nota = \"1\"" << "single quotes";
-    QTest::newRow("unknown field") << "Warna='MERAH'" << "has no field 'Warna'";
+    QTest::newRow("unknown field") << "Warna='MERAH'" << "tidak punya field 'Warna'";
 }
 
 void TestFilterQuery::badFilterChangesNothing()
@@ -279,21 +279,21 @@ void TestFilterQuery::badStatements_data()
     QTest::addColumn<QString>("sql");
     QTest::addColumn<QString>("message");
     QTest::newRow("double quote in search text") << searchGoods(QStringLiteral("Nama_Barang"), QStringLiteral("A\"B"))
-                                                 << "Invalid query: unexpected character '%'";
+                                                 << "Query tidak sah: karakter '%' tidak diharapkan";
     QTest::newRow("quote closes the pattern") << searchGoods(QStringLiteral("Nama_Barang"), QStringLiteral("\" OR 1=1 --"))
-                                              << "Invalid query:";
+                                              << "Query tidak sah:";
     QTest::newRow("unknown column") << searchGoods(QStringLiteral("Warna"), QStringLiteral("X"))
-                                    << "Invalid query: unknown column 'Warna' in table 'Barang'";
-    QTest::newRow("unknown table") << "SELECT Nama FROM Gudang ORDER BY Nama" << "Invalid query: unknown table 'Gudang'";
+                                    << "Query tidak sah: kolom 'Warna' tidak ada di tabel 'Barang'";
+    QTest::newRow("unknown table") << "SELECT Nama FROM Gudang ORDER BY Nama" << "Query tidak sah: tabel 'Gudang' tidak dikenal";
     QTest::newRow("unknown order column") << "SELECT Nama FROM Pelanggan ORDER BY Umur"
-                                          << "Invalid query: unknown column 'Umur' in table 'Pelanggan'";
-    QTest::newRow("no FROM") << "SELECT Nama Pelanggan" << "Invalid query: FROM is expected, found 'Pelanggan'";
+                                          << "Query tidak sah: kolom 'Umur' tidak ada di tabel 'Pelanggan'";
+    QTest::newRow("no FROM") << "SELECT Nama Pelanggan" << "Query tidak sah: diharapkan FROM, ditemukan 'Pelanggan'";
     QTest::newRow("pattern not quoted") << "SELECT Nama FROM Pelanggan WHERE Nama LIKE %A%"
-                                        << "Invalid query: unexpected character '%'";
+                                        << "Query tidak sah: karakter '%' tidak diharapkan";
     QTest::newRow("unclosed pattern") << "SELECT Nama FROM Pelanggan WHERE Nama LIKE \"%A%" << "not closed";
-    QTest::newRow("other condition") << "SELECT Nama FROM Pelanggan WHERE Nama = \"A\"" << "Invalid query:";
-    QTest::newRow("two statements") << "SELECT Nama FROM Pelanggan ORDER BY Nama; DROP TABLE Adm" << "Invalid query:";
-    QTest::newRow("empty") << "" << "Invalid query: SELECT is expected, found end of statement";
+    QTest::newRow("other condition") << "SELECT Nama FROM Pelanggan WHERE Nama = \"A\"" << "Query tidak sah:";
+    QTest::newRow("two statements") << "SELECT Nama FROM Pelanggan ORDER BY Nama; DROP TABLE Adm" << "Query tidak sah:";
+    QTest::newRow("empty") << "" << "Query tidak sah: diharapkan SELECT, ditemukan akhir perintah";
 }
 
 void TestFilterQuery::badStatements()
@@ -343,9 +343,9 @@ void TestFilterQuery::queryIsReadOnly()
     q.setSql(searchGoods(QStringLiteral("Nama_Barang"), QString()));
     q.open();
     QVERIFY(!q.canModify());
-    QCOMPARE(errorOf([&] { q.edit(); }), QStringLiteral("Cannot modify a read-only dataset"));
-    QCOMPARE(errorOf([&] { q.append(); }), QStringLiteral("Cannot modify a read-only dataset"));
-    QCOMPARE(errorOf([&] { q.deleteRecord(); }), QStringLiteral("Cannot modify a read-only dataset"));
+    QCOMPARE(errorOf([&] { q.edit(); }), QStringLiteral("Dataset hanya-baca tidak dapat diubah"));
+    QCOMPARE(errorOf([&] { q.append(); }), QStringLiteral("Dataset hanya-baca tidak dapat diubah"));
+    QCOMPARE(errorOf([&] { q.deleteRecord(); }), QStringLiteral("Dataset hanya-baca tidak dapat diubah"));
     QVERIFY(!errorOf([&] { q.fieldByName(QStringLiteral("Nama_Barang"))->setAsString(QStringLiteral("X")); }).isEmpty());
     QCOMPARE(q.state(), DataSetState::Browse);
 }

@@ -236,7 +236,7 @@ void TestRecords::cachedUpdatesApplyInOneTransaction()
     direct.post();
 
     const QString error = errorOf([&] { t.applyUpdates(); });
-    QVERIFY2(error.contains(QLatin1String("Duplicate key")) && error.contains(QLatin1String("Part")), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("Kunci ganda")) && error.contains(QLatin1String("Part")), qPrintable(error));
     // Nothing of the batch was written; the changes are still pending.
     QCOMPARE(db.joined(QStringLiteral("SELECT \"Part\" FROM \"Part\" ORDER BY 1")),
              QStringLiteral("BUSHING,O-RING,SEAL"));

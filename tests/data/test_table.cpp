@@ -119,7 +119,7 @@ void TestTable::missingTableIsReportedWhenOpened()
     Table t;
     t.setTableName(QStringLiteral("Part.db"));
     const QString error = errorOf([&] { t.open(); });
-    QVERIFY2(error.contains(QLatin1String("Table 'Part' not found")), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("Tabel 'Part' tidak ditemukan")), qPrintable(error));
     QVERIFY(!t.active());
 
     Table unknown;
@@ -369,7 +369,7 @@ void TestTable::editCancelPost()
     QCOMPARE(t.state(), DataSetState::Browse);
     QCOMPARE(db.scalar(QStringLiteral("SELECT \"Nama_Barang\" || '/' || \"Harga\" FROM \"Barang\"")).toString(),
              QStringLiteral("SEAL/2750.5"));
-    QCOMPARE(errorOf([&] { t.post(); }), QStringLiteral("Dataset not in edit or insert mode"));
+    QCOMPARE(errorOf([&] { t.post(); }), QStringLiteral("Dataset tidak dalam keadaan ubah atau tambah"));
 }
 
 void TestTable::movingPostsChangedRecordAndDropsUnchanged()
@@ -478,7 +478,7 @@ void TestTable::deleteMovesToNextRecord()
     QCOMPARE(t.fieldByName(QStringLiteral("Part"))->asString(), QStringLiteral("A"));
     t.deleteRecord();
     QVERIFY(t.isEmpty());
-    QCOMPARE(errorOf([&] { t.deleteRecord(); }), QStringLiteral("Cannot perform this operation on an empty dataset"));
+    QCOMPARE(errorOf([&] { t.deleteRecord(); }), QStringLiteral("Operasi ini tidak dapat dilakukan pada dataset kosong"));
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Part\"")).toInt(), 0);
 }
 
@@ -488,11 +488,11 @@ void TestTable::refusedPostKeepsState_data()
     QTest::addColumn<QString>("code");
     QTest::addColumn<QString>("message");
     QTest::newRow("new duplicate") << true << "KV-0001"
-                                   << "Duplicate key: table 'Barang' already has a record with Kode_Kervano 'KV-0001'";
+                                   << "Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'KV-0001'";
     QTest::newRow("edited into a duplicate") << false << "KV-0001"
-                                             << "Duplicate key: table 'Barang' already has a record with Kode_Kervano 'KV-0001'";
-    QTest::newRow("new without key") << true << "" << "Field 'Kode_Kervano' must have a value";
-    QTest::newRow("key emptied") << false << "" << "Field 'Kode_Kervano' must have a value";
+                                             << "Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'KV-0001'";
+    QTest::newRow("new without key") << true << "" << "Field 'Kode_Kervano' harus diisi";
+    QTest::newRow("key emptied") << false << "" << "Field 'Kode_Kervano' harus diisi";
 }
 
 void TestTable::refusedPostKeepsState()

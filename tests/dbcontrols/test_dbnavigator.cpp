@@ -235,16 +235,16 @@ void TestDBNavigator::hintsOfTheButtons_data()
 {
     QTest::addColumn<Button>("button");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("first") << Button::First << "First record";
-    QTest::newRow("prior") << Button::Prior << "Prior record";
-    QTest::newRow("next") << Button::Next << "Next record";
-    QTest::newRow("last") << Button::Last << "Last record";
-    QTest::newRow("insert") << Button::Insert << "Insert record";
-    QTest::newRow("delete") << Button::Delete << "Delete record";
-    QTest::newRow("edit") << Button::Edit << "Edit record";
-    QTest::newRow("post") << Button::Post << "Post edit";
-    QTest::newRow("cancel") << Button::Cancel << "Cancel edit";
-    QTest::newRow("refresh") << Button::Refresh << "Refresh data";
+    QTest::newRow("first") << Button::First << "Record pertama";
+    QTest::newRow("prior") << Button::Prior << "Record sebelumnya";
+    QTest::newRow("next") << Button::Next << "Record berikutnya";
+    QTest::newRow("last") << Button::Last << "Record terakhir";
+    QTest::newRow("insert") << Button::Insert << "Tambah record";
+    QTest::newRow("delete") << Button::Delete << "Hapus record";
+    QTest::newRow("edit") << Button::Edit << "Ubah record";
+    QTest::newRow("post") << Button::Post << "Simpan perubahan";
+    QTest::newRow("cancel") << Button::Cancel << "Batalkan perubahan";
+    QTest::newRow("refresh") << Button::Refresh << "Muat ulang data";
 }
 
 // Each button shows its picture; its hint feeds the status line always,

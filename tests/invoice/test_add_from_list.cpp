@@ -2,6 +2,7 @@
 // maker's and shop code and from the drop-down, "Sortir", the line amount and
 // running total, the quantity check, bad numbers, "Batal", and a line the
 // engine refuses.
+#include "Accessibility.h"
 #include "ItemFixture.h"
 #include "TestMain.h"
 #include "TestSupport.h"
@@ -17,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <utility>
 
 namespace {
 const QString kError = QStringLiteral("Kesalahan");
@@ -245,6 +247,13 @@ void TestAddFromList::lookup()
         QCOMPARE(w.Label7->text(), g.part);
         QCOMPARE(w.Label8->text(), g.group);
         QCOMPARE(w.Label9->text(), g.harga);  // plain number text, not "Rp ..."
+        // A screen reader reads each value as shown, labelled by its caption.
+        const std::pair<QLabel *, QLabel *> captioned[] = {
+            {w.Label1, w.Label2}, {w.Label5, w.Label6}, {w.Label10, w.Label7}, {w.Label11, w.Label8}, {w.Label12, w.Label9}};
+        for (const auto &[caption, value] : captioned) {
+            QCOMPARE(accessibleNameOf(value), value->text());
+            QVERIFY2(labelsOf(value).contains(caption), qPrintable(caption->text()));
+        }
         QVERIFY(w.DBImage1->isVisible());
         QVERIFY(!w.DBImage1->picture().isNull());
         QVERIFY(w.BitBtn2->isEnabled());
@@ -328,6 +337,7 @@ void TestAddFromList::simpanStoresTheLine_data()
     QTest::newRow("all off") << "RB-3302" << "3" << "100" << "3" << "0";
     QTest::newRow("negative quantity") << "RB-3302" << "-1" << "10" << "-1" << "-13500";
     QTest::newRow("price with fraction") << "AB-0500" << "2" << "0" << "2" << "21603,75";
+    QTest::newRow("quantity with thousands separator") << "RB-3302" << "1.000" << "10" << "1000" << "13500000";
 }
 
 void TestAddFromList::simpanStoresTheLine()
@@ -352,6 +362,9 @@ void TestAddFromList::simpanStoresTheLine()
     QCOMPARE(ItemFixture::storedLines(), (QList<QStringList>{{"000001", g->kodeKervano, g->kodeBarang, g->nama,
                                                                g->harga, storedQuantity, discount, amount}}));
     QCOMPARE(FNota1->Label7->text(), amount);
+    // The total is read as the amount, labelled "Jumlah Total Rp. :".
+    QCOMPARE(accessibleNameOf(FNota1->Label7), amount);
+    QVERIFY(labelsOf(FNota1->Label7).contains(FNota1->Label8));
     QVERIFY(FNota1->BitBtn2->isEnabled());
     QVERIFY(FNota1->BitBtn3->isEnabled());
     QVERIFY(!FNota1->Edit1->isEnabled());

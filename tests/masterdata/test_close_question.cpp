@@ -246,7 +246,7 @@ void TestCloseQuestion::refusedPostKeepsTheWindowOpen()
     QCOMPARE(person.count(), 2);
     QCOMPARE(person.boxes()[0].kind, MsgKind::YesNoCancel);
     QCOMPARE(person.last().kind, MsgKind::Error);
-    QCOMPARE(person.last().text, QStringLiteral("Field 'Kode_Kervano' must have a value."));
+    QCOMPARE(person.last().text, QStringLiteral("Field 'Kode_Kervano' harus diisi."));
     QVERIFY(FDaftarBrg->isVisible());
     QVERIFY(!FMain->isVisible());
     QCOMPARE(FDaftarBrg->Table1->state(), DataSetState::Insert);

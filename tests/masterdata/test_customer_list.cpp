@@ -13,6 +13,8 @@
 #include "data/Table.h"
 #include "masterdata/Pelanggan.h"
 
+#include "Accessibility.h"
+
 #include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
@@ -80,11 +82,15 @@ void TestCustomerList::windowDesign()
     const struct {
         QWidget *box;
         const char *caption;
-    } names[] = {{w.DBText1, "ID (Auto Number) :"}, {w.DBEdit1, "Nama :"},     {w.DBMemo1, "Alamat :"},
-                 {w.DBEdit2, "Kota :"},              {w.DBEdit3, "Kode Pos :"}, {w.DBEdit4, "No Telp1 :"},
-                 {w.DBEdit5, "No Telp2 :"},          {w.DBEdit6, "No Fax :"},   {w.DBEdit7, "Email :"}};
+    } names[] = {{w.DBEdit1, "Nama :"},     {w.DBMemo1, "Alamat :"},   {w.DBEdit2, "Kota :"},
+                 {w.DBEdit3, "Kode Pos :"}, {w.DBEdit4, "No Telp1 :"}, {w.DBEdit5, "No Telp2 :"},
+                 {w.DBEdit6, "No Fax :"},   {w.DBEdit7, "Email :"}};
     for (const auto &n : names)
         QCOMPARE(accessibleName(n.box), QString::fromUtf8(n.caption));
+    // The number is a value: read as shown, labelled by its caption.
+    QVERIFY(!w.DBText1->text().isEmpty());
+    QCOMPARE(accessibleName(w.DBText1), w.DBText1->text());
+    QVERIFY(labelsOf(w.DBText1).contains(w.Label1));
     const QList<DBEdit *> edits{w.DBEdit1, w.DBEdit2, w.DBEdit3, w.DBEdit4, w.DBEdit5, w.DBEdit6, w.DBEdit7};
     const QStringList fields{"Nama", "Kota", "KodePos", "No_Telp1", "No_Telp2", "FAX", "Email"};
     for (int i = 0; i < edits.size(); ++i) {

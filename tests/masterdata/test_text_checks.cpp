@@ -174,12 +174,12 @@ void TestTextChecks::windowAndImportAgree_data()
     QTest::newRow("plain record") << goods << QStringList{"KV-50", "B-50", "UJI"} << "KV-50|B-50|UJI";
     QTest::newRow("shop code with blanks around it") << goods << QStringList{"  KV-50 ", "B-50", "UJI"} << "KV-50|B-50|UJI";
     QTest::newRow("shop code of blanks only")
-        << goods << QStringList{"   ", "B-50", "UJI"} << "Field 'Kode_Kervano' must have a value";
+        << goods << QStringList{"   ", "B-50", "UJI"} << "Field 'Kode_Kervano' harus diisi";
     QTest::newRow("no-break space inside a code is a blank")
         << goods << QStringList{"KV\u00A050", "B\u00A050\u00A0", "UJI"} << "KV 50|B 50|UJI";
     QTest::newRow("a code differing by a no-break space")
         << goods << QStringList{"KV-01\u00A0", "", "UJI"}
-        << "Duplicate key: table 'Barang' already has a record with Kode_Kervano 'KV-01'";
+        << "Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'KV-01'";
     QTest::newRow("zero-width space in a code")
         << goods << QStringList{"KV-01\u200B", "", "UJI"} << refusal("Kode_Kervano", "an invisible", "200B");
     QTest::newRow("NUL in a code") << goods << QStringList{"KV" + nul + "50", "", "UJI"}

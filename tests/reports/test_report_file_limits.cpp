@@ -16,8 +16,8 @@
 namespace {
 constexpr qsizetype kHeaderSize = 20;  // magic, version, reserved, payload length
 constexpr qsizetype kHashSize = 32;
-const QString kDamaged = QStringLiteral("The report file 'bad.nqr' is damaged or incomplete");
-const QString kForeign = QStringLiteral("'bad.nqr' is not a report file");
+const QString kDamaged = QStringLiteral("Berkas laporan 'bad.nqr' rusak atau tidak lengkap");
+const QString kForeign = QStringLiteral("'bad.nqr' bukan berkas laporan");
 
 QByteArray headerOnly(quint64 length)
 {
@@ -274,7 +274,7 @@ void TestReportFileLimits::reportsBeyondTheLimitsAreNotSaved()
         reportfile::save(report, file);
         QFAIL("a report beyond the limits was saved");
     } catch (const EError &e) {
-        QCOMPARE(e.message(), QStringLiteral("The report is too large to be saved as a report file ('big.nqr')"));
+        QCOMPARE(e.message(), QStringLiteral("Laporan terlalu besar untuk disimpan sebagai berkas laporan ('big.nqr')"));
     }
     QVERIFY(!QFile::exists(file));
 }

@@ -150,14 +150,14 @@ void TestReportOutput::badFilesAreRefused_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("message");
-    const QString damaged = QStringLiteral("The report file 'bad.nqr' is damaged or incomplete");
-    QTest::newRow("empty file") << "empty" << "'bad.nqr' is not a report file";
-    QTest::newRow("foreign file") << "foreign" << "'bad.nqr' is not a report file";
+    const QString damaged = QStringLiteral("Berkas laporan 'bad.nqr' rusak atau tidak lengkap");
+    QTest::newRow("empty file") << "empty" << "'bad.nqr' bukan berkas laporan";
+    QTest::newRow("foreign file") << "foreign" << "'bad.nqr' bukan berkas laporan";
     QTest::newRow("truncated") << "truncated" << damaged;
     QTest::newRow("header only") << "header" << damaged;
     QTest::newRow("flipped byte") << "flipped" << damaged;
     QTest::newRow("bytes appended") << "appended" << damaged;
-    QTest::newRow("newer version") << "version" << "The report file 'bad.nqr' was written by a newer version of the program";
+    QTest::newRow("newer version") << "version" << "Berkas laporan 'bad.nqr' ditulis oleh versi program yang lebih baru";
     QTest::newRow("huge count, valid checksum") << "count" << damaged;
     QTest::newRow("font id out of range, valid checksum") << "fontid" << damaged;
 }

@@ -102,7 +102,7 @@ void TestReportPreview::captionCommandsAndStatus()
         if (!action->isSeparator() && window.ToolBar->widgetForAction(action) != window.CloseButton)
             hints << action->toolTip();
     QCOMPARE(hints, (QStringList{"Zoom to fit", "100%", "Zoom to width", "First page", "Previous page", "Next page",
-                                 "Last page", "Printer setup", "Print", "Save Report", "Load Report", "Export PDF"}));
+                                 "Last page", "Printer setup", "Print", "Save Report", "Load Report", "Ekspor PDF"}));
     QCOMPARE(window.CloseButton->text(), QStringLiteral("&Close"));
     for (QAction *zoom : {window.ZoomFit, window.Zoom100, window.ZoomWidth})
         QVERIFY(zoom->isCheckable());
@@ -337,10 +337,10 @@ void TestReportPreview::saveThenLoadInTheWindow()
     const FileRequest save = messages.fileRequests()[0], load = messages.fileRequests()[1];
     QCOMPARE(save.mode, FileRequest::Mode::Save);
     QCOMPARE(save.caption, QStringLiteral("Save Report"));
-    QCOMPARE(save.filter, QStringLiteral("Report files (*.nqr)"));
+    QCOMPARE(save.filter, QStringLiteral("Berkas laporan (*.nqr)"));
     QCOMPARE(load.mode, FileRequest::Mode::Open);
     QCOMPARE(load.caption, QStringLiteral("Load Report"));
-    QCOMPARE(load.filter, QStringLiteral("Report files (*.nqr);;All files (*)"));
+    QCOMPARE(load.filter, QStringLiteral("Berkas laporan (*.nqr);;Semua berkas (*)"));
     QVERIFY(second.report()->samePages(*first.report()));
     QCOMPARE(second.caption(), QStringLiteral("Test"));
     QCOMPARE(second.PagePanel->text(), QStringLiteral("Page 1 of 3"));
@@ -368,7 +368,7 @@ void TestReportPreview::badReportFileLeavesTheWindowAsItWas()
     messages.answerFile(bad);
     window.LoadReport->trigger();
     QCOMPARE(messages.count(), 1);
-    QCOMPARE(messages.last().text, QStringLiteral("The report file 'bad.nqr' is damaged or incomplete."));
+    QCOMPARE(messages.last().text, QStringLiteral("Berkas laporan 'bad.nqr' rusak atau tidak lengkap."));
     QCOMPARE(messages.last().caption, QStringLiteral("Load Report"));
     QCOMPARE(messages.last().kind, MsgKind::Exclamation);
     QCOMPARE(window.report(), before);
@@ -399,7 +399,7 @@ void TestReportPreview::printAndExportPdf()
     // One file asked for: where to export, suggested after the report's caption.
     QCOMPARE(messages.fileRequests().size(), 1);
     QCOMPARE(messages.fileRequests()[0].mode, FileRequest::Mode::Save);
-    QCOMPARE(messages.fileRequests()[0].caption, QStringLiteral("Export PDF"));
+    QCOMPARE(messages.fileRequests()[0].caption, QStringLiteral("Ekspor PDF"));
     QCOMPARE(messages.fileRequests()[0].suggestion, QStringLiteral("Test.pdf"));
     // Cancelled: nothing written, nothing said.
     window.ExportPdf->trigger();

@@ -193,9 +193,9 @@ void TestSearchLifecycle::refusedStatementKeepsCountAndDetail_data()
     QTest::addColumn<int>("recovered");
 
     QTest::newRow("goods") << "goods" << "BAN" << "Kode_Kervano" << "KV-0001"
-                           << "Invalid query: unknown column 'Warna' in table 'Barang'" << "Part" << "SEAL" << 3;
+                           << "Query tidak sah: kolom 'Warna' tidak ada di tabel 'Barang'" << "Part" << "SEAL" << 3;
     QTest::newRow("customers") << "customers" << "budi" << "ID_pelanggan" << "3"
-                               << "Invalid query: unknown column 'Warna' in table 'Pelanggan'" << "Kota" << "Bandung"
+                               << "Query tidak sah: kolom 'Warna' tidak ada di tabel 'Pelanggan'" << "Kota" << "Bandung"
                                << 3;
 }
 

@@ -63,7 +63,7 @@ QString whyNoConnection(const QString &location, const QString &engineMessage)
     // The engine's message names the URI; here it follows it, so only the
     // server's or libpq's words are kept, on one line.
     QString detail = engineMessage;
-    const QString opening = QStringLiteral("Cannot open database '%1': ").arg(shown);
+    const QString opening = QStringLiteral("Database '%1' tidak dapat dibuka: ").arg(shown);
     if (detail.startsWith(opening))
         detail = detail.mid(opening.size());
     detail = detail.simplified();

@@ -126,12 +126,12 @@ void PgConnection::connect()
     const char *values[] = {"5", "1", "5", "2", "2", "10000", "sistemnota", "UTF8", m_uri.constData(), nullptr};
     m_conn = PQconnectdbParams(keywords, values, 1);
     if (!m_conn)
-        throw EDatabaseError(QStringLiteral("Cannot open database '%1': out of memory").arg(m_location));
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: memori tidak cukup").arg(m_location));
     if (PQstatus(m_conn) != CONNECTION_OK) {
         const QString message = withoutPassword(trimmed(PQerrorMessage(m_conn)));
         PQfinish(m_conn);
         m_conn = nullptr;
-        throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2").arg(m_location, message));
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: %2").arg(m_location, message));
     }
     startSession();
 }
@@ -142,11 +142,11 @@ void PgConnection::ensureSession()
     if (PQstatus(m_conn) == CONNECTION_OK)
         return;
     if (m_inTransaction)
-        throw EDatabaseError(QStringLiteral("The connection to the database server '%1' was lost: nothing of this "
-                                            "change was stored").arg(m_location));
+        throw EDatabaseError(QStringLiteral("Sambungan ke server database '%1' terputus: tidak ada "
+                                            "bagian perubahan ini yang tersimpan").arg(m_location));
     PQreset(m_conn);
     if (PQstatus(m_conn) != CONNECTION_OK)
-        throw EDatabaseError(QStringLiteral("Cannot reach the database server '%1': %2. Try again when it is back.")
+        throw EDatabaseError(QStringLiteral("Server database '%1' tidak dapat dihubungi: %2. Coba lagi setelah server kembali.")
                                  .arg(m_location, trimmed(PQerrorMessage(m_conn))));
     startSession();  // statements and private copies are gone with the old session
 }
@@ -166,7 +166,7 @@ Failure PgConnection::failureOf(const PGresult *result) const
     const QByteArray code = state ? QByteArray(state) : QByteArray();
     if (PQstatus(m_conn) != CONNECTION_OK || code.startsWith("08") || code == "57P01" || code == "57P02" || code == "57P03") {
         f.kind = Failure::Lost;
-        f.text = QStringLiteral("the connection to the database server '%1' was lost (%2); it is made again at the next action")
+        f.text = QStringLiteral("sambungan ke server database '%1' terputus (%2); sambungan dibuat lagi pada tindakan berikutnya")
                      .arg(m_location, f.text);
     } else if (code == "23505") {
         f.kind = Failure::Duplicate;
@@ -188,7 +188,7 @@ void PgConnection::simple(const char *sql, bool inTransaction)
         ensureSession();
     const std::shared_ptr<PGresult> r = own(PQexec(m_conn, sql));
     if (!succeeded(r.get()))
-        raise(QStringLiteral("Database error"), failureOf(r.get()));
+        raise(QStringLiteral("Kesalahan database"), failureOf(r.get()));
 }
 
 PgStatement &PgConnection::kept(const QString &sql)
@@ -217,7 +217,7 @@ void PgConnection::prepareInSession(PgStatement &s)
     const ResultPtr prepared = own(PQprepare(m_conn, s.name.constData(), s.sql.constData(), 0, nullptr));
     if (!succeeded(prepared.get())) {
         const Failure f = failureOf(prepared.get());
-        raise(f.kind == Failure::Lost ? QStringLiteral("Cannot read the database") : QStringLiteral("Cannot prepare a statement"), f);
+        raise(f.kind == Failure::Lost ? QStringLiteral("Database tidak dapat dibaca") : QStringLiteral("Perintah database tidak dapat disiapkan"), f);
     }
     s.session = m_session;
 }
@@ -247,7 +247,7 @@ PgConnection::ResultPtr PgConnection::executeOrRaise(PgStatement &s, const Param
     Failure failure;
     ResultPtr r = execute(s, params, &failure);
     if (!r)
-        raise(QStringLiteral("Cannot read the database"), failure);
+        raise(QStringLiteral("Database tidak dapat dibaca"), failure);
     return r;
 }
 
@@ -292,7 +292,7 @@ void PgConnection::eachRow(const QString &sql, const QVariantList &values,
     if (!PQsendQueryPrepared(m_conn, s.name.constData(), params.count(), params.values(), params.lengths(),
                              params.formats(), 1)
         || !PQsetSingleRowMode(m_conn))
-        raise(QStringLiteral("Cannot read the database"), failureOf(nullptr));
+        raise(QStringLiteral("Database tidak dapat dibaca"), failureOf(nullptr));
     Failure failure;
     bool failed = false;
     QVariantList out;
@@ -318,7 +318,7 @@ void PgConnection::eachRow(const QString &sql, const QVariantList &values,
     if (thrown)
         std::rethrow_exception(thrown);
     if (failed)
-        raise(QStringLiteral("Cannot read the database"), failure);
+        raise(QStringLiteral("Database tidak dapat dibaca"), failure);
 }
 
 int PgConnection::run(const QString &sql, const QVariantList &values, Failure *failure)
@@ -373,7 +373,7 @@ void PgConnection::commit()
     const ResultPtr r = own(PQexec(m_conn, "COMMIT"));
     // A transaction that failed earlier answers COMMIT with ROLLBACK.
     if (!succeeded(r.get()) || qstrcmp(PQcmdStatus(r.get()), "COMMIT") != 0)
-        raise(QStringLiteral("Cannot commit"), failureOf(r.get()));
+        raise(QStringLiteral("Perubahan tidak dapat disimpan ke database"), failureOf(r.get()));
 }
 
 void PgConnection::rollback() noexcept

@@ -54,14 +54,14 @@ void execQt(QSqlDatabase db, const QString &sql)
 {
     QSqlQuery q(db);
     if (!q.exec(sql))
-        failQt(QStringLiteral("Database error"), q.lastError());
+        failQt(QStringLiteral("Kesalahan database"), q.lastError());
 }
 
 sqlite3 *driverHandle(const QSqlDatabase &db)
 {
     const QVariant v = db.driver()->handle();
     if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        throw EDatabaseError(QStringLiteral("The database driver gives no SQLite handle"));
+        throw EDatabaseError(QStringLiteral("Driver database tidak memberi akses ke SQLite"));
     return *static_cast<sqlite3 *const *>(v.constData());
 }
 
@@ -70,9 +70,9 @@ QSqlDatabase openDatabase(const QString &path)
     const QString name = connectionName(path);
     const QFileInfo info(path);
     if (!info.exists())
-        throw EDatabaseError(QStringLiteral("Database file '%1' not found").arg(path));
+        throw EDatabaseError(QStringLiteral("Berkas database '%1' tidak ditemukan").arg(path));
     if (!info.isFile())
-        throw EDatabaseError(QStringLiteral("Database file '%1' is not a file").arg(path));
+        throw EDatabaseError(QStringLiteral("Database '%1' bukan berkas").arg(path));
 
     QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
                                                    : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -82,13 +82,13 @@ QSqlDatabase openDatabase(const QString &path)
     db.setDatabaseName(url.toString(QUrl::FullyEncoded));
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
-        failQt(QStringLiteral("Cannot open database '%1'").arg(path), db.lastError());
+        failQt(QStringLiteral("Database '%1' tidak dapat dibuka").arg(path), db.lastError());
     try {
         QSqlQuery q(db);
         // The first statement reads the file header: a file that is not a
         // database fails here.
         if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            failQt(QStringLiteral("Cannot open database '%1'").arg(path), q.lastError());
+            failQt(QStringLiteral("Database '%1' tidak dapat dibuka").arg(path), q.lastError());
         q.finish();
         execQt(db, QStringLiteral("PRAGMA synchronous=FULL"));
         execQt(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
@@ -133,7 +133,7 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
         m_inUse = std::make_unique<databaseuse::UseLock>(path, databaseuse::UseLock::Mode::Shared, 5000);
         if (m_inUse->state() == databaseuse::UseLock::State::Busy)
             throw EDatabaseError(
-                QStringLiteral("Cannot open database '%1': it is being restored from a backup; try again").arg(path));
+                QStringLiteral("Database '%1' tidak dapat dibuka: sedang dipulihkan dari cadangan; coba lagi").arg(path));
     }
     m_db = openDatabase(path);
     try {
@@ -141,7 +141,7 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
         if (sqlite3_create_function_v2(m_handle, "nota_sha256", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                        sha256Function, nullptr, nullptr, nullptr)
             != SQLITE_OK)
-            throw EDatabaseError(QStringLiteral("Cannot open database '%1': %2")
+            throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: %2")
                                      .arg(path, QString::fromUtf8(sqlite3_errmsg(m_handle))));
     } catch (...) {
         m_db.close();
@@ -160,7 +160,7 @@ SqliteConnection::~SqliteConnection() { close(); }
 sqlite3 *SqliteConnection::handle() const
 {
     if (!m_handle)
-        throw EDatabaseError(QStringLiteral("The connection to '%1' is closed").arg(m_location));
+        throw EDatabaseError(QStringLiteral("Sambungan ke '%1' sudah ditutup").arg(m_location));
     return m_handle;
 }
 
@@ -195,7 +195,7 @@ Statement *SqliteConnection::statement(const QString &sql)
     auto kept = std::make_unique<SqliteStatement>();
     const QByteArray text = sql.toUtf8();
     if (sqlite3_prepare_v2(handle(), text.constData(), int(text.size()), &kept->stmt, nullptr) != SQLITE_OK)
-        raise(QStringLiteral("Cannot read the database"));
+        raise(QStringLiteral("Database tidak dapat dibaca"));
     Statement *s = kept.release();
     m_statements.insert(sql, s);
     return s;
@@ -219,7 +219,7 @@ std::shared_ptr<const RowBlock> SqliteConnection::rows(Statement *statement, con
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
         block->add(stmt, 1);
     if (rc != SQLITE_DONE)
-        raise(QStringLiteral("Cannot read the database"));
+        raise(QStringLiteral("Database tidak dapat dibaca"));
     return block;
 }
 
@@ -234,7 +234,7 @@ QVariant SqliteConnection::scalar(const QString &sql, const QVariantList &values
         return v.isValid() ? v : QVariant(QMetaType::fromType<QString>());  // a row whose value is null
     }
     if (rc != SQLITE_DONE)
-        raise(QStringLiteral("Cannot read the database"));
+        raise(QStringLiteral("Database tidak dapat dibaca"));
     return QVariant();
 }
 
@@ -254,7 +254,7 @@ void SqliteConnection::eachRow(const QString &sql, const QVariantList &values,
         row(out);
     }
     if (rc != SQLITE_DONE)
-        raise(QStringLiteral("Cannot read the database"));
+        raise(QStringLiteral("Database tidak dapat dibaca"));
 }
 
 int SqliteConnection::run(const QString &sql, const QVariantList &values, Failure *out)
@@ -281,19 +281,19 @@ qint64 SqliteConnection::insert(const QString &sql, const QVariantList &values, 
 void SqliteConnection::exec(const QString &sql)
 {
     if (sqlite3_exec(handle(), sql.toUtf8().constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-        raise(QStringLiteral("Database error"));
+        raise(QStringLiteral("Kesalahan database"));
 }
 
 void SqliteConnection::begin()
 {
     if (sqlite3_exec(handle(), "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) != SQLITE_OK)
-        raise(QStringLiteral("Cannot start a transaction"));
+        raise(QStringLiteral("Transaksi tidak dapat dimulai"));
 }
 
 void SqliteConnection::commit()
 {
     if (sqlite3_exec(handle(), "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
-        raise(QStringLiteral("Cannot commit"));
+        raise(QStringLiteral("Perubahan tidak dapat disimpan ke database"));
 }
 
 void SqliteConnection::rollback() noexcept
@@ -428,7 +428,7 @@ QSqlDatabase forFile(const QString &file)
 {
     const std::shared_ptr<Connection> c = ofFile(file);
     if (c->engine() != Connection::Engine::Sqlite)
-        throw EDatabaseError(QStringLiteral("'%1' is not a database file").arg(c->file()));
+        throw EDatabaseError(QStringLiteral("'%1' bukan berkas database").arg(c->file()));
     return static_cast<SqliteConnection &>(*c).database();
 }
 } // namespace connection
