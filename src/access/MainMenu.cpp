@@ -261,6 +261,8 @@ void TFMain::buildClient()
     applyFont(Label1, QStringLiteral("Tahoma"), 9, true);
     setTextColour(Label1, Qt::white);
     // The name of the session's account, from its login or its last change.
+    // Made on first use, which may be after the login: who is logged in now, then each change.
+    Label1->setText(currentSession().userName());
     connect(&currentSession(), &Session::userNameChanged, Label1, &QLabel::setText);
     Label5 = label(Panel2, QStringLiteral("Label5"), QString(), QRect(12, 122, 165, 34));
     Label5->setWordWrap(true);
