@@ -10,7 +10,7 @@ namespace {
 constexpr int kMostTakenInARow = 1000;
 constexpr int kMostBusyInARow = 5;
 
-bool isBusy(const EDatabaseError &e) { return e.message().contains(QLatin1String("busy at another desk")); }
+bool isBusy(const EDatabaseError &e) { return e.message().contains(QLatin1String("sedang dipakai di meja lain")); }
 
 void cancelQuietly(Table &table)
 {

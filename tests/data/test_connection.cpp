@@ -151,7 +151,7 @@ void TestConnection::dataSetOutlivingItsConnection()
     t.open();
     connection::closeFile(db.path());
     const QString error = errorOf([&] { t.refresh(); });
-    QVERIFY2(error.contains(QLatin1String("closed")), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("sudah ditutup")), qPrintable(error));
     t.close();
     t.open();  // on a new connection to the same file
     QCOMPARE(columnOf(t, QStringLiteral("Part")), QStringList{"SEAL"});

@@ -390,7 +390,7 @@ void TestDesks::postOverAnotherDesksDelete()
     } catch (const EDatabaseError &e) {
         message = e.message();
     }
-    QVERIFY2(message.startsWith(QStringLiteral("Record not found")) && message.contains(QStringLiteral("it was deleted")),
+    QVERIFY2(message.startsWith(QStringLiteral("Record tidak ditemukan")) && message.contains(QStringLiteral("sudah dihapus")),
              qPrintable(message));
     desk1.cancel();
     QCOMPARE(db.joined(QStringLiteral("SELECT \"Kode_Kervano\" || ' ' || \"Nama_Barang\" FROM \"Barang\" "
@@ -501,7 +501,7 @@ void TestDesks::postWhileAnotherDeskWritesIsRefusedAsBusy()
                  qPrintable(failure.text));
         message = errorOf([&] { desk1.post(); });
     }
-    QVERIFY2(message.contains(QStringLiteral("busy at another desk; try again")), qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("sedang dipakai di meja lain; coba lagi")), qPrintable(message));
     QCOMPARE(desk1.state(), DataSetState::Insert);
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Barang\"")).toInt(), 0);
     desk1.post();

@@ -113,10 +113,10 @@ void TestFilterQuery::badFilterChangesNothing_data()
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("message");
     QTest::newRow("value without quotes") << "ID_Nota = 000002" << "diharapkan nilai dalam tanda petik tunggal";
-    QTest::newRow("unclosed") << "ID_Nota ='0001" << "not closed";
+    QTest::newRow("unclosed") << "ID_Nota ='0001" << "tidak ditutup";
     QTest::newRow("injection") << "ID_Nota ='1' OR '1'='1'" << "teks yang tidak diharapkan";
     QTest::newRow("other operator") << "ID_Nota > '1'" << "diharapkan \"=\"";
-    QTest::newRow("double quotes") << "ID_Nota = \"1\"" << "single quotes";
+    QTest::newRow("double quotes") << "ID_Nota = \"1\"" << "tanda petik tunggal";
     QTest::newRow("unknown field") << "Warna='MERAH'" << "tidak punya field 'Warna'";
 }
 
@@ -290,7 +290,7 @@ void TestFilterQuery::badStatements_data()
     QTest::newRow("no FROM") << "SELECT Nama Pelanggan" << "Query tidak sah: diharapkan FROM, ditemukan 'Pelanggan'";
     QTest::newRow("pattern not quoted") << "SELECT Nama FROM Pelanggan WHERE Nama LIKE %A%"
                                         << "Query tidak sah: karakter '%' tidak diharapkan";
-    QTest::newRow("unclosed pattern") << "SELECT Nama FROM Pelanggan WHERE Nama LIKE \"%A%" << "not closed";
+    QTest::newRow("unclosed pattern") << "SELECT Nama FROM Pelanggan WHERE Nama LIKE \"%A%" << "tidak ditutup";
     QTest::newRow("other condition") << "SELECT Nama FROM Pelanggan WHERE Nama = \"A\"" << "Query tidak sah:";
     QTest::newRow("two statements") << "SELECT Nama FROM Pelanggan ORDER BY Nama; DROP TABLE Adm" << "Query tidak sah:";
     QTest::newRow("empty") << "" << "Query tidak sah: diharapkan SELECT, ditemukan akhir perintah";

@@ -342,7 +342,7 @@ void TestTable::findKeyPostsOrDropsPendingEdit()
     lines.setTableName(QStringLiteral("Nota.DB"));
     lines.open();
     const QString error = errorOf([&] { lines.findKey(QStringLiteral("000001")); });
-    QVERIFY2(error.contains(QLatin1String("no index")), qPrintable(error));
+    QVERIFY2(error.contains(QLatin1String("tidak punya indeks")), qPrintable(error));
 }
 
 void TestTable::editCancelPost()
