@@ -116,4 +116,12 @@ QList<TForm *> all()
         forms.append(slot->made());
     return forms;
 }
+
+QList<TForm *> every()
+{
+    return {FLogin.get(),   FMain.get(),  FDaftarBrg.get(), FHelp1.get(),      Fup1.get(),
+            FNota1.get(),   FNota2.get(), FPelanggan.get(), Fabout.get(),      FNota3.get(),
+            FNota4.get(),   Fexit.get(),  FlihatN.get(),    FPass.get(),       FCBarang.get(),
+            FCPelanggan.get(), Form1.get(), Form2.get(),    FLaporanPenjualan.get()};
+}
 } // namespace windowset

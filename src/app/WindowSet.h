@@ -13,4 +13,7 @@ void create();
 void destroy();
 // The windows made so far, in the order they were made.
 QList<TForm *> all();
+// Every window of the registry, those not made yet made now (for pictures
+// and checks of all windows).
+QList<TForm *> every();
 } // namespace windowset

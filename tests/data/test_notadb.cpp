@@ -382,9 +382,9 @@ void TestNotadb::checkFindsProblems_data()
         << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-0003', X'0001')"})
         << rows({"Barang KV-0003: Harga holds binary data (2 bytes), which is not a number"});
     QTest::newRow("two bad prices") << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-0001', '1O000')",
-                                            "INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-0002', '5.000,00')"})
+                                            "INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-0002', '5.00,00')"})
                                     << rows({"Barang KV-0001: Harga holds '1O000', which is not a number",
-                                             "Barang KV-0002: Harga holds '5.000,00', which is not a number"});
+                                             "Barang KV-0002: Harga holds '5.00,00', which is not a number"});
     QTest::newRow("price with a decimal comma converts")
         << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-0004', '12,5')"}) << QStringList();
     QTest::newRow("month 13") << QStringList{invoice.arg(0).replace(QLatin1String("2024-03-15"), QLatin1String("2024-13-45"))}

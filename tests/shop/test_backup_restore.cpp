@@ -228,7 +228,7 @@ void TestBackupRestore::nobodyOpensTheDatabaseDuringARestore()
         const databaseuse::UseLock restoring(db.path(), databaseuse::UseLock::Mode::Exclusive, 0);
         QCOMPARE(restoring.state(), databaseuse::UseLock::State::Held);
         const QString error = errorOf([&] { connection::ofFile(db.path()); });
-        QVERIFY2(error.contains(QLatin1String("it is being restored from a backup")), qPrintable(error));
+        QVERIFY2(error.contains(QLatin1String("sedang dipulihkan dari cadangan")), qPrintable(error));
     }
     QCOMPARE(errorOf([&] { connection::ofFile(db.path()); }), QString());
     // Several may have it open at once.

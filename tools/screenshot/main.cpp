@@ -140,7 +140,7 @@ int main(int argc, char **argv)
     const QStringList taken{QStringLiteral("FLogin"), QStringLiteral("FMain"), QStringLiteral("FPass"),
                             QStringLiteral("FHelp1"), QStringLiteral("Fabout"), QStringLiteral("FNota1"),
                             QStringLiteral("FNota3"), QStringLiteral("Fexit")};
-    for (TForm *f : windowset::all()) {
+    for (TForm *f : windowset::every()) {
         if (taken.contains(f->objectName()))
             continue;
         f->show();
