@@ -95,6 +95,9 @@ int &Program::at96Dpi(int &argc)
 MsgAnswer Program::KeepsRunning::message(const MessageRecord &box)
 {
     std::fprintf(stderr, "message answered: %s\n", qPrintable(box.text));
+    // "Tidak" keeps what a picture was set up with (lines waiting under a number, typing).
+    if (box.kind == MsgKind::YesNo || box.kind == MsgKind::YesNoCancel)
+        return MsgAnswer::No;
     return firstAnswer(box.kind);
 }
 

@@ -23,7 +23,7 @@ void shoot(TForm &form, const QString &file, QWidget *popup = nullptr);
 // The start every picture program shares: window designs at 96 dots per inch,
 // the application with its start-up settings, the desktop's dialogs and waits
 // (the run going on past the program's end, so the exit window can be taken
-// too; a question answered with its first button, so the run never waits),
+// too; a box answered with "Tidak" where it has one, else its first button, so the run never waits),
 // `--dark` for a dark desktop palette, and the output folder, the one
 // argument, made when missing.
 class Program {

@@ -125,8 +125,6 @@ int main(int argc, char **argv)
     FMain->SpeedButton3->click();
     FNota1->Edit2->setText(QStringLiteral("TOKO SUMBER MAKMUR"));
     FNota1->Memo1->setPlainText(QStringLiteral("Jl. Gatot Subroto 17\nJakarta"));
-    FNota1->Label7->setText(QStringLiteral("95500"));
-    FNota1->BitBtn2->setEnabled(true);
     shoot(*FNota1, out.filePath(QStringLiteral("nota-baru.png")));
     FNota1->Table3->open();
     FNota3->Show();
