@@ -201,8 +201,8 @@ void DBGrid::setColumnWidths()
     const int charWidth = fontMetrics().averageCharWidth();
     const int padding = 2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 10;
     const int count = m_model->columnCount();
+    // A number or date column's least width is its width: only texts shrink.
     QList<int> widths(count), least(count);
-    QList<bool> shrinks(count, false);
     for (int c = 0; c < count; ++c) {
         const Field *f = m_model->fieldAt(c);
         const int title = horizontalHeader()->fontMetrics().horizontalAdvance(columnTitle(c)) + padding;
@@ -220,22 +220,19 @@ void DBGrid::setColumnWidths()
         const int chars = f->kind() == FieldKind::Text ? qBound(4, f->size(), 30) : 10;
         widths[c] = qMax(title, chars * charWidth + 10);
         least[c] = qMax(title, 4 * charWidth + 10);
-        shrinks[c] = true;
     }
     // Every column in view at the grid's size: texts give up width, in
     // proportion to what each has above its least.
     int total = 0, spare = 0;
     for (int c = 0; c < count; ++c) {
         total += widths[c];
-        if (shrinks[c])
-            spare += widths[c] - least[c];
+        spare += widths[c] - least[c];
     }
     const int excess = total - availableWidth();
     if (excess > 0 && spare > 0) {
         const double keep = qMax(0.0, 1.0 - double(excess) / spare);
         for (int c = 0; c < count; ++c)
-            if (shrinks[c])
-                widths[c] = least[c] + int((widths[c] - least[c]) * keep);
+            widths[c] = least[c] + int((widths[c] - least[c]) * keep);
     }
     for (int c = 0; c < count; ++c)
         setColumnWidth(c, widths[c]);

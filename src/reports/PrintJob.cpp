@@ -64,6 +64,12 @@ QString queueRefusal(const QString &name)
     return refusal;
 }
 
+// The queue's own words for why it refused.
+QString answered(const QString &printer, const QString &refusal)
+{
+    return notPrinted(QStringLiteral("printer '%1' menjawab: %2").arg(printer, refusal));
+}
+
 } // namespace
 
 namespace printjob {
@@ -97,7 +103,7 @@ QString print(QPrinter &printer, const QString &chosen, const PreparedReport &re
             QStringLiteral("printer '%1' tidak ada lagi. Pilih printer lain dengan \"Printer setup\".").arg(target));
     }
     if (const QString refusal = queueRefusal(target); !refusal.isEmpty())
-        return notPrinted(QStringLiteral("printer '%1' menjawab: %2").arg(target, refusal));
+        return answered(target, refusal);
 
     printer.setOutputFileName(QString());
     printer.setPrinterName(target);
@@ -107,7 +113,7 @@ QString print(QPrinter &printer, const QString &chosen, const PreparedReport &re
     // The job is handed over when painting ends; the print system's refusal
     // (a full spool, a queue that stopped taking jobs) shows only there.
     if (const QString refusal = lastRefusal(); !refusal.isEmpty())
-        return notPrinted(QStringLiteral("printer '%1' menjawab: %2").arg(target, refusal));
+        return answered(target, refusal);
     if (!painted)
         return notPrinted(QStringLiteral("printer '%1' tidak dapat dibuka.").arg(target));
     return {};

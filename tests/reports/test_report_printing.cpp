@@ -32,6 +32,17 @@ std::unique_ptr<ReportDefinition> threePages()
     return def;
 }
 
+// The preview of the three-page report, produced to its end.
+struct ShownReport {
+    const std::unique_ptr<ReportDefinition> def = threePages();
+    ReportPreview window;
+    ShownReport()
+    {
+        window.showReport(*def);
+        window.finishProduction();
+    }
+};
+
 QString run(const QString &program, const QStringList &arguments, int *exitCode = nullptr)
 {
     QProcess process;
@@ -129,10 +140,8 @@ void TestReportPrinting::waitForQueue()
 
 void TestReportPrinting::noPrinterInstalled()
 {
-    ReportPreview window;
-    const auto def = threePages();
-    window.showReport(*def);
-    window.finishProduction();
+    ShownReport shown;
+    ReportPreview &window = shown.window;
     ScriptedInterface messages;
     window.Print->trigger();
     QCOMPARE(messages.count(), 1);
@@ -160,10 +169,8 @@ void TestReportPrinting::printsOnTheQueue()
     QFETCH(bool, throughDialog);
     addQueue();
     QFile::remove(jobFile());
-    ReportPreview window;
-    const auto def = threePages();
-    window.showReport(*def);
-    window.finishProduction();
+    ShownReport shown;
+    ReportPreview &window = shown.window;
     ScriptedInterface messages;
     if (throughDialog) {
         acceptPrintDialogWhenShown();
@@ -192,10 +199,8 @@ void TestReportPrinting::queueRefusingJobsSaysWhy()
     int exitCode = 0;
     const QString answer = run(QStringLiteral("cupsreject"), {QStringLiteral("-r"), QStringLiteral("Kertas habis"), kQueue}, &exitCode);
     QVERIFY2(exitCode == 0, qPrintable(answer));
-    ReportPreview window;
-    const auto def = threePages();
-    window.showReport(*def);
-    window.finishProduction();
+    ShownReport shown;
+    ReportPreview &window = shown.window;
     ScriptedInterface messages;
     window.Print->trigger();
     run(QStringLiteral("cupsaccept"), {kQueue});
@@ -210,10 +215,8 @@ void TestReportPrinting::chosenPrinterRemovedSaysSo()
     QString answer = run(QStringLiteral("bash"), {script(), QStringLiteral("queue"), m_dir.path(), QStringLiteral("NotaLain")},
                          &exitCode);
     QVERIFY2(exitCode == 0, qPrintable(answer));
-    ReportPreview window;
-    const auto def = threePages();
-    window.showReport(*def);
-    window.finishProduction();
+    ShownReport shown;
+    ReportPreview &window = shown.window;
     ScriptedInterface messages;
     acceptPrintDialogWhenShown();
     window.PrinterSetup->trigger();
