@@ -6,6 +6,7 @@
 
 #include "controls/Application.h"
 #include "controls/Startup.h"
+#include "data/Connection.h"
 #include "data/PictureBlob.h"
 #include "data/Table.h"
 #include "listreports/RBarang.h"
@@ -15,7 +16,6 @@
 #include <QBuffer>
 #include <QFileInfo>
 #include <QPainter>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <malloc.h>
@@ -58,22 +58,23 @@ struct Shop {
     TempDatabase db;
     Shop()
     {
-        QSqlDatabase sql = db.db();
-        sql.transaction();
-        QSqlQuery insert(sql);
-        insert.prepare(QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Part, Group_Barang, "
-                                      "Harga, Gambar) VALUES (?, ?, ?, ?, ?, ?, ?)"));
+        const std::shared_ptr<connection::Connection> conn = connection::ofFile(db.path());
+        connection::Transaction storing(*conn);
+        const QString insert = QStringLiteral("INSERT INTO Barang (Kode_Kervano, Kode_Barang, Nama_Barang, Part, "
+                                              "Group_Barang, Harga, Gambar) VALUES (?, ?, ?, ?, ?, ?, ?)");
         for (int i = 1; i <= kGoods; ++i) {
-            insert.addBindValue(QStringLiteral("KV-%1").arg(i, 6, 10, QLatin1Char('0')));
-            insert.addBindValue(QStringLiteral("90310-%1").arg(i * 7));
-            insert.addBindValue(QStringLiteral("KARET PENAHAN DEBU %1").arg(i));
-            insert.addBindValue(QStringLiteral("SEAL"));
-            insert.addBindValue(QStringLiteral("TOYOTA"));
-            insert.addBindValue(1500.0 * (i % 97 + 1));
-            insert.addBindValue(goodsPicture(i));
-            insert.exec();
+            connection::Failure failure;
+            const QVariantList values{QStringLiteral("KV-%1").arg(i, 6, 10, QLatin1Char('0')),
+                                      QStringLiteral("90310-%1").arg(i * 7),
+                                      QStringLiteral("KARET PENAHAN DEBU %1").arg(i),
+                                      QStringLiteral("SEAL"),
+                                      QStringLiteral("TOYOTA"),
+                                      1500.0 * (i % 97 + 1),
+                                      goodsPicture(i)};
+            if (conn->run(insert, values, &failure) < 0)
+                connection::Connection::fail(QStringLiteral("Storing the goods"), failure);
         }
-        sql.commit();
+        storing.commit();
         goods.setTableName(QStringLiteral("Barang.DB"));
         goods.open();
         report = goodsListReport(goods);

@@ -2,7 +2,7 @@
 # Checks that includes point down the layers only:
 #   core <- data <- shop <- windows <- app, and data <- controls <- reports (engine) <- windows
 # (the sample shop, beside data, is used by app and the admin tool only)
-# Only src/data talks to SQLite or PostgreSQL directly.
+# Only src/data/sqlite and src/data/postgres talk to SQLite or PostgreSQL directly.
 # The report engine uses nothing of controls but in its preview window; no
 # window includes another window's header (each instance comes from the
 # registry, app/Windows.h); the admin tool uses no widgets. Prints each breach and exits 1 when there is one.
@@ -66,6 +66,12 @@ done
 # Only the data layer knows which database engine it is on.
 if grep -rnE '#include [<"](sqlite3\.h|libpq-fe\.h|data/(sqlite|postgres)/)' "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/data/"; then
   breach "an engine's own interface used outside src/data"
+fi
+# Only the engine folders talk to SQLite or PostgreSQL through their own
+# libraries; the rest of src/data and the admin tool use the connection.
+if grep -rnE '#include [<"](sqlite3|libpq-fe)\.h[>"]' "$src" "$tools" --include='*.h' --include='*.cpp' |
+   grep -vE "^$src/data/(sqlite|postgres)/"; then
+  breach "an engine's library included outside src/data/sqlite and src/data/postgres"
 fi
 
 # The shop's rules hold no widgets.

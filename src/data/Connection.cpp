@@ -11,7 +11,6 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
-#include <QSqlDatabase>
 #include <QtDebug>
 #include <algorithm>
 
@@ -39,17 +38,6 @@ void closeAll()
     openConnections().clear();
 }
 
-void forgetQtConnection(const QString &path)
-{
-    const QString name = QStringLiteral("nota:") + path;
-    if (!QSqlDatabase::contains(name))
-        return;
-    {
-        QSqlDatabase db = QSqlDatabase::database(name, false);
-        db.close();
-    }
-    QSqlDatabase::removeDatabase(name);
-}
 } // namespace
 
 Connection::Connection(QString location) : m_location(std::move(location)) {}
@@ -134,8 +122,7 @@ std::shared_ptr<Connection> ofFile(const QString &location)
         (*found)->close();
         openConnections().remove(key);
     }
-    // Registered after QtSql's own clean-up (post routines run last first), so
-    // that the statements are finalized before QtSql drops the connections.
+    // Closed when the application object goes, before static destruction.
     static const bool cleanupRegistered = [] {
         qAddPostRoutine(closeAll);
         return true;
@@ -163,8 +150,6 @@ void closeFile(const QString &location)
     const QString key = keyOf(location);
     if (std::shared_ptr<Connection> c = openConnections().take(key))
         c->close();
-    if (!isServer(key))
-        forgetQtConnection(key);
 }
 
 // ---------------------------------------------------------------- Transaction

@@ -4,31 +4,13 @@
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
 #include "data/Schema.h"
+#include "data/sqlite/SqliteFileLook.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-#include <sqlite3.h>
-
 namespace provision {
 namespace {
-// A fresh file is created through the C API: the engine's own connections
-// never create files.
-void createEmptyFile(const QString &file)
-{
-    sqlite3 *db = nullptr;
-    const QByteArray path = QFile::encodeName(file);
-    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
-    QString error;
-    if (rc != SQLITE_OK)
-        error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
-    else if (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
-        error = QString::fromUtf8(sqlite3_errmsg(db));
-    sqlite3_close(db);
-    if (!error.isEmpty())
-        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuat: %2").arg(file, error));
-}
-
 void checkAccount(const QString &adminName, const QString &adminPassword)
 {
     if (adminName.isEmpty())
@@ -77,7 +59,7 @@ void createDatabase(const QString &location, const QString &adminName, const QSt
     checkAccount(adminName, adminPassword);
     if (!QDir().mkpath(info.absolutePath()))
         throw EDatabaseError(QStringLiteral("Folder '%1' tidak dapat dibuat").arg(info.absolutePath()));
-    createEmptyFile(info.absoluteFilePath());
+    dbfile::createEmpty(info.absoluteFilePath());
     try {
         createTables(*connection::ofFile(info.absoluteFilePath()), adminName, password::hash(adminPassword));
     } catch (...) {

@@ -7,11 +7,10 @@
 
 #include <QFile>
 #include <QProcess>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QTemporaryDir>
 
 #include <csignal>
+#include <sqlite3.h>
 
 namespace {
 // The records a lone copy of `file` holds, or -1 when it has no such table.
@@ -22,14 +21,14 @@ int recordsInCopyOf(const QString &file, const QString &copyFolder)
     if (!QFile::copy(file, copy))
         return -1;
     int records = -1;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("copy"));
-        db.setDatabaseName(copy);
-        QSqlQuery q(db);
-        if (db.open() && q.exec(QStringLiteral("SELECT COUNT(*) FROM Catatan")) && q.next())
-            records = q.value(0).toInt();
-    }
-    QSqlDatabase::removeDatabase(QStringLiteral("copy"));
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *count = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(copy).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && sqlite3_prepare_v2(db, "SELECT COUNT(*) FROM Catatan", -1, &count, nullptr) == SQLITE_OK
+        && sqlite3_step(count) == SQLITE_ROW)
+        records = sqlite3_column_int(count, 0);
+    sqlite3_finalize(count);
+    sqlite3_close(db);
     return records;
 }
 

@@ -15,7 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QSqlQuery>
+#include <sqlite3.h>
 
 namespace {
 QString arg(const char *text) { return QString::fromLatin1(text); }
@@ -24,11 +24,8 @@ QString arg(const char *text) { return QString::fromLatin1(text); }
 QPair<QString, QString> storedAccount(const QString &file)
 {
     QPair<QString, QString> account;
-    {
-        QSqlQuery q(connection::forFile(file));
-        if (q.exec(QStringLiteral("SELECT \"NamaUser\", \"Pass\" FROM \"Adm\"")) && q.next())
-            account = {q.value(0).toString(), q.value(1).toString()};
-    }
+    connection::ofFile(file)->eachRow(QStringLiteral("SELECT \"NamaUser\", \"Pass\" FROM \"Adm\""), {},
+                                      [&](const QVariantList &row) { account = {row[0].toString(), row[1].toString()}; });
     connection::closeFile(file);
     return account;
 }
@@ -318,19 +315,14 @@ void TestNotadb::refusedFileIsLeftAsItWas()
     if (kind == QLatin1String("folder")) {
         QVERIFY(QDir().mkdir(file));
     } else if (kind == QLatin1String("database of another program")) {
-        const QString name = QStringLiteral("other program");
-        {
-            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            other.setDatabaseName(file);
-            QVERIFY(other.open());
-            QSqlQuery(other).exec(QStringLiteral("CREATE TABLE notes (body TEXT)"));
-            other.close();
-        }
-        QSqlDatabase::removeDatabase(name);
+        sqlite3 *other = nullptr;
+        QCOMPARE(sqlite3_open(QFile::encodeName(file).constData(), &other), SQLITE_OK);
+        const int created = sqlite3_exec(other, "CREATE TABLE notes (body TEXT)", nullptr, nullptr, nullptr);
+        sqlite3_close(other);
+        QCOMPARE(created, SQLITE_OK);
     } else if (kind == QLatin1String("database with a trigger of someone else")) {
         provision::createDatabase(file, arg("admin"), arg("rahasia"));
-        QSqlQuery(connection::forFile(file))
-            .exec(arg("CREATE TRIGGER sneaky AFTER INSERT ON \"Barang\" BEGIN DELETE FROM \"Barang\"; END"));
+        connection::ofFile(file)->exec(arg("CREATE TRIGGER sneaky AFTER INSERT ON \"Barang\" BEGIN DELETE FROM \"Barang\"; END"));
         connection::closeFile(file);
     } else if (kind != QLatin1String("missing")) {
         QFile f(file);

@@ -11,9 +11,10 @@
 
 #include <QDir>
 #include <QFile>
-#include <QSqlQuery>
 
 #include <csignal>
+#include <memory>
+#include <sqlite3.h>
 #include <grp.h>
 #include <sys/resource.h>
 #include <unistd.h>
@@ -40,12 +41,9 @@ void copyWithLiveJournal(const QString &source, const QString &target)
 
 QString partsIn(const QString &file)
 {
-    QString parts;
-    {
-        QSqlQuery q(connection::forFile(file));
-        if (q.exec(QStringLiteral("SELECT group_concat(\"Part\", ',') FROM (SELECT \"Part\" FROM \"Part\" ORDER BY 1)")) && q.next())
-            parts = q.value(0).toString();
-    }
+    const QString parts = connection::ofFile(file)
+                              ->scalar(QStringLiteral("SELECT group_concat(\"Part\", ',') FROM (SELECT \"Part\" FROM \"Part\" ORDER BY 1)"), {})
+                              .toString();
     connection::closeFile(file);
     return parts;
 }
@@ -267,15 +265,13 @@ void TestNotadbFiles::lockedDatabaseIsGivenUpOn()
     QFETCH(QString, command);
     TempDatabase db;
     connection::closeFile(db.path());
-    const QString holderName = QStringLiteral("holder");
+    sqlite3 *holder = nullptr;
+    QCOMPARE(sqlite3_open_v2(QFile::encodeName(db.path()).constData(), &holder, SQLITE_OPEN_READWRITE, nullptr), SQLITE_OK);
+    const std::unique_ptr<sqlite3, int (*)(sqlite3 *)> closing(holder, sqlite3_close);
     {
-        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), holderName);
-        holder.setDatabaseName(db.path());
-        QVERIFY(holder.open());
-        QSqlQuery q(holder);
         // Once it has written, an exclusive holder keeps every other program out.
-        QVERIFY(q.exec(QStringLiteral("PRAGMA locking_mode=EXCLUSIVE")));
-        QVERIFY(q.exec(QStringLiteral("INSERT INTO \"Part\" VALUES ('SEAL')")));
+        QCOMPARE(sqlite3_exec(holder, "PRAGMA locking_mode=EXCLUSIVE", nullptr, nullptr, nullptr), SQLITE_OK);
+        QCOMPARE(sqlite3_exec(holder, "INSERT INTO \"Part\" VALUES ('SEAL')", nullptr, nullptr, nullptr), SQLITE_OK);
         QTemporaryDir target;
         QStringList args{command, arg("--wait"), arg("1"), arg("--database"), db.path()};
         if (command == QLatin1String("backup"))
@@ -285,10 +281,7 @@ void TestNotadbFiles::lockedDatabaseIsGivenUpOn()
         QVERIFY2(r.err.contains(QStringLiteral("cannot read %1: another program keeps it locked (waited 1 s)").arg(db.path())),
                  qPrintable(r.err));
         QVERIFY(filesIn(target.path()).isEmpty());
-        q.finish();
-        holder.close();
     }
-    QSqlDatabase::removeDatabase(holderName);
 }
 
 // A backup that fails while writing (here: the file size limit of the

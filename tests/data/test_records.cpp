@@ -12,7 +12,6 @@
 #include <QBuffer>
 #include <QImage>
 #include <QSignalSpy>
-#include <QSqlQuery>
 
 namespace {
 QByteArray encoded(const char *format, QColor colour = Qt::red)

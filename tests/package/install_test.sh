@@ -29,10 +29,11 @@ cpack -G DEB -B "$work/package" --config "$build/CPackConfig.cmake" >"$work/cpac
 deb=$(ls "$work"/package/*.deb)
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6sql6 libqt6sql6-sqlite libqt6printsupport6 libqt6svg6 \
+for needed in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6svg6 \
               libsodium23 libsqlite3-0 fonts-liberation fonts-dejavu-core; do
   grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "the package does not depend on $needed"
 done
+! grep -Eq "(^|, )libqt6sql6" <<<"$depends" || fail "the package depends on Qt's SQL module, which SQLite needs no longer"
 ! grep -Eq -- "-dev( |,|$)|cmake|build-essential" <<<"$depends" || fail "the package depends on what only the build needs"
 
 # --- what a distribution's packager checks: no error, no warning

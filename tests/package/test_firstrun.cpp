@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSqlQuery>
 
 namespace {
 const QString kError = QStringLiteral("Kesalahan");
@@ -21,10 +20,7 @@ const QString kError = QStringLiteral("Kesalahan");
 // One value read straight from the file, past the engine.
 QVariant valueIn(const QString &file, const QString &sql)
 {
-    QSqlQuery q(connection::forFile(file));
-    if (!q.exec(sql) || !q.next())
-        return {};
-    return q.value(0);
+    return connection::ofFile(file)->scalar(sql, {});
 }
 } // namespace
 

@@ -102,7 +102,6 @@ AliasOverride::~AliasOverride()
         database::clearAliasPath(m_alias);
 }
 
-QSqlDatabase TempDatabase::db() const { return connection::forFile(m_path); }
 
 void TempDatabase::exec(const QString &sql, const QVariantList &binds) const
 {

@@ -7,7 +7,6 @@
 // The engine is the test run's choice: an SQLite file in a temporary folder,
 // or, when NOTA_TEST_ENGINE=postgresql, a schema of its own in the server
 // database NOTA_TEST_PG names (a missing server fails the test, loudly).
-#include <QSqlDatabase>
 #include <QString>
 #include <QTemporaryDir>
 #include <QVariant>
@@ -43,9 +42,6 @@ public:
     QString folder() const { return m_dir.path(); }
     static bool onServer();
 
-    // Direct access to a file database (SQLite only), for what only SQLite
-    // has (triggers the tests use to make writes fail).
-    QSqlDatabase db() const;
     // Seeding and checking in plain SQL ("?" for each value), either engine.
     void exec(const QString &sql, const QVariantList &binds = {}) const;
     QVariant scalar(const QString &sql, const QVariantList &binds = {}) const;

@@ -9,10 +9,7 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
-#include <QSqlDriver>
-#include <QSqlError>
-#include <QSqlQuery>
-#include <QUrl>
+#include <QFile>
 #include <QtDebug>
 
 #include <sqlite3.h>
@@ -40,65 +37,43 @@ private:
     sqlite3_stmt *m_stmt;
 };
 
-QString connectionName(const QString &file) { return QStringLiteral("nota:") + file; }
-
-[[noreturn]] void failQt(const QString &context, const QSqlError &error)
+// Runs a statement of the opening; raises naming the file on failure.
+void execOpening(sqlite3 *db, const QString &path, const char *sql)
 {
-    QString detail = error.databaseText();
-    if (detail.isEmpty())
-        detail = error.driverText();
-    throw EDatabaseError(detail.isEmpty() ? context : context + QStringLiteral(": ") + detail);
+    if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: %2")
+                                 .arg(path, QString::fromUtf8(sqlite3_errmsg(db))));
 }
 
-void execQt(QSqlDatabase db, const QString &sql)
+sqlite3 *openDatabase(const QString &path)
 {
-    QSqlQuery q(db);
-    if (!q.exec(sql))
-        failQt(QStringLiteral("Kesalahan database"), q.lastError());
-}
-
-sqlite3 *driverHandle(const QSqlDatabase &db)
-{
-    const QVariant v = db.driver()->handle();
-    if (!v.isValid() || qstrcmp(v.typeName(), "sqlite3*") != 0)
-        throw EDatabaseError(QStringLiteral("Driver database tidak memberi akses ke SQLite"));
-    return *static_cast<sqlite3 *const *>(v.constData());
-}
-
-QSqlDatabase openDatabase(const QString &path)
-{
-    const QString name = connectionName(path);
     const QFileInfo info(path);
     if (!info.exists())
         throw EDatabaseError(QStringLiteral("Berkas database '%1' tidak ditemukan").arg(path));
     if (!info.isFile())
         throw EDatabaseError(QStringLiteral("Database '%1' bukan berkas").arg(path));
 
-    QSqlDatabase db = QSqlDatabase::contains(name) ? QSqlDatabase::database(name, false)
-                                                   : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-    // mode=rw: open read-write, never create a missing file.
-    QUrl url = QUrl::fromLocalFile(path);
-    url.setQuery(QStringLiteral("mode=rw"));
-    db.setDatabaseName(url.toString(QUrl::FullyEncoded));
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
-    if (!db.open())
-        failQt(QStringLiteral("Database '%1' tidak dapat dibuka").arg(path), db.lastError());
+    sqlite3 *db = nullptr;
+    // Read-write, never creating a missing file.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    if (rc != SQLITE_OK) {
+        const QString detail = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        sqlite3_close(db);
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: %2").arg(path, detail));
+    }
     try {
-        QSqlQuery q(db);
+        sqlite3_busy_timeout(db, 5000);
         // The first statement reads the file header: a file that is not a
         // database fails here.
-        if (!q.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
-            failQt(QStringLiteral("Database '%1' tidak dapat dibuka").arg(path), q.lastError());
-        q.finish();
-        execQt(db, QStringLiteral("PRAGMA synchronous=FULL"));
-        execQt(db, QStringLiteral("PRAGMA foreign_keys=OFF"));
-        execQt(db, QStringLiteral("PRAGMA temp_store=MEMORY"));
+        execOpening(db, path, "PRAGMA journal_mode=WAL");
+        execOpening(db, path, "PRAGMA synchronous=FULL");
+        execOpening(db, path, "PRAGMA foreign_keys=OFF");
+        execOpening(db, path, "PRAGMA temp_store=MEMORY");
         // Room for the search index's lists of a common pattern between two
         // searches (the default 2 MB rereads them from the file each time).
-        execQt(db, QStringLiteral("PRAGMA cache_size=-32768"));
-        execQt(db, QStringLiteral("PRAGMA busy_timeout=5000"));
+        execOpening(db, path, "PRAGMA cache_size=-32768");
     } catch (...) {
-        db.close();
+        sqlite3_close(db);
         throw;
     }
     return db;
@@ -135,16 +110,16 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
             throw EDatabaseError(
                 QStringLiteral("Database '%1' tidak dapat dibuka: sedang dipulihkan dari cadangan; coba lagi").arg(path));
     }
-    m_db = openDatabase(path);
+    m_handle = openDatabase(path);
     try {
-        m_handle = driverHandle(m_db);
         if (sqlite3_create_function_v2(m_handle, "nota_sha256", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
                                        sha256Function, nullptr, nullptr, nullptr)
             != SQLITE_OK)
             throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuka: %2")
                                      .arg(path, QString::fromUtf8(sqlite3_errmsg(m_handle))));
     } catch (...) {
-        m_db.close();
+        sqlite3_close(m_handle);
+        m_handle = nullptr;
         throw;
     }
     try {
@@ -362,10 +337,8 @@ void SqliteConnection::close()
     qDeleteAll(m_statements);  // finalized before the file closes
     m_statements.clear();
     Connection::close();
+    sqlite3_close(m_handle);
     m_handle = nullptr;
-    if (m_db.isValid())
-        m_db.close();
-    m_db = QSqlDatabase();  // nothing of QtSql is held once closed
     m_inUse.reset();
 }
 
@@ -424,11 +397,4 @@ QVariant column(sqlite3_stmt *stmt, int index)
     }
 }
 
-QSqlDatabase forFile(const QString &file)
-{
-    const std::shared_ptr<Connection> c = ofFile(file);
-    if (c->engine() != Connection::Engine::Sqlite)
-        throw EDatabaseError(QStringLiteral("'%1' bukan berkas database").arg(c->file()));
-    return static_cast<SqliteConnection &>(*c).database();
-}
 } // namespace connection

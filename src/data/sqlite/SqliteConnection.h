@@ -7,7 +7,6 @@
 #include "data/Connection.h"
 
 #include <QHash>
-#include <QSqlDatabase>
 
 #include <memory>
 
@@ -28,8 +27,6 @@ public:
 
     Engine engine() const override { return Engine::Sqlite; }
     bool isOpen() const override { return m_handle != nullptr; }
-    // The QtSql side, for provisioning and the tests' checks.
-    QSqlDatabase database() const { return m_db; }
     // Raises when closed.
     sqlite3 *handle() const;
 
@@ -65,15 +62,11 @@ private:
     Failure failure() const;
     [[noreturn]] void raise(const QString &context) const;
 
-    QSqlDatabase m_db;
     sqlite3 *m_handle = nullptr;
     QHash<QString, Statement *> m_statements;
     QStringList m_indexed;  // quoted tables whose Like searches the trigram index narrows
     std::unique_ptr<databaseuse::UseLock> m_inUse;  // see data/DatabaseInUse.h
 };
-
-// The QtSql side of the connection to an SQLite file.
-QSqlDatabase forFile(const QString &file);
 
 // Values in and out of an SQLite statement, as the engine stores them.
 void bind(sqlite3_stmt *stmt, int index, const QVariant &value);  // 1-based

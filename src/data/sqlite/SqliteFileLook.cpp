@@ -1,5 +1,7 @@
 #include "data/sqlite/SqliteFileLook.h"
 
+#include "core/Errors.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QUrl>
@@ -261,5 +263,19 @@ QString DatabaseLook::readFailure(int code, const QString &message) const
     if (!journals.isEmpty())
         return QStringLiteral("cannot read %1 or its journal files (%2): %3").arg(m_file, journals.join(QStringLiteral(", ")), message);
     return QStringLiteral("cannot read %1: %2").arg(m_file, message);
+}
+void createEmpty(const QString &file)
+{
+    sqlite3 *db = nullptr;
+    const QByteArray path = QFile::encodeName(file);
+    const int rc = sqlite3_open_v2(path.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    QString error;
+    if (rc != SQLITE_OK)
+        error = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+    else if (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK)
+        error = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_close(db);
+    if (!error.isEmpty())
+        throw EDatabaseError(QStringLiteral("Database '%1' tidak dapat dibuat: %2").arg(file, error));
 }
 } // namespace dbfile

@@ -66,6 +66,10 @@ private:
     const SqliteHandle &m_handle;
 };
 
+// Creates a database file without tables, in WAL mode (the engine's own
+// connections never create files). Raises EDatabaseError.
+void createEmpty(const QString &file);
+
 // A URI naming a local file for SQLite, with the given query ("mode=ro").
 QString sqliteUri(const QString &file, const QString &query);
 
