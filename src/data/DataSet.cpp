@@ -288,11 +288,11 @@ namespace {
 void applyFilter(DataSet::Impl &d, const QString &text, bool on)
 {
     // Checked before anything changes, so that a bad filter leaves the dataset as it was.
-    d.makeSelection(text, on);
-    d.checkBrowseMode();
+    RowSelection selection = d.makeSelection(text, on);
+    d.checkBrowseMode();  // posting a record changes nothing the selection is made of
     d.filterText = text;
     d.filtered = on;
-    d.rebuildReader();
+    d.rebuildReader(std::move(selection));
     // Callers switch the filter off only to set another: the unfiltered rows
     // get their first record, not a screenful.
     d.openRows(on ? 0 : 1);

@@ -63,23 +63,48 @@ QString DataSet::Impl::relation() const
     return schema::quote(source->name);
 }
 
-void DataSet::Impl::rebuildReader()
+void DataSet::Impl::rebuildReader() { rebuildReader(makeSelection(filterText, filtered)); }
+
+void DataSet::Impl::rebuildReader(RowSelection selection)
 {
-    RowSelection selection = makeSelection(filterText, filtered);
-    if (!reader)
-        reader = std::move(closedReader);
     // A filter on another value, or the same rows opened again, reads with the
-    // same statements: the reader stays and takes the new values.
-    if (reader && reader->connection() == conn && conn->isOpen() && reader->selection().sameStatements(selection))
+    // same statements: a reader of them stays and takes the new values.
+    const auto fits = [&](const std::unique_ptr<RowReader> &r) {
+        return r && r->connection() == conn && conn->isOpen() && r->selection().sameStatements(selection);
+    };
+    if (fits(reader)) {
         reader->setBinds(selection.binds);
-    else
-        reader = std::make_unique<RowReader>(conn, std::move(selection));
+    } else {
+        std::unique_ptr<RowReader> next;
+        const auto spare = std::find_if(spareReaders.begin(), spareReaders.end(), fits);
+        if (spare != spareReaders.end()) {
+            next = std::move(*spare);
+            spareReaders.erase(spare);
+            next->setBinds(selection.binds);
+        } else {
+            next = std::make_unique<RowReader>(conn, std::move(selection));
+        }
+        keepSpare(std::move(reader));
+        reader = std::move(next);
+    }
     rowWriter.reset();  // the rows may now live elsewhere (a private copy, or the table again)
     invalidateRows();
 }
 
+void DataSet::Impl::keepSpare(std::unique_ptr<RowReader> old)
+{
+    constexpr size_t kSpareReaders = 2;  // a filter's rows and the rows without it
+    if (!old)
+        return;
+    spareReaders.insert(spareReaders.begin(), std::move(old));
+    if (spareReaders.size() > kSpareReaders)
+        spareReaders.pop_back();
+}
+
 void DataSet::Impl::checkStoredTable(const TableDef &def)
 {
+    if (conn->isVerified(def.name))
+        return;  // as verifyTable would, without making its message first
     conn->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
 }
 
@@ -97,7 +122,7 @@ void DataSet::Impl::openRows(int window)
 
 void DataSet::Impl::closeRows()
 {
-    closedReader = std::move(reader);
+    keepSpare(std::move(reader));
     rowWriter.reset();
     cur.reset();
     curIndex = -1;

@@ -52,7 +52,10 @@ public:
     std::shared_ptr<connection::Connection> conn;
     const TableDef *source = nullptr;  // the table the rows come from
     std::unique_ptr<RowReader> reader;
-    std::unique_ptr<RowReader> closedReader;  // kept for opening the same rows again
+    // Readers of rows read before (another filter, or the rows before the
+    // dataset closed), kept for reading them again with the same statements:
+    // switching a filter off and on to set another costs no new statements.
+    std::vector<std::unique_ptr<RowReader>> spareReaders;
     std::unique_ptr<RowWriter> rowWriter;
     RowCache rows;  // rows by position
 
@@ -74,6 +77,8 @@ public:
     RowSelection makeSelection(const QString &filterText, bool filtered) const;
     QString relation() const;  // the table, or its private copy under cached updates
     void rebuildReader();
+    void rebuildReader(RowSelection selection);  // one made by makeSelection
+    void keepSpare(std::unique_ptr<RowReader> old);
     void checkStoredTable(const TableDef &def);
     void openRows(int window = 0);  // on the first record; 0: a screenful of rows
     void closeRows();

@@ -188,7 +188,9 @@ qint64 RowReader::scalar(const QString &sql, const QVariantList &binds)
 
 int RowReader::count()
 {
-    return int(scalar(QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_selection.relation, where(QString())), m_selection.binds));
+    if (m_countSql.isEmpty())
+        m_countSql = QStringLiteral("SELECT COUNT(*) FROM %1%2").arg(m_selection.relation, where(QString()));
+    return int(scalar(m_countSql, m_selection.binds));
 }
 
 int RowReader::position(const Row &row)

@@ -119,5 +119,6 @@ private:
     // Statements prepared on the connection, which owns them; they are valid
     // while it is open.
     connection::Statement *m_statements[ReadCount] = {};
+    QString m_countSql;  // made on first use
     QHash<QString, connection::Statement *> m_seeks;  // by column; a line feed after it: rows without a value
 };

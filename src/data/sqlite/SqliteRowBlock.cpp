@@ -1,6 +1,7 @@
 #include "data/sqlite/SqliteRowBlock.h"
 
 #include <bit>
+#include <cstring>
 
 #include <sqlite3.h>
 
@@ -20,42 +21,50 @@ void SqliteRowBlock::add(sqlite3_stmt *stmt, int first)
 {
     m_rowids.push_back(sqlite3_column_int64(stmt, 0));
     for (int c = 0; c < m_width; ++c) {
-        const int column = first + c;
+        // Each sqlite3_column_* call takes the connection's lock; the value's
+        // own accessors do not, and the statement is only used here.
+        sqlite3_value *value = sqlite3_column_value(stmt, first + c);
         Cell cell;
         if (m_flags & (quint64(1) << c)) {
             cell.kind = Kind::Flag;
-            cell.number = sqlite3_column_int(stmt, column) != 0;
+            cell.number = sqlite3_value_int(value) != 0;
             m_cells.push_back(cell);
             continue;
         }
-        switch (sqlite3_column_type(stmt, column)) {
+        switch (sqlite3_value_type(value)) {
         case SQLITE_INTEGER:
             cell.kind = Kind::Integer;
-            cell.number = sqlite3_column_int64(stmt, column);
+            cell.number = sqlite3_value_int64(value);
             break;
         case SQLITE_FLOAT:
             cell.kind = Kind::Real;
-            cell.number = bitsOf(sqlite3_column_double(stmt, column));
+            cell.number = bitsOf(sqlite3_value_double(value));
             break;
         case SQLITE_TEXT: {
-            const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(stmt, column));
             cell.kind = Kind::Text;
-            cell.size = sqlite3_column_bytes(stmt, column);
-            cell.number = qint64(m_bytes.size());
-            m_bytes.insert(m_bytes.end(), text, text + cell.size);
+            const unsigned char *text = sqlite3_value_text(value);  // before the size, as SQLite wants it
+            keepBytes(cell, text, sqlite3_value_bytes(value));
             break;
         }
         case SQLITE_BLOB: {
-            const auto *data = static_cast<const char *>(sqlite3_column_blob(stmt, column));
             cell.kind = Kind::Blob;
-            cell.size = sqlite3_column_bytes(stmt, column);
-            cell.number = qint64(m_bytes.size());
-            m_bytes.insert(m_bytes.end(), data, data + cell.size);
+            const void *data = sqlite3_value_blob(value);
+            keepBytes(cell, data, sqlite3_value_bytes(value));
             break;
         }
         default: break;
         }
         m_cells.push_back(cell);
+    }
+}
+
+void SqliteRowBlock::keepBytes(Cell &cell, const void *data, int size)
+{
+    cell.size = size;
+    cell.number = qint64(m_bytes.size());
+    if (size > 0) {
+        m_bytes.resize(m_bytes.size() + size_t(size));
+        std::memcpy(m_bytes.data() + cell.number, data, size_t(size));
     }
 }
 

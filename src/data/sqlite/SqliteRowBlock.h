@@ -29,6 +29,8 @@ private:
         qint64 number = 0;  // an integer or flag, the bits of a real, or where a text or blob starts
     };
 
+    void keepBytes(Cell &cell, const void *data, int size);
+
     int m_width;
     quint64 m_flags;
     std::vector<qint64> m_rowids;
