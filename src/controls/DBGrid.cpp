@@ -278,7 +278,7 @@ void DBGrid::currentChanged(const QModelIndex &current, const QModelIndex &previ
             DataSet *ds = m_model->dataSet();
             if (!ds)
                 return;
-            DataLink::updateRecord(ds);
+            ds->updateRecord();
             // Rows after a record being inserted are stored rows one further on.
             int recNo = current.row() + 1;
             if (ds->state() == DataSetState::Insert && current.row() > ds->currentRow())
@@ -379,7 +379,7 @@ void DBGrid::insertRow()
     DataSet *ds = m_model->dataSet();
     if (!ds)
         return;
-    DataLink::updateRecord(ds);
+    ds->updateRecord();
     ds->insert();
 }
 
@@ -388,7 +388,7 @@ void DBGrid::appendPastEnd()
     DataSet *ds = m_model->dataSet();
     if (!ds || (ds->state() == DataSetState::Insert && !ds->modified()))
         return;  // the new empty row is already there
-    DataLink::updateRecord(ds);
+    ds->updateRecord();
     ds->next();  // posts a changed record, drops an unchanged edit
     if (ds->isLastRecord())
         ds->append();

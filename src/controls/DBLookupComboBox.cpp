@@ -64,7 +64,7 @@ void DBLookupComboBox::pick(int row)
         return;
     m_keyValue = m_model->text(row, key, false);
     m_hasKey = true;
-    DataLink::updateRecord(ds);
+    ds->updateRecord();
     ds->locate(key->name(), m_keyValue);  // the first record with that key
     showKey();
 }

@@ -123,7 +123,7 @@ void DBNavigator::act(Button which)
         break;
     }
     // Everything else stores what the bound controls hold first.
-    DataLink::updateRecord(ds);
+    ds->updateRecord();
     switch (which) {
     case Button::First: ds->first(); break;
     case Button::Prior: ds->prior(); break;

@@ -3,27 +3,26 @@
 #include "data/DataSet.h"
 #include "data/DataSource.h"
 
-namespace {
-QList<DataLink *> &liveLinks()
-{
-    static QList<DataLink *> links;
-    return links;
-}
-} // namespace
+DataLink::DataLink(QObject *parent) : QObject(parent) {}
 
-DataLink::DataLink(QObject *parent) : QObject(parent)
+DataLink::~DataLink() { holdTextFor(nullptr); }
+
+void DataLink::setUpdateData(std::function<void()> write)
 {
-    // Any post or record move of the engine first takes the text that bound
-    // controls hold, also when a window's own button starts it.
-    static const bool hookInstalled = [] {
-        DataSet::setUpdateRecordHook(&DataLink::updateRecord);
-        return true;
-    }();
-    Q_UNUSED(hookInstalled);
-    liveLinks().append(this);
+    m_updateData = std::move(write);
+    holdTextFor(dataSet());
 }
 
-DataLink::~DataLink() { liveLinks().removeOne(this); }
+// Any post or record move of the dataset first takes the text this link's
+// control holds, also when a window's own button starts it.
+void DataLink::holdTextFor(DataSet *bound)
+{
+    if (m_textHeldFor)
+        m_textHeldFor->removeTextHolder(this);
+    m_textHeldFor = m_updateData ? bound : nullptr;
+    if (m_textHeldFor)
+        m_textHeldFor->addTextHolder(this, [this] { m_updateData(); });
+}
 
 DataSource *DataLink::dataSource() const { return m_source; }
 
@@ -97,19 +96,9 @@ void DataLink::beginEdit()
         ds->edit();
 }
 
-void DataLink::updateRecord(DataSet *dataSet)
-{
-    if (!dataSet)
-        return;
-    const QList<DataLink *> links = liveLinks();
-    for (DataLink *link : links) {
-        if (link->dataSet() == dataSet && link->m_updateData)
-            link->m_updateData();
-    }
-}
-
 void DataLink::rebind()
 {
+    holdTextFor(dataSet());
     m_wasActive = active();
     emit activeChanged();
     emit dataChanged();

@@ -5,9 +5,9 @@
 // Single-field controls listen to dataChanged() and show field() again;
 // controls over many rows (grid, lookup list, navigator) listen to the finer
 // signals. Controls hand over text they hold but have not written yet through
-// setUpdateData(); DataLink::updateRecord() runs those before the navigator
-// or the grid acts on the dataset, so a conversion error stops the action and
-// the record stays in edit state.
+// setUpdateData(); the bound dataset runs those (DataSet::updateRecord())
+// before it posts or moves, and the navigator or the grid before it acts, so
+// a conversion error stops the action and the record stays in edit state.
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -40,9 +40,7 @@ public:
 
     // `write` hands over text the control holds but has not written yet; it
     // may raise (a conversion error). Empty function: nothing pending.
-    void setUpdateData(std::function<void()> write) { m_updateData = std::move(write); }
-    // Runs the pending writes of every control bound to `dataSet`.
-    static void updateRecord(DataSet *dataSet);
+    void setUpdateData(std::function<void()> write);
 
 signals:
     void dataChanged();              // anything a single-field control shows may have changed
@@ -56,6 +54,7 @@ private:
     void rebind();
     void onStateChanged();
     void onFieldChanged(Field *field);
+    void holdTextFor(DataSet *bound);
 
     QPointer<DataSource> m_source;
     QString m_fieldName;
@@ -63,4 +62,5 @@ private:
     QList<QMetaObject::Connection> m_connections;
     bool m_wasActive = false;
     std::function<void()> m_updateData;
+    QPointer<DataSet> m_textHeldFor;  // the dataset this link's write is registered with
 };

@@ -7,23 +7,23 @@
 
 #include <algorithm>
 
-namespace {
-
-// Installed once by the data-aware controls: a setting of the program, not
-// of a connection or a dataset.
-std::function<void(DataSet *)> &updateRecordHook()
+void DataSet::addTextHolder(const void *holder, std::function<void()> write)
 {
-    static std::function<void(DataSet *)> hook;
-    return hook;
+    removeTextHolder(holder);
+    d->textHolders.emplace_back(holder, std::move(write));
 }
-} // namespace
 
-void DataSet::setUpdateRecordHook(std::function<void(DataSet *)> hook) { updateRecordHook() = std::move(hook); }
-
-void DataSet::Impl::handOverPendingText()
+void DataSet::removeTextHolder(const void *holder)
 {
-    if (updateRecordHook())
-        updateRecordHook()(q);
+    std::erase_if(d->textHolders, [holder](const auto &h) { return h.first == holder; });
+}
+
+void DataSet::updateRecord()
+{
+    // A copy: a write may bind or unbind controls.
+    const auto holders = d->textHolders;
+    for (const auto &h : holders)
+        h.second();
 }
 
 DataSet::DataSet(QObject *parent) : QObject(parent), d(std::make_unique<Impl>(this)) {}
@@ -232,7 +232,7 @@ void DataSet::post()
     d->checkActive();
     if (m_state == DataSetState::Browse)
         refuseOperation("Dataset tidak dalam keadaan ubah atau tambah");
-    d->handOverPendingText();
+    updateRecord();
     d->postRecord();
 }
 

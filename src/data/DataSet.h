@@ -65,12 +65,14 @@ public:
     void refresh();  // re-read the rows, keeping the current record when it still exists
     bool canModify() const;
 
-    // Called with the dataset at the start of post() and before any
-    // operation that posts a pending edit first, so controls can hand over
-    // text they hold but have not written yet. It may raise (a conversion
-    // error): the operation then stops and the record keeps its state.
-    // One hook for the program; the data-aware controls install it.
-    static void setUpdateRecordHook(std::function<void(DataSet *)> hook);
+    // Controls that hold text not yet written into a field register a write
+    // here; updateRecord() runs them, at the start of post() and before any
+    // operation that posts a pending edit first. A write may raise (a
+    // conversion error): the operation then stops and the record keeps its
+    // state. `holder` names the registration for removeTextHolder().
+    void addTextHolder(const void *holder, std::function<void()> write);
+    void removeTextHolder(const void *holder);
+    void updateRecord();
     bool modified() const;  // the record buffer was changed since edit/insert
 
     // Filter of the forms "Field='value'" / "Field ='value'" (single quotes,

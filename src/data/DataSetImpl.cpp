@@ -157,7 +157,7 @@ void DataSet::Impl::checkCanModify() const
 void DataSet::Impl::checkBrowseMode()
 {
     if (q->m_state == DataSetState::Edit || q->m_state == DataSetState::Insert) {
-        handOverPendingText();
+        q->updateRecord();
         if (modified)
             q->post();
         else

@@ -14,6 +14,7 @@
 #include "data/RowReader.h"
 #include "data/RowWriter.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -67,6 +68,8 @@ public:
     QVariantList buffer;
     quint64 bufferLazy = 0;  // bit i: buffer[i] only tells whether a picture is present
     std::vector<bool> changed;
+    // Bound controls' writes of text they hold (DataSet::addTextHolder).
+    std::vector<std::pair<const void *, std::function<void()>>> textHolders;
     bool modified = false;
     InsertAt insertAt = InsertAt::End;
 
@@ -88,8 +91,6 @@ public:
     void checkActive() const;
     void checkBrowseMode();
     void checkCanModify() const;
-    // Bound controls hand over text they hold but have not written yet (DataSet.cpp).
-    void handOverPendingText();
     void loadBuffer();
     void clearBuffer();
     void setCurrent(std::optional<Row> row, int index);

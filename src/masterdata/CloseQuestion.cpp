@@ -1,6 +1,5 @@
 #include "masterdata/CloseQuestion.h"
 
-#include "controls/DataLink.h"
 #include "controls/MessageBoxes.h"
 #include "data/DataSet.h"
 
@@ -9,7 +8,7 @@ bool mayClose(DataSet &table, const QString &caption)
 {
     if (table.state() != DataSetState::Edit && table.state() != DataSetState::Insert)
         return true;
-    DataLink::updateRecord(&table);  // text a control still holds counts as typed
+    table.updateRecord();  // text a control still holds counts as typed
     if (!table.modified())
         return true;
     const MsgAnswer answer = msg::yesNoCancel(QStringLiteral("Simpan perubahan?"), caption);

@@ -101,6 +101,7 @@ private slots:
     void badNumberIsReportedOnceWhereverTheEditIsLeft();
     void badNumberStopsAWindowsOwnPostOrSeek_data();
     void badNumberStopsAWindowsOwnPostOrSeek();
+    void typedTextBelongsToTheBoundDataSet();
     void escapeGivesBackTheStoredText();
     void readOnlyDataSetTakesNoTyping();
     void memoTypingReachesTheRecord();
@@ -425,6 +426,42 @@ void TestDBEdits::badNumberStopsAWindowsOwnPostOrSeek()
     typeText(QStringLiteral("125"));
     f.table.post();
     QCOMPARE(f.stored("K1", "Harga").toDouble(), 125.0);
+}
+
+// Each dataset takes only the text of the controls bound to it, also after a
+// source moves to another dataset or a control goes away.
+void TestDBEdits::typedTextBelongsToTheBoundDataSet()
+{
+    GoodsForm f;
+    f.db.exec(QStringLiteral("INSERT INTO \"Pelanggan\" (\"Nama\") VALUES ('Budi')"));
+    Table customers;
+    customers.setTableName(QStringLiteral("Pelanggan.DB"));
+    customers.open();
+    f.table.open();
+    f.show(f.price);
+    f.price->selectAll();
+    typeText(QStringLiteral("12a"));
+    customers.edit();
+    customers.fieldByName(QStringLiteral("Nama"))->setAsString(QStringLiteral("Ani"));
+    customers.post();  // the bad number is the goods' alone
+    QVERIFY_THROWS_EXCEPTION(EConvertError, f.table.post());
+
+    f.table.cancel();
+    Table goodsAgain;
+    goodsAgain.setTableName(QStringLiteral("Barang.DB"));
+    goodsAgain.open();
+    f.source.setDataSet(&goodsAgain);
+    f.price->setFocus();
+    f.price->selectAll();
+    typeText(QStringLiteral("12b"));
+    QVERIFY_THROWS_EXCEPTION(EConvertError, goodsAgain.post());
+    QCOMPARE(goodsAgain.state(), DataSetState::Edit);
+    f.table.edit();
+    f.table.post();  // no longer bound: nothing to take
+
+    delete f.price;
+    goodsAgain.post();  // the edit that held the text is gone
+    QCOMPARE(goodsAgain.state(), DataSetState::Browse);
 }
 
 void TestDBEdits::escapeGivesBackTheStoredText()
