@@ -260,7 +260,7 @@ void DataSet::Impl::step(int direction)
     notify(Record);
 }
 
-const QVariant &DataSet::Impl::bufferValue(int field)
+const QVariant &DataSet::Impl::loadBufferValue(int field)
 {
     static const QVariant none;
     if (field < 0 || field >= buffer.size())

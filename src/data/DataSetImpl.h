@@ -107,7 +107,15 @@ public:
     bool seek(const QString &column, const QVariant &value);
     // One record forward (+1) or back (-1); sets eof or bof at the end.
     void step(int direction);
-    const QVariant &bufferValue(int field);  // valid until the buffer changes
+    // Valid until the buffer changes. Read in place: the buffer stays shared
+    // with the row it was loaded from. Inline: it runs for every value shown.
+    const QVariant &bufferValue(int field)
+    {
+        if (field >= 0 && field < buffer.size() && !(bufferLazy & bitOf(field)))
+            return buffer.at(field);
+        return loadBufferValue(field);
+    }
+    const QVariant &loadBufferValue(int field);  // a picture not read yet, or no such field
     void writeField(int field, const QVariant &stored);
 
     // --- rows by position (DataSetImpl.cpp)

@@ -69,18 +69,6 @@ bool toDouble(long double value, double &out)
 }
 } // namespace
 
-bool hasValue(const QVariant &stored)
-{
-    // Looked at in place: this runs for every value shown. A null text or
-    // byte array is empty too.
-    switch (stored.typeId()) {
-    case QMetaType::UnknownType: return false;
-    case QMetaType::QString: return !static_cast<const QString *>(stored.constData())->isEmpty();
-    case QMetaType::QByteArray: return !static_cast<const QByteArray *>(stored.constData())->isEmpty();
-    default: return !stored.isNull();
-    }
-}
-
 QDate asDate(const QVariant &stored)
 {
     if (!hasValue(stored))

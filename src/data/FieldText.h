@@ -8,7 +8,17 @@
 #include <QVariant>
 
 namespace fieldtext {
-bool hasValue(const QVariant &stored);
+// Looked at in place, inline: this runs for every value shown. A null text
+// or byte array is empty too.
+inline bool hasValue(const QVariant &stored)
+{
+    switch (stored.typeId()) {
+    case QMetaType::UnknownType: return false;
+    case QMetaType::QString: return !static_cast<const QString *>(stored.constData())->isEmpty();
+    case QMetaType::QByteArray: return !static_cast<const QByteArray *>(stored.constData())->isEmpty();
+    default: return !stored.isNull();
+    }
+}
 QString asString(const FieldDef &def, const QVariant &stored);
 // The grid form; `present` tells whether a memo or picture has a value.
 QString displayText(const FieldDef &def, const QVariant &stored, bool present);

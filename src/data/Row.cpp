@@ -9,12 +9,8 @@ Row::Row(qint64 id, quint64 lazyBits, std::shared_ptr<const RowBlock> block, int
 
 const QVariantList &Row::values() const
 {
-    if (!m_decoded && m_block) {
-        const int n = m_block->fields();
-        m_values.reserve(n);
-        for (int i = 0; i < n; ++i)
-            m_values.append(m_block->value(m_index, i));
-    }
+    if (!m_decoded && m_block)
+        m_block->appendValues(m_index, m_values);
     m_decoded = true;
     return m_values;
 }

@@ -17,6 +17,13 @@ public:
     virtual qint64 rowid(int row) const = 0;
     // Column `column` of the shape's value columns (0: the first field).
     virtual QVariant value(int row, int column) const = 0;
+    // The values of every field of a row, appended to `out`.
+    virtual void appendValues(int row, QVariantList &out) const
+    {
+        out.reserve(out.size() + m_fields);
+        for (int i = 0; i < m_fields; ++i)
+            out.append(value(row, i));
+    }
 
 private:
     int m_fields;

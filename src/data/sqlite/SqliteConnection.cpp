@@ -54,8 +54,9 @@ sqlite3 *openDatabase(const QString &path)
         throw EDatabaseError(QStringLiteral("Database '%1' bukan berkas").arg(path));
 
     sqlite3 *db = nullptr;
-    // Read-write, never creating a missing file.
-    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    // Read-write, never creating a missing file. A connection is used by one
+    // thread only: SQLite need not lock it on every call.
+    const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (rc != SQLITE_OK) {
         const QString detail = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
         sqlite3_close(db);

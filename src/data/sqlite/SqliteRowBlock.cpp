@@ -14,7 +14,6 @@ SqliteRowBlock::SqliteRowBlock(int fields, int width, quint64 flags, int rows) :
 
 namespace {
 qint64 bitsOf(double real) { return std::bit_cast<qint64>(real); }
-double realOf(qint64 bits) { return std::bit_cast<double>(bits); }
 } // namespace
 
 void SqliteRowBlock::add(sqlite3_stmt *stmt, int first)
@@ -70,14 +69,16 @@ void SqliteRowBlock::keepBytes(Cell &cell, const void *data, int size)
 
 QVariant SqliteRowBlock::value(int row, int column) const
 {
-    const Cell &cell = m_cells[size_t(row) * size_t(m_width) + size_t(column)];
-    switch (cell.kind) {
-    case Kind::Null: break;
-    case Kind::Integer: return QVariant(cell.number);
-    case Kind::Real: return QVariant(realOf(cell.number));
-    case Kind::Text: return QVariant(QString::fromUtf8(m_bytes.data() + cell.number, cell.size));
-    case Kind::Blob: return QVariant(QByteArray(m_bytes.data() + cell.number, cell.size));
-    case Kind::Flag: return QVariant(cell.number != 0);
-    }
-    return QVariant();
+    return decode(m_cells[size_t(row) * size_t(m_width) + size_t(column)],
+                  [](auto &&...made) { return QVariant(std::forward<decltype(made)>(made)...); });
+}
+
+void SqliteRowBlock::appendValues(int row, QVariantList &out) const
+{
+    // Each value made in its place: a variant made and moved costs about as
+    // much as the value itself.
+    const Cell *cells = m_cells.data() + size_t(row) * size_t(m_width);
+    out.reserve(out.size() + fields());
+    for (int i = 0; i < fields(); ++i)
+        decode(cells[i], [&out](auto &&...made) { out.emplaceBack(std::forward<decltype(made)>(made)...); });
 }

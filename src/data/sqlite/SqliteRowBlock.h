@@ -3,6 +3,10 @@
 // bytes in one buffer.
 #include "data/RowBlock.h"
 
+#include <QByteArray>
+#include <QString>
+
+#include <bit>
 #include <vector>
 
 struct sqlite3_stmt;
@@ -20,6 +24,7 @@ public:
     int rows() const override { return int(m_rowids.size()); }
     qint64 rowid(int row) const override { return m_rowids[size_t(row)]; }
     QVariant value(int row, int column) const override;
+    void appendValues(int row, QVariantList &out) const override;
 
 private:
     enum class Kind : char { Null, Integer, Real, Text, Blob, Flag };
@@ -30,6 +35,19 @@ private:
     };
 
     void keepBytes(Cell &cell, const void *data, int size);
+    // Calls `make` with what a variant of the cell's value is made of.
+    template <typename Make> auto decode(const Cell &cell, Make make) const
+    {
+        switch (cell.kind) {
+        case Kind::Integer: return make(cell.number);
+        case Kind::Real: return make(std::bit_cast<double>(cell.number));
+        case Kind::Text: return make(QString::fromUtf8(m_bytes.data() + cell.number, cell.size));
+        case Kind::Blob: return make(QByteArray(m_bytes.data() + cell.number, cell.size));
+        case Kind::Flag: return make(cell.number != 0);
+        case Kind::Null: break;
+        }
+        return make();
+    }
 
     int m_width;
     quint64 m_flags;
