@@ -61,6 +61,7 @@ private slots:
     void badFilterRefusesOpen();
     void filteredLinesOfOneInvoice();
     void filterOnQuery();
+    void filtersTakenInTurns();
     void goodsSearch_data();
     void goodsSearch();
     void customerSearch_data();
@@ -209,6 +210,45 @@ void TestFilterQuery::filterOnQuery()
     detail.setFilter(QStringLiteral("Kode_Barang=''"));
     detail.setFiltered(true);
     QCOMPARE(columnOf(detail, QStringLiteral("Kode_Kervano")), (QStringList{"KV-0005"}));
+}
+
+void TestFilterQuery::filtersTakenInTurns()
+{
+    // Filters on one field and another, each set as the windows set them, and
+    // back: every turn shows the rows of its own value, also after reopening.
+    TempDatabase db;
+    seedCustomers(db);
+    Table t;
+    t.setTableName(QStringLiteral("Pelanggan.DB"));
+    t.open();
+    const QStringList all{"Andi", "O'Brien", "budi", "Andi", ""};
+    const struct {
+        const char *filter;  // empty: the filter switched off
+        QStringList names;
+        bool reopen;
+    } turns[] = {
+        {"Nama='Andi'", {"Andi", "Andi"}, false},
+        {"Kota='Jakarta'", {"budi"}, false},
+        {"Nama='O''Brien'", {"O'Brien"}, false},
+        {"", all, false},
+        {"Kota='Bandung'", {"Andi", "O'Brien", "Andi"}, false},
+        {"Kota='Bandung'", {"Andi", "O'Brien", "Andi"}, true},
+        {"Nama=''", {""}, false},
+        {"Kota='Bogor'", {""}, false},
+        {"Nama='Andi'", {"Andi", "Andi"}, true},
+    };
+    for (const auto &turn : turns) {
+        const QString filter = QString::fromUtf8(turn.filter);
+        t.setFiltered(false);
+        t.setFilter(filter);
+        t.setFiltered(!filter.isEmpty());
+        if (turn.reopen) {
+            t.close();
+            t.open();
+        }
+        QCOMPARE(columnOf(t, QStringLiteral("Nama")), turn.names);
+        QCOMPARE(t.recordCount(), turn.names.size());
+    }
 }
 
 void TestFilterQuery::goodsSearch_data()
