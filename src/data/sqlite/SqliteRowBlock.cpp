@@ -1,7 +1,6 @@
 #include "data/sqlite/SqliteRowBlock.h"
 
 #include <bit>
-#include <cstring>
 
 #include <sqlite3.h>
 
@@ -61,10 +60,9 @@ void SqliteRowBlock::keepBytes(Cell &cell, const void *data, int size)
 {
     cell.size = size;
     cell.number = qint64(m_bytes.size());
-    if (size > 0) {
-        m_bytes.resize(m_bytes.size() + size_t(size));
-        std::memcpy(m_bytes.data() + cell.number, data, size_t(size));
-    }
+    const auto *from = static_cast<const char *>(data);
+    if (size > 0)
+        m_bytes.insert(m_bytes.end(), from, from + size);  // not resized first: that would clear the bytes
 }
 
 QVariant SqliteRowBlock::value(int row, int column) const
