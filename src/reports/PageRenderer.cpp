@@ -1,11 +1,15 @@
 #include "reports/PageRenderer.h"
 
+#include "reports/PagePictures.h"
 #include "reports/TextMeasure.h"
 
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <malloc.h>
+#include <mutex>
+#include <optional>
 
 namespace {
 Qt::Alignment horizontal(TextAlign align)
@@ -21,6 +25,21 @@ Qt::Alignment horizontal(TextAlign align)
     return Qt::AlignLeft;
 }
 
+// Qt's PDF writer (also behind printing) compresses every page through a new
+// compressor and buffers sized for ten megabytes. Under the allocator's
+// adaptive limits each page then hands that memory back to the system and
+// faults it in again (or maps and unmaps it), which costs more than drawing
+// the page. Fixed limits keep such buffers in the heap, at hand for the next
+// page.
+void keepWorkingMemory()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    });
+}
+
 QPageSize pageSizeOf(const PreparedReport &report)
 {
     return QPageSize(QSizeF(report.paperWidth / 10.0, report.paperHeight / 10.0), QPageSize::Millimeter);
@@ -29,10 +48,13 @@ QPageSize pageSizeOf(const PreparedReport &report)
 
 namespace pagerender {
 
-void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom)
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures)
 {
     if (pageIndex < 0 || pageIndex >= report.pageCount() || !painter.device())
         return;
+    std::optional<PagePictures> ownPictures;
+    if (!pictures)
+        pictures = &ownPictures.emplace(report, pageIndex, pageIndex);
     const QPaintDevice &device = *painter.device();
     const qreal sx = device.logicalDpiX() / 254.0 * zoom;
     const qreal sy = device.logicalDpiY() / 254.0 * zoom;
@@ -69,8 +91,8 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             break;
         }
         case DrawKind::Picture:
-            if (op.resource >= 0 && size_t(op.resource) < report.pictures.size())
-                painter.drawImage(rect, report.pictures[size_t(op.resource)]);
+            if (const QImage &picture = pictures->image(op.resource); !picture.isNull())
+                painter.drawImage(rect, picture);
             break;
         case DrawKind::Text: {
             if (op.resource < 0 || size_t(op.resource) >= report.fonts.size())
@@ -123,6 +145,7 @@ QImage toImage(const PreparedReport &report, int pageIndex, int dpi)
 
 bool toPdf(const PreparedReport &report, const QString &fileName)
 {
+    keepWorkingMemory();
     QPdfWriter writer(fileName);
     writer.setPageSize(pageSizeOf(report));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -131,10 +154,12 @@ bool toPdf(const PreparedReport &report, const QString &fileName)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
+    PagePictures pictures(report);
     for (int i = 0; i < report.pageCount(); ++i) {
         if (i > 0)
             writer.newPage();
-        paint(painter, report, i);
+        paint(painter, report, i, 1.0, &pictures);
+        pictures.pageDone(i);
     }
     return painter.end();
 }
@@ -143,6 +168,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
 {
     if (report.pageCount() == 0)
         return true;
+    keepWorkingMemory();
     printer.setFullPage(true);
     printer.setDocName(report.caption());
     int from = 1;
@@ -158,6 +184,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    PagePictures pictures(report, from - 1, to - 1);
     bool firstSheet = true;
     bool sheetsFed = true;
     for (int copy = 0; copy < copies && sheetsFed; ++copy) {
@@ -165,7 +192,10 @@ bool print(QPrinter &printer, const PreparedReport &report)
             if (!firstSheet)
                 sheetsFed = printer.newPage();
             if (sheetsFed)
-                paint(painter, report, page - 1);
+                paint(painter, report, page - 1, 1.0, &pictures);
+            // The copies after the first show the same pictures again.
+            if (copy == copies - 1)
+                pictures.pageDone(page - 1);
             firstSheet = false;
         }
     }

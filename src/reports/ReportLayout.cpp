@@ -256,11 +256,11 @@ void ReportLayout::drawElements(const ElementList &elements, QPointF origin, qre
             break;
         }
         case ElementKind::Picture:
-            drawPicture(e.picture, e.box.translated(origin));
+            drawPicture(pictureId(e.picture), e.box.translated(origin));
             break;
         case ElementKind::DataPicture:
             if (!m_blankData && source)
-                drawPicture(source->picture(e.field), e.box.translated(origin));
+                drawPicture(pictureId(source->preparedPicture(e.field)), e.box.translated(origin));
             break;
         }
     }
@@ -316,14 +316,14 @@ void ReportLayout::drawText(const ReportElement &e, const QString &text, QPointF
     m_page.ops.push_back(op);
 }
 
-void ReportLayout::drawPicture(const QImage &picture, const QRectF &rect)
+void ReportLayout::drawPicture(int pictureId, const QRectF &rect)
 {
-    if (picture.isNull())
+    if (pictureId < 0)
         return;
     DrawOp op;
     op.kind = DrawKind::Picture;
     op.rect = rect;
-    op.resource = pictureId(picture);
+    op.resource = pictureId;
     m_page.ops.push_back(op);
 }
 
@@ -358,12 +358,26 @@ int ReportLayout::fontId(const ReportFont &font)
 
 int ReportLayout::pictureId(const QImage &picture)
 {
+    if (picture.isNull())
+        return -1;
     auto found = m_pictureIds.constFind(picture.cacheKey());
     if (found != m_pictureIds.constEnd())
         return *found;
+    const int id = pictureId(PreparedPicture(picture));
+    m_pictureIds.insert(picture.cacheKey(), id);
+    return id;
+}
+
+int ReportLayout::pictureId(const PreparedPicture &picture)
+{
+    if (picture.isNull())
+        return -1;
+    auto found = m_encodedPictureIds.constFind(picture.bytes());
+    if (found != m_encodedPictureIds.constEnd() && m_report->pictures[size_t(*found)].encoding() == picture.encoding())
+        return *found;
     m_report->pictures.push_back(picture);
     const int id = int(m_report->pictures.size()) - 1;
-    m_pictureIds.insert(picture.cacheKey(), id);
+    m_encodedPictureIds.insert(picture.bytes(), id);
     return id;
 }
 
