@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 #include <malloc.h>
 #include <mutex>
 #include <optional>
@@ -72,27 +73,51 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
+    // What the page shows so far, to skip white boxes on bare paper: every
+    // band and most texts lay one under themselves, and on paper nothing
+    // shows them, while a device like a PDF writes each one out.
+    std::vector<QRectF> marked;
+    auto bare = [&marked](const QRectF &r) {
+        return std::none_of(marked.begin(), marked.end(), [&r](const QRectF &m) { return m.intersects(r); });
+    };
+    auto mark = [&marked](const QRectF &r) {
+        // Glyphs and pens reach a little past their boxes.
+        marked.push_back(r.normalized().adjusted(-10, -10, 10, 10));
+    };
+    auto whiteOnBare = [&bare](QRgb colour, const QRectF &r) { return colour == qRgb(255, 255, 255) && bare(r); };
+
+    int fontSet = -1;                 // the painter's font, by id
+    QRgb penColour = 0;               // the painter's pen colour, while it is a text pen
+    bool textPen = false;
     for (const DrawOp &op : report.pages[size_t(pageIndex)].ops) {
         const QRectF rect = map(op.rect);
         switch (op.kind) {
         case DrawKind::Fill:
+            if (whiteOnBare(op.color, op.rect))
+                break;
             painter.fillRect(rect, QColor::fromRgba(op.color));
+            mark(op.rect);
             break;
         case DrawKind::Shape:
             painter.setPen(thin);
+            textPen = false;
             painter.setBrush(QColor::fromRgba(op.color));
             painter.drawRect(rect);
+            mark(op.rect);
             break;
         case DrawKind::Line: {
             QPen pen = thin;
             pen.setColor(QColor::fromRgba(op.color));
             painter.setPen(pen);
+            textPen = false;
             painter.drawLine(rect.topLeft(), rect.bottomRight());
+            mark(op.rect);
             break;
         }
         case DrawKind::Picture:
             if (const QImage &picture = pictures->image(op.resource); !picture.isNull())
                 painter.drawImage(rect, picture);
+            mark(op.rect);
             break;
         case DrawKind::Text: {
             if (op.resource < 0 || size_t(op.resource) >= report.fonts.size())
@@ -103,25 +128,39 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
                 fonts[id] = textmeasure::reportFont(font.family, font.pointSize * zoom, font.bold);
                 made[id] = true;
             }
-            if (op.flags & drawflags::kOpaque)
-                painter.fillRect(rect, QColor::fromRgba(op.fill));
             const QStringList lines = op.text.split(QLatin1Char('\n'));
             const qreal lineHeight = font.lineHeight * sy;
+            const QRectF shown(op.rect.x(), op.rect.y(), op.rect.width(),
+                               std::max(op.rect.height(), font.lineHeight * lines.size()));
+            if ((op.flags & drawflags::kOpaque) && !whiteOnBare(op.fill, op.rect))
+                painter.fillRect(rect, QColor::fromRgba(op.fill));
             const bool clip = op.flags & drawflags::kClip;
             if (clip) {
                 painter.save();
                 painter.setClipRect(QRectF(rect.x(), rect.y(), rect.width(),
                                            std::max(rect.height(), lineHeight * lines.size())));
             }
-            painter.setFont(fonts[id]);
-            painter.setPen(QColor::fromRgba(op.color));
+            if (clip || fontSet != int(id)) {
+                painter.setFont(fonts[id]);
+                fontSet = clip ? -1 : int(id);
+            }
+            if (clip || !textPen || penColour != op.color) {
+                painter.setPen(QColor::fromRgba(op.color));
+                penColour = op.color;
+                textPen = !clip;
+            }
             const Qt::Alignment align = horizontal(op.align()) | Qt::AlignTop;
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const QRectF line(rect.x(), rect.y() + i * lineHeight, rect.width(), lineHeight);
                 painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
             }
-            if (clip)
+            if (clip) {
                 painter.restore();
+                // The font and pen set inside the clip are gone with it.
+                fontSet = -1;
+                textPen = false;
+            }
+            mark(shown);
             break;
         }
         }
