@@ -3,6 +3,7 @@
 #include "core/DateText.h"
 #include "reports/TextMeasure.h"
 
+#include <QCache>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -363,7 +364,12 @@ int ReportLayout::pictureId(const QImage &picture)
     auto found = m_pictureIds.constFind(picture.cacheKey());
     if (found != m_pictureIds.constEnd())
         return *found;
-    const int id = pictureId(PreparedPicture(picture));
+    // A definition's fixed pictures (the logo) are encoded once for every
+    // layout of it: a report asked for again shows its first page at once.
+    thread_local QCache<qint64, PreparedPicture> encoded(16);
+    if (!encoded.contains(picture.cacheKey()))
+        encoded.insert(picture.cacheKey(), new PreparedPicture(picture));
+    const int id = pictureId(*encoded.object(picture.cacheKey()));
     m_pictureIds.insert(picture.cacheKey(), id);
     return id;
 }
