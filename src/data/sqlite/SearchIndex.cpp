@@ -200,6 +200,8 @@ struct Rated {
 // scan is the cheaper way (or the index cannot judge them).
 QStringList chosenTrigrams(sqlite3 *db, const TableDef &table, const QString &column, const QStringList &trigrams)
 {
+    if (trigrams.isEmpty())
+        return {};
     Sampler sampler(db, table);
     if (!sampler.ready())
         return {};
