@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-svg-dev qt6-charts-dev libqt6opengl6-dev qt6-image-formats-plugins
-  libsqlite3-dev sqlite3 libsodium-dev libgtest-dev libbenchmark-dev
+  libsqlite3-dev sqlite3 libsodium-dev libzstd-dev libgtest-dev libbenchmark-dev
   libpq-dev postgresql postgresql-contrib
   fonts-liberation fonts-dejavu-core
   poppler-utils xvfb xauth

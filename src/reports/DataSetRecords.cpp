@@ -48,7 +48,7 @@ QString DataSetRecords::text(const QString &fieldName) const
     }
 }
 
-QImage DataSetRecords::picture(const QString &fieldName) const
+QByteArray DataSetRecords::storedPicture(const QString &fieldName) const
 {
     if (!m_dataSet || !m_dataSet->active() || m_dataSet->isEmpty())
         return {};
@@ -56,9 +56,27 @@ QImage DataSetRecords::picture(const QString &fieldName) const
         const Field *field = m_dataSet->findField(fieldName);
         if (!field || field->kind() != FieldKind::Graphic || field->isNull())
             return {};
-        const QByteArray bytes = pictureblob::unwrap(field->asBlob());
-        return bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
+        return pictureblob::unwrap(field->asBlob());
     } catch (const std::exception &) {
         return {};
     }
+}
+
+QImage DataSetRecords::picture(const QString &fieldName) const
+{
+    const QByteArray bytes = storedPicture(fieldName);
+    return bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
+}
+
+PreparedPicture DataSetRecords::preparedPicture(const QString &fieldName) const
+{
+    const QByteArray bytes = storedPicture(fieldName);
+    if (bytes.isEmpty())
+        return {};
+    if (pictureblob::isBitmap(bytes)) {
+        PreparedPicture packed = PreparedPicture::fromBitmapFile(bytes);
+        if (!packed.isNull())
+            return packed;
+    }
+    return PreparedPicture(QImage::fromData(bytes));
 }

@@ -20,8 +20,13 @@ public:
     // lacks, no current record or a value that cannot be read.
     QString text(const QString &field) const override;
     QImage picture(const QString &field) const override;
+    // A stored bitmap packed as it is, without decoding it.
+    PreparedPicture preparedPicture(const QString &field) const override;
 
 private:
+    // The graphic field's stored value; empty when there is none.
+    QByteArray storedPicture(const QString &field) const;
+
     QPointer<DataSet> m_dataSet;
 };
 

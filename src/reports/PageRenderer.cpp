@@ -1,11 +1,16 @@
 #include "reports/PageRenderer.h"
 
+#include "reports/PagePictures.h"
 #include "reports/TextMeasure.h"
 
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
+#include <malloc.h>
+#include <mutex>
+#include <optional>
 
 namespace {
 Qt::Alignment horizontal(TextAlign align)
@@ -21,6 +26,21 @@ Qt::Alignment horizontal(TextAlign align)
     return Qt::AlignLeft;
 }
 
+// Qt's PDF writer (also behind printing) compresses every page through a new
+// compressor and buffers sized for ten megabytes. Under the allocator's
+// adaptive limits each page then hands that memory back to the system and
+// faults it in again (or maps and unmaps it), which costs more than drawing
+// the page. Fixed limits keep such buffers in the heap, at hand for the next
+// page.
+void keepWorkingMemory()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        mallopt(M_MMAP_THRESHOLD, 32 << 20);
+        mallopt(M_TRIM_THRESHOLD, 64 << 20);
+    });
+}
+
 QPageSize pageSizeOf(const PreparedReport &report)
 {
     return QPageSize(QSizeF(report.paperWidth / 10.0, report.paperHeight / 10.0), QPageSize::Millimeter);
@@ -29,10 +49,13 @@ QPageSize pageSizeOf(const PreparedReport &report)
 
 namespace pagerender {
 
-void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom)
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures)
 {
     if (pageIndex < 0 || pageIndex >= report.pageCount() || !painter.device())
         return;
+    std::optional<PagePictures> ownPictures;
+    if (!pictures)
+        pictures = &ownPictures.emplace(report, pageIndex, pageIndex);
     const QPaintDevice &device = *painter.device();
     const qreal sx = device.logicalDpiX() / 254.0 * zoom;
     const qreal sy = device.logicalDpiY() / 254.0 * zoom;
@@ -50,27 +73,51 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
+    // What the page shows so far, to skip white boxes on bare paper: every
+    // band and most texts lay one under themselves, and on paper nothing
+    // shows them, while a device like a PDF writes each one out.
+    std::vector<QRectF> marked;
+    auto bare = [&marked](const QRectF &r) {
+        return std::none_of(marked.begin(), marked.end(), [&r](const QRectF &m) { return m.intersects(r); });
+    };
+    auto mark = [&marked](const QRectF &r) {
+        // Glyphs and pens reach a little past their boxes.
+        marked.push_back(r.normalized().adjusted(-10, -10, 10, 10));
+    };
+    auto whiteOnBare = [&bare](QRgb colour, const QRectF &r) { return colour == qRgb(255, 255, 255) && bare(r); };
+
+    int fontSet = -1;                 // the painter's font, by id
+    QRgb penColour = 0;               // the painter's pen colour, while it is a text pen
+    bool textPen = false;
     for (const DrawOp &op : report.pages[size_t(pageIndex)].ops) {
         const QRectF rect = map(op.rect);
         switch (op.kind) {
         case DrawKind::Fill:
+            if (whiteOnBare(op.color, op.rect))
+                break;
             painter.fillRect(rect, QColor::fromRgba(op.color));
+            mark(op.rect);
             break;
         case DrawKind::Shape:
             painter.setPen(thin);
+            textPen = false;
             painter.setBrush(QColor::fromRgba(op.color));
             painter.drawRect(rect);
+            mark(op.rect);
             break;
         case DrawKind::Line: {
             QPen pen = thin;
             pen.setColor(QColor::fromRgba(op.color));
             painter.setPen(pen);
+            textPen = false;
             painter.drawLine(rect.topLeft(), rect.bottomRight());
+            mark(op.rect);
             break;
         }
         case DrawKind::Picture:
-            if (op.resource >= 0 && size_t(op.resource) < report.pictures.size())
-                painter.drawImage(rect, report.pictures[size_t(op.resource)]);
+            if (const QImage &picture = pictures->image(op.resource); !picture.isNull())
+                painter.drawImage(rect, picture);
+            mark(op.rect);
             break;
         case DrawKind::Text: {
             if (op.resource < 0 || size_t(op.resource) >= report.fonts.size())
@@ -81,25 +128,39 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
                 fonts[id] = textmeasure::reportFont(font.family, font.pointSize * zoom, font.bold);
                 made[id] = true;
             }
-            if (op.flags & drawflags::kOpaque)
-                painter.fillRect(rect, QColor::fromRgba(op.fill));
             const QStringList lines = op.text.split(QLatin1Char('\n'));
             const qreal lineHeight = font.lineHeight * sy;
+            const QRectF shown(op.rect.x(), op.rect.y(), op.rect.width(),
+                               std::max(op.rect.height(), font.lineHeight * lines.size()));
+            if ((op.flags & drawflags::kOpaque) && !whiteOnBare(op.fill, op.rect))
+                painter.fillRect(rect, QColor::fromRgba(op.fill));
             const bool clip = op.flags & drawflags::kClip;
             if (clip) {
                 painter.save();
                 painter.setClipRect(QRectF(rect.x(), rect.y(), rect.width(),
                                            std::max(rect.height(), lineHeight * lines.size())));
             }
-            painter.setFont(fonts[id]);
-            painter.setPen(QColor::fromRgba(op.color));
+            if (clip || fontSet != int(id)) {
+                painter.setFont(fonts[id]);
+                fontSet = clip ? -1 : int(id);
+            }
+            if (clip || !textPen || penColour != op.color) {
+                painter.setPen(QColor::fromRgba(op.color));
+                penColour = op.color;
+                textPen = !clip;
+            }
             const Qt::Alignment align = horizontal(op.align()) | Qt::AlignTop;
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const QRectF line(rect.x(), rect.y() + i * lineHeight, rect.width(), lineHeight);
                 painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
             }
-            if (clip)
+            if (clip) {
                 painter.restore();
+                // The font and pen set inside the clip are gone with it.
+                fontSet = -1;
+                textPen = false;
+            }
+            mark(shown);
             break;
         }
         }
@@ -123,6 +184,7 @@ QImage toImage(const PreparedReport &report, int pageIndex, int dpi)
 
 bool toPdf(const PreparedReport &report, const QString &fileName)
 {
+    keepWorkingMemory();
     QPdfWriter writer(fileName);
     writer.setPageSize(pageSizeOf(report));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -131,10 +193,12 @@ bool toPdf(const PreparedReport &report, const QString &fileName)
     QPainter painter;
     if (!painter.begin(&writer))
         return false;
+    PagePictures pictures(report);
     for (int i = 0; i < report.pageCount(); ++i) {
         if (i > 0)
             writer.newPage();
-        paint(painter, report, i);
+        paint(painter, report, i, 1.0, &pictures);
+        pictures.pageDone(i);
     }
     return painter.end();
 }
@@ -143,6 +207,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
 {
     if (report.pageCount() == 0)
         return true;
+    keepWorkingMemory();
     printer.setFullPage(true);
     printer.setDocName(report.caption());
     int from = 1;
@@ -158,6 +223,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
+    PagePictures pictures(report, from - 1, to - 1);
     bool firstSheet = true;
     bool sheetsFed = true;
     for (int copy = 0; copy < copies && sheetsFed; ++copy) {
@@ -165,7 +231,10 @@ bool print(QPrinter &printer, const PreparedReport &report)
             if (!firstSheet)
                 sheetsFed = printer.newPage();
             if (sheetsFed)
-                paint(painter, report, page - 1);
+                paint(painter, report, page - 1, 1.0, &pictures);
+            // The copies after the first show the same pictures again.
+            if (copy == copies - 1)
+                pictures.pageDone(page - 1);
             firstSheet = false;
         }
     }

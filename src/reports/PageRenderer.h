@@ -4,6 +4,8 @@
 // resolution, so every device shows the same page at its own sharpness.
 #include "reports/PreparedReport.h"
 
+class PagePictures;
+
 #include <QImage>
 #include <QString>
 
@@ -13,8 +15,10 @@ class QPrinter;
 namespace pagerender {
 
 // Paints the page with its top-left corner at the painter's origin. zoom 1 is
-// natural size on the painter's device.
-void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom = 1.0);
+// natural size on the painter's device. Pictures come decoded from
+// `pictures` when a run of pages shares them, or are decoded for this page.
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom = 1.0,
+           PagePictures *pictures = nullptr);
 
 // The page as an image at `dpi` dots per inch.
 QImage toImage(const PreparedReport &report, int pageIndex, int dpi);

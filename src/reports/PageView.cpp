@@ -18,6 +18,7 @@ PageView::PageView(QWidget *parent) : QWidget(parent)
 
 void PageView::setReport(std::shared_ptr<const PreparedReport> report)
 {
+    m_pictures.reset();
     m_report = std::move(report);
     m_page = 0;
     update();
@@ -25,6 +26,8 @@ void PageView::setReport(std::shared_ptr<const PreparedReport> report)
 
 void PageView::setPage(int pageIndex)
 {
+    if (pageIndex != m_page)
+        m_pictures.reset();
     m_page = pageIndex;
     update();
 }
@@ -73,5 +76,7 @@ void PageView::paintEvent(QPaintEvent *event)
     painter.fillRect(page.translated(3, 3), kShadow);
     painter.translate(page.topLeft());
     painter.setClipRect(QRect(QPoint(0, 0), page.size()));
-    pagerender::paint(painter, *m_report, m_page, m_zoom);
+    if (!m_pictures)
+        m_pictures = std::make_unique<PagePictures>(*m_report, m_page, m_page);
+    pagerender::paint(painter, *m_report, m_page, m_zoom, m_pictures.get());
 }

@@ -1,5 +1,6 @@
 #pragma once
 // Shows one prepared page at a zoom factor, centred on a grey desk.
+#include "reports/PagePictures.h"
 #include "reports/PreparedReport.h"
 
 #include <QWidget>
@@ -32,6 +33,8 @@ protected:
 
 private:
     std::shared_ptr<const PreparedReport> m_report;
+    // The shown page's pictures, decoded once for its repaints.
+    std::unique_ptr<PagePictures> m_pictures;
     int m_page = 0;
     qreal m_zoom = 1.0;
 };

@@ -19,12 +19,9 @@ bool PreparedReport::samePages(const PreparedReport &other) const
         || !(printer == other.printer) || fonts != other.fonts || pages != other.pages
         || pictures.size() != other.pictures.size())
         return false;
-    for (size_t i = 0; i < pictures.size(); ++i) {
-        const QImage a = pictures[i].convertToFormat(QImage::Format_ARGB32);
-        const QImage b = other.pictures[i].convertToFormat(QImage::Format_ARGB32);
-        if (a != b)
+    for (size_t i = 0; i < pictures.size(); ++i)
+        if (!pictures[i].samePicture(other.pictures[i]))
             return false;
-    }
     return true;
 }
 

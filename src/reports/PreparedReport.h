@@ -3,9 +3,9 @@
 // value resolved. The preview, the printer, a PDF and a report file all show
 // the same pages. Fonts and pictures live once in the report's tables and are
 // referred to by id from the operations.
+#include "reports/PreparedPicture.h"
 #include "reports/ReportModel.h"
 
-#include <QImage>
 #include <QRectF>
 #include <QRgb>
 #include <QString>
@@ -58,7 +58,7 @@ public:
     qreal paperHeight = reports::mm(297);
     PrinterSettings printer;
     std::vector<PreparedFont> fonts;
-    std::vector<QImage> pictures;
+    std::vector<PreparedPicture> pictures;
     std::vector<PreparedPage> pages;
     bool complete = false;  // every page is produced
 
@@ -66,7 +66,7 @@ public:
     QString caption() const { return title.isEmpty() ? QStringLiteral("Print Preview") : title; }
     // The texts of a page in drawing order, one entry per text operation.
     QStringList pageTexts(int pageIndex) const;
-    // Same pages, fonts and pictures (pictures compared pixel by pixel).
+    // Same pages, fonts and pictures (pictures compared by their pixels).
     bool samePages(const PreparedReport &other) const;
 };
 

@@ -2,6 +2,8 @@
 // What the report layout reads: the records of one dataset as text and
 // pictures. The driving source is stepped from its first record to the end;
 // any other source is read where its owner left it.
+#include "reports/PreparedPicture.h"
+
 #include <QImage>
 #include <QString>
 
@@ -21,6 +23,9 @@ public:
     virtual QString text(const QString &field) const = 0;
     // The picture of a graphic field; a null image when there is none.
     virtual QImage picture(const QString &field) const = 0;
+    // The same picture as a report holds it, encoded; a source that keeps its
+    // pictures encoded hands them on without decoding them.
+    virtual PreparedPicture preparedPicture(const QString &field) const { return PreparedPicture(picture(field)); }
 
     // The production stepping these records now (a report asked for again
     // from another window): it is finished before another starts, since two

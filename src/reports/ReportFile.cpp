@@ -2,7 +2,6 @@
 
 #include "core/Errors.h"
 
-#include <QBuffer>
 #include <QCryptographicHash>
 #include <QFile>
 #include <QFileInfo>
@@ -117,31 +116,27 @@ bool sideFits(QSize size)
         && size.height() <= reportfile::kMaxPictureSide;
 }
 
-// Decodes one PNG picture of the file when its header's size fits the limits
-// and what is left of the budget for all pictures; charges what it takes.
-QImage pictureOf(const QByteArray &png, qint64 &budget)
+// One PNG picture of the file, kept encoded: its size and pixel depth are
+// read from its header, which must fit the limits and what is left of the
+// budget for all pictures decoded; charges what it will take.
+PreparedPicture pictureOf(QByteArray png, qint64 &budget)
 {
-    QBuffer buffer;
-    buffer.setData(png);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "PNG");
-    const QSize size = reader.size();
-    if (!sideFits(size) || decodedBytes(size, reader.imageFormat()) > budget)
+    static constexpr char kSignature[8] = {'\x89', 'P', 'N', 'G', '\r', '\n', '\x1a', '\n'};
+    if (png.size() < 8 + 8 + 13 || std::memcmp(png.constData(), kSignature, 8) != 0
+        || std::memcmp(png.constData() + 12, "IHDR", 4) != 0)
         throw Damaged{};
-    const QImage picture = reader.read();
-    if (picture.isNull() || picture.size() != size || picture.sizeInBytes() > budget)
+    const auto *header = reinterpret_cast<const uchar *>(png.constData()) + 16;
+    const quint32 width = qFromBigEndian<quint32>(header);
+    const quint32 height = qFromBigEndian<quint32>(header + 4);
+    const quint8 depth = header[8];
+    if (width > quint32(reportfile::kMaxPictureSide) || height > quint32(reportfile::kMaxPictureSide))
         throw Damaged{};
-    budget -= picture.sizeInBytes();
-    return picture;
-}
-
-QByteArray pngOf(const QImage &image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
+    const QSize size{int(width), int(height)};
+    const qint64 bytes = decodedBytes(size, depth > 8 ? QImage::Format_RGBA64 : QImage::Format_ARGB32);
+    if (!sideFits(size) || bytes > budget)
+        throw Damaged{};
+    budget -= bytes;
+    return PreparedPicture::fromPng(std::move(png), size);
 }
 
 QByteArray payloadOf(const PreparedReport &report)
@@ -165,8 +160,8 @@ QByteArray payloadOf(const PreparedReport &report)
         w.f64(f.lineHeight);
     }
     w.u32(quint32(report.pictures.size()));
-    for (const QImage &picture : report.pictures)
-        w.bytes(pngOf(picture));
+    for (const PreparedPicture &picture : report.pictures)
+        w.bytes(picture.png());
     w.u32(quint32(report.pages.size()));
     for (const PreparedPage &page : report.pages) {
         w.u32(quint32(page.ops.size()));
@@ -287,9 +282,9 @@ bool withinLimits(const PreparedReport &report)
     // The picture reader's own limit for one picture, in megabytes (0: none).
     const qint64 readable = qint64(QImageReader::allocationLimit()) << 20;
     qint64 pictureBytes = 0;
-    for (const QImage &picture : report.pictures) {
-        // Read back, a picture takes at least 32 bits a pixel.
-        const qint64 bytes = qMax(picture.sizeInBytes(), decodedBytes(picture.size(), QImage::Format_RGB32));
+    for (const PreparedPicture &picture : report.pictures) {
+        // Read back, a picture takes 32 bits a pixel.
+        const qint64 bytes = decodedBytes(picture.size(), QImage::Format_ARGB32);
         if (!sideFits(picture.size()) || (readable > 0 && bytes > readable))
             return false;
         pictureBytes += bytes;

@@ -10,7 +10,7 @@
 //
 // A file is also held to limits no real report reaches, checked before
 // anything is allocated for it: a picture's size is read from its PNG header
-// before it is decoded; a text may not pile more than kMaxCombiningMarks
+// (pictures stay encoded until a page showing them is drawn); a text may not pile more than kMaxCombiningMarks
 // combining marks on one character. Saving refuses a report beyond them, so every file
 // this program writes can be read back.
 #include "reports/PreparedReport.h"

@@ -3,6 +3,7 @@
 #include "core/DateText.h"
 #include "reports/TextMeasure.h"
 
+#include <QCache>
 #include <QGuiApplication>
 #include <QPalette>
 
@@ -256,11 +257,11 @@ void ReportLayout::drawElements(const ElementList &elements, QPointF origin, qre
             break;
         }
         case ElementKind::Picture:
-            drawPicture(e.picture, e.box.translated(origin));
+            drawPicture(pictureId(e.picture), e.box.translated(origin));
             break;
         case ElementKind::DataPicture:
             if (!m_blankData && source)
-                drawPicture(source->picture(e.field), e.box.translated(origin));
+                drawPicture(pictureId(source->preparedPicture(e.field)), e.box.translated(origin));
             break;
         }
     }
@@ -316,14 +317,14 @@ void ReportLayout::drawText(const ReportElement &e, const QString &text, QPointF
     m_page.ops.push_back(op);
 }
 
-void ReportLayout::drawPicture(const QImage &picture, const QRectF &rect)
+void ReportLayout::drawPicture(int pictureId, const QRectF &rect)
 {
-    if (picture.isNull())
+    if (pictureId < 0)
         return;
     DrawOp op;
     op.kind = DrawKind::Picture;
     op.rect = rect;
-    op.resource = pictureId(picture);
+    op.resource = pictureId;
     m_page.ops.push_back(op);
 }
 
@@ -358,12 +359,31 @@ int ReportLayout::fontId(const ReportFont &font)
 
 int ReportLayout::pictureId(const QImage &picture)
 {
+    if (picture.isNull())
+        return -1;
     auto found = m_pictureIds.constFind(picture.cacheKey());
     if (found != m_pictureIds.constEnd())
         return *found;
+    // A definition's fixed pictures (the logo) are encoded once for every
+    // layout of it: a report asked for again shows its first page at once.
+    thread_local QCache<qint64, PreparedPicture> encoded(16);
+    if (!encoded.contains(picture.cacheKey()))
+        encoded.insert(picture.cacheKey(), new PreparedPicture(picture));
+    const int id = pictureId(*encoded.object(picture.cacheKey()));
+    m_pictureIds.insert(picture.cacheKey(), id);
+    return id;
+}
+
+int ReportLayout::pictureId(const PreparedPicture &picture)
+{
+    if (picture.isNull())
+        return -1;
+    auto found = m_encodedPictureIds.constFind(picture.bytes());
+    if (found != m_encodedPictureIds.constEnd() && m_report->pictures[size_t(*found)].encoding() == picture.encoding())
+        return *found;
     m_report->pictures.push_back(picture);
     const int id = int(m_report->pictures.size()) - 1;
-    m_pictureIds.insert(picture.cacheKey(), id);
+    m_encodedPictureIds.insert(picture.bytes(), id);
     return id;
 }
 

@@ -60,10 +60,12 @@ private:
 
     void drawElements(const ElementList &elements, QPointF origin, qreal growth = 0);
     void drawText(const ReportElement &element, const QString &text, QPointF origin);
-    void drawPicture(const QImage &picture, const QRectF &rect);
+    void drawPicture(int pictureId, const QRectF &rect);
     QString systemText(const ReportElement &element) const;
     int fontId(const ReportFont &font);
+    // Ids of pictures: a fixed one encoded once, equal data pictures shared.
     int pictureId(const QImage &picture);
+    int pictureId(const PreparedPicture &picture);
 
     const ReportDefinition &m_def;
     LayoutOptions m_options;
@@ -85,7 +87,8 @@ private:
 
     std::vector<std::unique_ptr<FontMeasure>> m_measures;
     QHash<QString, int> m_fontIds;
-    QHash<qint64, int> m_pictureIds;
+    QHash<qint64, int> m_pictureIds;           // by the decoded picture's cache key
+    QHash<QByteArray, int> m_encodedPictureIds;  // by the encoded bytes
     QHash<const ReportElement *, DrawOp> m_labelCache;  // label ops relative to their band
 };
 

@@ -181,6 +181,7 @@ class TestLikeSearch : public QObject {
     Q_OBJECT
 private slots:
     void sameRowsAsTheLikeRule();
+    void sameRowsInALargerFile();
     void olderFileGetsTheIndexWhenOpened_data();
     void olderFileGetsTheIndexWhenOpened();
 };
@@ -215,6 +216,54 @@ void TestLikeSearch::sameRowsAsTheLikeRule()
     }
     // Enough of the patterns take the index's path for the run to prove it.
     QVERIFY2(narrowed * 4 > patterns * int(std::size(kColumns)), qPrintable(QString::number(narrowed)));
+}
+
+void TestLikeSearch::sameRowsInALargerFile()
+{
+    // Enough goods for the engine to weigh its trigrams: words common in the
+    // searched column, in another column only, or rare; each way must find
+    // what the Like rule finds.
+    TempDatabase db;
+    db.exec(QStringLiteral(
+        "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < 6000) "
+        "INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Nama_Barang\", \"Part\", \"Group_Barang\") "
+        "SELECT 'L' || i, CASE WHEN i % 50 = 3 THEN 'SEAL TOYOTA ' || i WHEN i % 4 = 0 THEN 'SEAL AS RODA ' || i "
+        "WHEN i % 4 = 1 THEN 'KARET PINTU ' || i ELSE 'BOOT KOPLING ' || i END, 'SEAL', 'TOYOTA' FROM n"));
+    const struct {
+        const SearchedColumn &column;
+        const char *pattern;
+    } cases[] = {
+        {kColumns[0], "%SEAL%"},         // a quarter of the names, every Part
+        {kColumns[0], "%kopling%"},      // half of the names
+        {kColumns[0], "%TOYOTA%"},       // every Group_Barang, few names
+        {kColumns[0], "%RODA 12%"},      {kColumns[0], "%al as roda 59_%"},
+        {kColumns[0], "%PINTU 5_9_"},    {kColumns[0], "KARET%INTU 33%"},
+        {kColumns[2], "%sea%"},          {kColumns[2], "%EAL 1%"},
+    };
+    // The texts as written above, in the file's key order.
+    const QStringList keys = db.joined(QStringLiteral("SELECT \"Kode_Kervano\" FROM \"Barang\" ORDER BY \"Kode_Kervano\""))
+                                 .split(QLatin1Char(','));
+    const auto written = [](const SearchedColumn &column, int i) {
+        if (QByteArray(column.column) == "Part")
+            return QStringLiteral("SEAL");
+        const QString name = i % 50 == 3 ? QStringLiteral("SEAL TOYOTA ")
+            : i % 4 == 0                 ? QStringLiteral("SEAL AS RODA ")
+            : i % 4 == 1                 ? QStringLiteral("KARET PINTU ")
+                                         : QStringLiteral("BOOT KOPLING ");
+        return name + QString::number(i);
+    };
+    QCOMPARE(keys.size(), 6000);
+    for (const auto &c : cases) {
+        const QString pattern = QString::fromLatin1(c.pattern);
+        QStringList expected;
+        for (const QString &key : keys)
+            if (likeMatches(pattern, written(c.column, key.mid(1).toInt())))
+                expected << key;
+        const QStringList found = searched(c.column, pattern);
+        if (found != expected)
+            qWarning() << "column" << c.column.column << "pattern" << pattern;
+        QCOMPARE(found, expected);
+    }
 }
 
 void TestLikeSearch::olderFileGetsTheIndexWhenOpened_data()

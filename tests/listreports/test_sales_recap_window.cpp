@@ -295,7 +295,7 @@ void TestSalesRecapWindow::printedReportPages()
         if (op.kind == DrawKind::Picture && op.rect.width() > reports::mm(150)
             && std::abs(op.rect.top() - reports::mm(12.70 + 10.85 + 44)) < reports::mm(5)) {
             ++charts;
-            const QImage &picture = prepared->pictures.at(size_t(op.resource));
+            const QImage picture = prepared->pictures.at(size_t(op.resource)).image();
             QVERIFY(!picture.isNull());
             QVERIFY(picture.width() > 1000);
         }

@@ -46,7 +46,7 @@ PreparedReport smallReport()
 PreparedReport withPictures(std::initializer_list<QImage> pictures)
 {
     PreparedReport report;
-    report.pictures = pictures;
+    report.pictures.assign(pictures.begin(), pictures.end());
     report.pages.resize(1);
     return report;
 }

@@ -359,7 +359,7 @@ void TestReportLayout::picturesAreSharedAndMissingOnesLeaveTheBoxBlank()
     for (const PreparedPage &page : report->pages)
         for (const DrawOp &op : page.ops)
             if (op.kind == DrawKind::Picture)
-                ++(report->pictures.at(size_t(op.resource)).pixel(0, 0) == QColor(Qt::blue).rgb() ? logos : photos);
+                ++(report->pictures.at(size_t(op.resource)).image().pixel(0, 0) == QColor(Qt::blue).rgb() ? logos : photos);
     QCOMPARE(logos, 20);
     QCOMPARE(photos, 10);
 }

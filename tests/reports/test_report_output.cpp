@@ -13,6 +13,7 @@
 #include <QPrinter>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtEndian>
@@ -57,6 +58,9 @@ private slots:
     void pdfRoundTrip();
     void saveThenLoadGivesTheSamePages();
     void picturesAreStoredOnce();
+    void pdfHoldsEachPictureOnce_data();
+    void pdfHoldsEachPictureOnce();
+    void fileWrittenBeforeStillReads();
     void badFilesAreRefused_data();
     void badFilesAreRefused();
     void printerPrintsTheChosenRange();
@@ -144,6 +148,70 @@ void TestReportOutput::picturesAreStoredOnce()
     QVERIFY(png > 50000);
     // 36 more rows and 9 more pages cost far less than one more picture.
     QVERIFY2(large - small < png, qPrintable(QStringLiteral("%1 -> %2").arg(small).arg(large)));
+}
+
+void TestReportOutput::pdfHoldsEachPictureOnce_data()
+{
+    QTest::addColumn<QList<int>>("pictureOnPage");  // the picture each page shows, by id
+    QTest::addColumn<int>("distinct");
+    QTest::newRow("one picture on every page") << QList<int>{0, 0, 0, 0} << 1;
+    QTest::newRow("two pictures taking turns") << QList<int>{0, 1, 0, 1, 1, 0} << 2;
+    QTest::newRow("a picture a page") << QList<int>{0, 1, 2} << 3;
+    QTest::newRow("first and last page only") << QList<int>{1, 0, 0, 1} << 2;
+}
+
+// Pictures are decoded only to be drawn; the PDF still receives each one
+// once, however many pages show it.
+void TestReportOutput::pdfHoldsEachPictureOnce()
+{
+    QFETCH(QList<int>, pictureOnPage);
+    QFETCH(int, distinct);
+    if (QStandardPaths::findExecutable(QStringLiteral("pdfimages")).isEmpty())
+        QSKIP("pdfimages (poppler-utils) is not installed");
+    PreparedReport report;
+    for (const QColor colour : {QColor(Qt::red), QColor(Qt::green), QColor(Qt::blue)}) {
+        QImage picture(30, 20, QImage::Format_RGB32);
+        picture.fill(colour);
+        report.pictures.push_back(picture);
+    }
+    for (const int id : pictureOnPage) {
+        DrawOp op;
+        op.kind = DrawKind::Picture;
+        op.resource = id;
+        op.rect = QRectF(100, 100, 300, 200);
+        report.pages.push_back(PreparedPage{{op}});
+    }
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath("pictures.pdf");
+    QVERIFY(pagerender::toPdf(report, pdf));
+    QProcess run;
+    run.start(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    QVERIFY(run.waitForFinished(30000) && run.exitCode() == 0);
+    // Two heading lines, then one line per picture drawn on a page; a picture
+    // written once into the file has one object number.
+    const QStringList lines = QString::fromUtf8(run.readAllStandardOutput()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines.size() - 2, pictureOnPage.size());
+    QSet<QString> objects;
+    for (const QString &line : lines.mid(2))
+        objects << line.simplified().section(QLatin1Char(' '), 10, 11);
+    QCOMPARE(objects.size(), distinct);
+}
+
+// A file written before pictures were held encoded: the same format, read
+// as it always was.
+void TestReportOutput::fileWrittenBeforeStillReads()
+{
+    const auto report = reportfile::load(QCoreApplication::applicationDirPath() + QStringLiteral("/written-before.nqr"));
+    QCOMPARE(report->title, QStringLiteral("Nota"));
+    QCOMPARE(report->pageCount(), 3);
+    QCOMPARE(report->pictures.size(), size_t(1));
+    QCOMPARE(report->pictures.front().size(), QSize(3, 2));
+    QCOMPARE(report->pictures.front().image().pixelColor(1, 1), QColor(Qt::red));
+    QCOMPARE(report->pageTexts(0), (QStringList{"Nota Penjualan", "Jumlah\nRp 12.500"}));
+    QCOMPARE(report->pageTexts(2), QStringList());
+    // The picture is drawn stretched over its box, 20 x 20 mm at 150 mm / 5 mm.
+    const QImage page = pagerender::toImage(*report, 0, 100);
+    QCOMPARE(page.pixelColor(qRound(160 / 25.4 * 100), qRound(15 / 25.4 * 100)), QColor(Qt::red));
 }
 
 void TestReportOutput::badFilesAreRefused_data()

@@ -86,6 +86,13 @@ void TestReportTables::goodsWithPicturesAndPlainPrices()
                 QCOMPARE(report->pictures.at(size_t(op.resource)).size(), QSize(8, 6));
             }
     QCOMPARE(pictures, 5);  // the record without a picture leaves its box blank
+    // Equal stored pictures are held once, packed as stored, red then green.
+    QCOMPARE(report->pictures.size(), size_t(2));
+    const QColor colours[] = {Qt::red, Qt::green};
+    for (size_t i = 0; i < 2; ++i) {
+        QCOMPARE(report->pictures[i].encoding(), PreparedPicture::Encoding::PackedBitmap);
+        QCOMPARE(report->pictures[i].image().pixelColor(4, 3), colours[i]);
+    }
     // The report leaves the table open on its last record.
     QVERIFY(goods.active());
     QCOMPARE(goods.recNo(), 6);

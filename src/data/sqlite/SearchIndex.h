@@ -13,6 +13,7 @@
 #include <QVariantList>
 
 struct TableDef;
+struct sqlite3;
 
 namespace connection {
 class SqliteConnection;
@@ -34,6 +35,9 @@ bool narrowsByIndex(const QString &pattern);
 // at another desk keeps searching by scan until it is opened again.
 QStringList ensure(connection::SqliteConnection &db);
 // The Like condition on `column` of the indexed table `relation`, its
-// values appended to `binds`.
-QString likeCondition(const QString &relation, const QString &column, const QString &pattern, QVariantList &binds);
+// values appended to `binds`. The index names the candidates by the rarest
+// few trigrams of the pattern's literal runs (sampled from the index), or
+// the plain scan serves where even those are common in a large table.
+QString likeCondition(sqlite3 *db, const QString &relation, const QString &column, const QString &pattern,
+                      QVariantList &binds);
 } // namespace searchindex

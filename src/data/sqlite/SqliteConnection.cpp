@@ -300,7 +300,7 @@ QString SqliteConnection::likeCondition(const QString &relation, const QString &
     const TableDef *table = schema::findTable(relation.mid(1, relation.size() - 2));
     if (m_indexed.contains(relation) && table && schema::searchedColumns(*table).contains(column)
         && searchindex::narrowsByIndex(pattern))
-        return searchindex::likeCondition(relation, column, pattern, binds);
+        return searchindex::likeCondition(handle(), relation, column, pattern, binds);
     binds << pattern;
     return schema::quote(column) + QStringLiteral(" LIKE ?");
 }
