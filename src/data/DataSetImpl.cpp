@@ -13,8 +13,8 @@ DataSet::Impl::Impl(DataSet *owner) : q(owner) {}
 
 DataSet::Impl::~Impl()
 {
-    if (conn)
-        conn->detach(this);
+    if (sets)
+        sets->detach(this);
 }
 
 // ---------------------------------------------------------------- set-up
@@ -80,7 +80,7 @@ void DataSet::Impl::rebuildReader()
 
 void DataSet::Impl::checkStoredTable(const TableDef &def)
 {
-    conn->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
+    sets->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
 }
 
 void DataSet::Impl::openRows(int window)
@@ -103,8 +103,9 @@ void DataSet::Impl::closeRows()
     curIndex = -1;
     invalidateRows();
     cache.drop();
-    if (conn)
-        conn->detach(this);
+    if (sets)
+        sets->detach(this);
+    sets.reset();
     conn.reset();
     source = nullptr;
     buffer.clear();
