@@ -474,7 +474,7 @@ void Engine_LikeQueryGoods(benchmark::State &state)
     engineside::likeQueryGoods(state);
 }
 
-// The condition PgConnection::likeCondition writes: both sides folded with
+// The condition PgDialect::likeCondition writes: both sides folded with
 // lower() under collation "C", which the trigram index on the folded name
 // serves.
 #define LIKE_NAME                                                                                                      \

@@ -10,6 +10,7 @@
 #include "core/Errors.h"
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
+#include "data/DataSetsOnConnection.h"
 #include "data/Database.h"
 #include "data/Provision.h"
 #include "data/Schema.h"
@@ -88,10 +89,11 @@ void fill(const QString &location)
 // already, so dropping them here does not make it add them again.
 void useReadIndexes(const QString &location, bool on)
 {
-    connection::Connection &db = *connection::ofFile(location);
+    const std::shared_ptr<connection::Connection> opened = connection::ofFile(location);
+    connection::Connection &db = *opened;
     for (const char *name : {"NotaUtama", "Nota"}) {
         const TableDef &table = *schema::findTable(QString::fromLatin1(name));
-        db.verifyTable(table, location);
+        DataSetsOnConnection::of(opened)->verifyTable(table, location);
         for (const ReadIndexDef &index : table.readIndexes)
             db.exec(on ? schema::createReadIndex(table, index, true)
                        : QStringLiteral("DROP INDEX IF EXISTS ") + schema::quote(index.name));

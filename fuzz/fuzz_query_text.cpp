@@ -4,7 +4,7 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
-#include "data/SqlDialect.h"
+#include "data/QueryText.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) { return 0; }
 
@@ -12,7 +12,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     ParsedQuery query;
     try {
-        query = sqldialect::parse(fuzz::textOf(data, size));
+        query = querytext::parse(fuzz::textOf(data, size));
     } catch (const EDatabaseError &) {
         return 0;
     }

@@ -63,8 +63,10 @@ for layer in $windows; do
   done
 done
 
-# Only the data layer knows which database engine it is on.
-if grep -rnE '#include [<"](sqlite3\.h|libpq-fe\.h|data/(sqlite|postgres)/)' "$src" --include='*.h' --include='*.cpp' | grep -v "^$src/data/"; then
+# Only the data layer knows which database engine it is on: the rest of the
+# program and the admin tool use the connection and the engine's dialect.
+if grep -rnE '#include [<"](sqlite3\.h|libpq-fe\.h|data/(sqlite|postgres)/)' "$src" "$tools" --include='*.h' --include='*.cpp' |
+   grep -v "^$src/data/"; then
   breach "an engine's own interface used outside src/data"
 fi
 # Only the engine folders talk to SQLite or PostgreSQL through their own

@@ -10,14 +10,14 @@
 void CachedUpdates::start(const std::shared_ptr<connection::Connection> &connection, const TableDef &table)
 {
     if (m_number == 0 || m_numberedOn.lock() != connection) {
-        m_number = connection->nextCopyNumber();
+        m_number = DataSetsOnConnection::of(connection)->nextCopyNumber();
         m_numberedOn = connection;
     }
     m_connection = connection;
     m_table = &table;
     m_name = QStringLiteral("nota_cache_%1").arg(m_number);
     try {
-        for (const QString &sql : m_connection->copyStatements(table, relation()))
+        for (const QString &sql : m_connection->dialect().copyStatements(table, relation()))
             m_connection->exec(sql);
         refill();
     } catch (...) {
@@ -26,7 +26,7 @@ void CachedUpdates::start(const std::shared_ptr<connection::Connection> &connect
     }
 }
 
-QString CachedUpdates::relation() const { return m_connection->temporaryRelation(m_name); }
+QString CachedUpdates::relation() const { return m_connection->dialect().temporaryRelation(m_name); }
 
 void CachedUpdates::refill()
 {
@@ -37,7 +37,8 @@ void CachedUpdates::refill()
     m_connection->exec(QStringLiteral("DELETE FROM %1").arg(relation()));
     m_connection->exec(QStringLiteral("INSERT INTO %1 (rowid, %2) SELECT rowid, %2 FROM %3")
                            .arg(relation(), list, schema::quote(m_table->name)));
-    m_connection->copyFilled(relation());
+    for (const QString &sql : m_connection->dialect().copyFilled(relation()))
+        m_connection->exec(sql);
     forgetChanges();
 }
 

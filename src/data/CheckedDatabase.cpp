@@ -12,4 +12,11 @@ QVariant CheckedDatabase::scalar(const QString &sql, const QVariantList &values)
     });
     return first;
 }
+
+QStringList CheckedDatabase::storedColumns(const QString &table)
+{
+    QStringList out;
+    eachRow(dialect().columnsQuery(), {table}, [&out](const QVariantList &row) { out << row.first().toString(); });
+    return out;
+}
 } // namespace dbcheck

@@ -1,18 +1,18 @@
 #pragma once
-// One connection per database the alias names, opened on first use and kept
-// until it is closed or the run ends. The database is an SQLite file (the
-// default) or a PostgreSQL database named by a connection URI; what differs
-// between the two engines lives behind this class, so that readers, writers
-// and everything above them never learn which engine they are on.
+// A connection to one database: it runs statements and transactions (and
+// tells what it found of the database: a table's columns, a search index).
+// The database is an SQLite file (the default) or a PostgreSQL
+// database named by a connection URI; what differs in their SQL is the
+// engine's dialect (data/EngineDialect.h), had from the connection or without
+// one. Readers, writers and everything above them never learn which engine
+// they are on.
 //
-// A connection owns everything that belongs to it: its prepared statements,
-// the tables whose stored fields were checked, and the datasets reading it.
-// All of it goes when the connection closes. Only the list of open
-// connections, one per database, is kept for the run.
-#include "data/DataSet.h"
+// A connection owns its prepared statements, which go when it closes. The
+// datasets' own bookkeeping per connection is theirs
+// (data/DataSetsOnConnection.h); the open connections of the run are the
+// registry's (data/ConnectionRegistry.h).
+#include "data/EngineDialect.h"
 
-#include <QList>
-#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -20,7 +20,6 @@
 #include <memory>
 
 class RowBlock;
-struct TableDef;
 
 namespace connection {
 
@@ -55,7 +54,7 @@ struct BlockShape {
 
 class Connection {
 public:
-    enum class Engine { Sqlite, Postgres };
+    using Engine = dialect::Engine;
 
     explicit Connection(QString location);
     virtual ~Connection();
@@ -64,7 +63,8 @@ public:
 
     // The file, or the server URI without any password: what messages name.
     const QString &file() const { return m_location; }
-    virtual Engine engine() const = 0;
+    virtual const dialect::EngineDialect &dialect() const = 0;
+    Engine engine() const { return dialect().engine(); }
     virtual bool isOpen() const = 0;
     // Raises EDatabaseError when the connection was closed.
     void checkOpen() const;
@@ -100,57 +100,19 @@ public:
     // a savepoint of it.
     int transactionDepth() const { return m_depth; }
 
-    // ---- what differs in the SQL of the two engines
     // Columns of a table as stored (empty when the table is missing).
-    virtual QStringList storedColumns(const QString &table) = 0;
-    // A private temporary table's name, qualified and quoted.
-    virtual QString temporaryRelation(const QString &name) const = 0;
-    // The condition "`column` (schema spelling) of the rows of `relation`
-    // (quoted) matches `pattern`" of the Like rule, its values appended to
-    // `binds`: the letters A-Z match in either case, other characters
-    // exactly, "%" and "_" are the wildcards and there is no escape character.
-    virtual QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
-                                  QVariantList &binds) const = 0;
-    // What an ascending order needs after a column so that rows without a
-    // value come first, and a descending one so that they come last.
-    virtual QString nullsFirst() const { return QString(); }
-    virtual QString nullsLast() const { return QString(); }
-    // The operator that compares two values with no value equal to no value.
-    virtual QString sameValueOperator() const = 0;
-    // The SHA-256 digest of a picture column's bytes (no value when it holds
-    // none, or no bytes), as pictureblob::digest() gives it: what a write
-    // compares a picture by.
-    virtual QString pictureDigest(const QString &quotedColumn) const = 0;
-    // Statements creating every table and index of the system.
-    virtual QStringList createStatements() = 0;
-    // Statements creating a private copy of `table` named `relation` (as
-    // temporaryRelation gave), auto-numbers as plain numbers.
-    virtual QStringList copyStatements(const TableDef &table, const QString &relation) const = 0;
-    // Called once rows were copied into such a copy with their identities.
-    virtual void copyFilled(const QString &relation) { Q_UNUSED(relation); }
-    // Creates an index by `statement` unless one named `name` exists; a
-    // failure (a read-only file, a lock held too long, no right to do so)
-    // leaves the database as it was and is not raised.
-    virtual void addIndexIfMissing(const QString &name, const QString &statement) noexcept = 0;
-
-    // Raises EDatabaseError unless `table` is stored with every field of the
-    // schema; `where` names the database in the message. Once per connection,
-    // and then a database made before one of the table's read indexes gets it,
-    // when no transaction is under way: without it reading is only slower.
-    void verifyTable(const TableDef &table, const QString &where);
-    bool isVerified(const QString &table) const { return m_verified.contains(table); }
-
-    // The datasets open on this connection, told of each other's writes.
-    void attach(DataSet::Impl *dataSet) { m_openSets.append(dataSet); }
-    void detach(DataSet::Impl *dataSet) { m_openSets.removeAll(dataSet); }
-    const QList<DataSet::Impl *> &openSets() const { return m_openSets; }
-
-    // A number for a private temporary table, new on this connection.
-    int nextCopyNumber() { return ++m_copies; }
+    QStringList storedColumns(const QString &table);
+    // True when the database keeps a search index over `relation` (quoted)
+    // that the dialect's Like condition may use.
+    virtual bool hasSearchIndex(const QString &relation) const
+    {
+        Q_UNUSED(relation);
+        return false;
+    }
 
     // Finalizes the statements and closes the database; nothing of the
     // connection is usable afterwards.
-    virtual void close();
+    virtual void close() = 0;
 
     // Copies what the write-ahead journal of a file holds back into the file
     // itself, as far as no reader at another desk still needs it, without
@@ -159,9 +121,6 @@ public:
 
 protected:
     QString m_location;
-    QSet<QString> m_verified;
-    QList<DataSet::Impl *> m_openSets;
-    int m_copies = 0;
 
 private:
     friend class Transaction;
@@ -173,15 +132,14 @@ bool isServer(const QString &location);
 // The URI with its password (if any) replaced, fit to print.
 QString printable(const QString &location);
 
-// The connection for the database an alias names; raises EDatabaseError when
-// the alias names nothing or the database is missing or not one of ours.
+// The connection for the database an alias names, from the process's
+// registry (data/ConnectionRegistry.h); raises EDatabaseError when the alias
+// names nothing or the database is missing or not one of ours.
 std::shared_ptr<Connection> ofAlias(const QString &alias);
-// The connection for a file or server URI.
+// The connection for a file or server URI, from the process's registry.
 std::shared_ptr<Connection> ofFile(const QString &location);
-
 // Closes and forgets the connection to `location`, if any.
 void closeFile(const QString &location);
-
 // foldJournal() on every open connection: a copy of a file taken while the
 // program runs then holds what was stored.
 void foldJournals();

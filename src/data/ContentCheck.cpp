@@ -17,28 +17,15 @@ bool isChecked(FieldKind kind)
     return kind == FieldKind::Float || kind == FieldKind::Integer || kind == FieldKind::AutoInc || kind == FieldKind::Date;
 }
 
-bool onServer(const CheckedDatabase &db) { return db.engine() == CheckedDatabase::Engine::Postgres; }
-
 // The SQL condition picking the rows whose value of `column` may not
-// convert; those are looked at one by one. A server's columns are typed:
-// only numbers that are not finite, and any date text, need a look.
+// convert; those are looked at one by one. Any date text needs a look.
 QString suspectCondition(const CheckedDatabase &db, const ColumnDef &column)
 {
     const QString c = schema::quote(column.field.name);
-    if (onServer(db)) {
-        switch (column.field.kind) {
-        case FieldKind::Float: return QStringLiteral("%1 IN ('Infinity'::float8, '-Infinity'::float8, 'NaN'::float8)").arg(c);
-        case FieldKind::Integer:
-        case FieldKind::AutoInc: return QStringLiteral("false");
-        default: return QStringLiteral("%1 IS NOT NULL").arg(c);
-        }
-    }
     switch (column.field.kind) {
     case FieldKind::Float:
-        return QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND abs(%1) > 1.7976931348623157e308)").arg(c);
     case FieldKind::Integer:
-    case FieldKind::AutoInc:
-        return QStringLiteral("typeof(%1) IN ('text', 'blob') OR (typeof(%1) = 'real' AND abs(%1) >= 9.2233720368547758e18)").arg(c);
+    case FieldKind::AutoInc: return db.dialect().unusableNumber(column.field.kind, c);
     default: return QStringLiteral("%1 IS NOT NULL").arg(c);
     }
 }
@@ -156,22 +143,16 @@ bool sameMoney(long double a, long double b)
 // add (text, or not finite) come from lineAmountsToRead.
 QString lineSums(const CheckedDatabase &db)
 {
-    if (onServer(db))
-        return QStringLiteral("SELECT \"ID_Nota\", COALESCE(sum(CASE WHEN \"Jumlah\" NOT IN ('Infinity'::float8, "
-                              "'-Infinity'::float8, 'NaN'::float8) THEN \"Jumlah\" END), 0), count(*) FROM \"Nota\" "
-                              "GROUP BY \"ID_Nota\"");
-    return QStringLiteral("SELECT \"ID_Nota\", total(CASE WHEN typeof(\"Jumlah\") IN ('integer', 'real') "
-                          "AND abs(\"Jumlah\") <= 1.7976931348623157e308 THEN \"Jumlah\" END), count(*) FROM \"Nota\" "
-                          "GROUP BY \"ID_Nota\"");
+    const QString amount = QStringLiteral("\"Jumlah\"");
+    return QStringLiteral("SELECT \"ID_Nota\", %1, count(*) FROM \"Nota\" GROUP BY \"ID_Nota\"")
+        .arg(db.dialect().finiteSum(amount));
 }
 
 QString lineAmountsToRead(const CheckedDatabase &db)
 {
-    if (onServer(db))
-        return QStringLiteral("SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" "
-                              "WHERE \"Jumlah\" IN ('Infinity'::float8, '-Infinity'::float8, 'NaN'::float8)");
-    return QStringLiteral("SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" WHERE typeof(\"Jumlah\") IN ('text', 'blob') "
-                          "OR (typeof(\"Jumlah\") = 'real' AND abs(\"Jumlah\") > 1.7976931348623157e308)");
+    const QString amount = QStringLiteral("\"Jumlah\"");
+    return QStringLiteral("SELECT \"ID_Nota\", \"Jumlah\" FROM \"Nota\" WHERE %1")
+        .arg(db.dialect().unusableNumber(FieldKind::Float, amount));
 }
 } // namespace
 
@@ -195,7 +176,7 @@ void totalProblems(CheckedDatabase &db, QStringList &problems)
             s.sum += amount;
     });
     const TableDef &headers = *schema::findTable(QStringLiteral("NotaUtama"));
-    const QString order = onServer(db) ? QStringLiteral(" NULLS FIRST") : QString();
+    const QString order = db.dialect().nullsFirst();
     db.eachRow(QStringLiteral("SELECT rowid, \"No_Nota\", \"Jumlah_Total\" FROM \"NotaUtama\" ORDER BY \"No_Nota\"") + order, {},
                [&](const QVariantList &row) {
         const QVariant &stored = row.at(2);
@@ -221,31 +202,22 @@ void totalProblems(CheckedDatabase &db, QStringList &problems)
 }
 
 namespace {
-// The indexes of a table as (unique, first column, name) rows.
-QString indexList(const CheckedDatabase &db)
-{
-    if (onServer(db))
-        return QStringLiteral("SELECT i.indisunique, a.attname::text, c.relname::text FROM pg_index i JOIN pg_attribute a "
-                              "ON a.attrelid = i.indrelid AND a.attnum = i.indkey[0] JOIN pg_class c ON c.oid = i.indexrelid "
-                              "WHERE i.indrelid = to_regclass(quote_ident(?)) AND i.indisvalid");
-    return QStringLiteral("SELECT il.\"unique\", ii.name, il.name FROM pragma_index_list(?1) AS il, "
-                          "pragma_index_info(il.name) AS ii WHERE ii.seqno = 0");
-}
-
 bool isReadIndex(const TableDef &table, const QString &name)
 {
     return std::any_of(table.readIndexes.begin(), table.readIndexes.end(),
                        [&](const ReadIndexDef &r) { return r.name.compare(name, Qt::CaseInsensitive) == 0; });
 }
 
-// On a server every table carries the hidden row number, and auto-numbers
-// number themselves; the engine counts on both.
-void serverColumnProblems(CheckedDatabase &db, const TableDef &table, QStringList &problems)
+// Where the engine keeps them as columns (a server), every table carries the
+// hidden row number, and auto-numbers number themselves; the engine counts
+// on both.
+void numberingProblems(CheckedDatabase &db, const TableDef &table, QStringList &problems)
 {
+    const QString query = db.dialect().numberingQuery();
+    if (query.isEmpty())
+        return;
     QHash<QString, bool> numbered;  // column -> has its own numbering
-    db.eachRow(QStringLiteral("SELECT attname::text, attidentity IN ('a', 'd') FROM pg_attribute WHERE attrelid = "
-                              "to_regclass(quote_ident(?)) AND attnum > 0 AND NOT attisdropped"),
-               {table.name}, [&](const QVariantList &row) { numbered.insert(row.at(0).toString(), row.at(1).toBool()); });
+    db.eachRow(query, {table.name}, [&](const QVariantList &row) { numbered.insert(row.at(0).toString(), row.at(1).toBool()); });
     if (!numbered.value(QStringLiteral("rowid")))
         problems << QStringLiteral("table %1 has no hidden row number (rowid)").arg(table.name);
     for (const ColumnDef &c : table.columns)
@@ -268,7 +240,7 @@ void structureProblems(CheckedDatabase &db, QStringList &problems)
         }
         // A read index (which only speeds the sales figures) stands in for no key index.
         QList<QPair<bool, QString>> indexes;
-        db.eachRow(indexList(db), {table.name}, [&](const QVariantList &row) {
+        db.eachRow(db.dialect().indexesQuery(), {table.name}, [&](const QVariantList &row) {
             if (!isReadIndex(table, row.at(2).toString()))
                 indexes.append({row.at(0).toBool(), row.at(1).toString()});
         });
@@ -280,15 +252,14 @@ void structureProblems(CheckedDatabase &db, QStringList &problems)
                 problems << QStringLiteral("table %1 lacks its %2index on %3")
                                 .arg(table.name, index.unique ? QStringLiteral("unique ") : QString(), index.column);
         }
-        if (onServer(db))
-            serverColumnProblems(db, table, problems);
+        numberingProblems(db, table, problems);
     }
 }
 
 void accountProblems(CheckedDatabase &db, QStringList &problems)
 {
-    const QString sql = onServer(db) ? QStringLiteral("SELECT COUNT(*), 0 FROM \"Adm\"")
-                                     : QStringLiteral("SELECT COUNT(*), SUM(typeof(\"Nomer\") <> 'integer') FROM \"Adm\"");
+    const QString sql = QStringLiteral("SELECT COUNT(*), SUM(CASE WHEN %1 THEN 1 ELSE 0 END) FROM \"Adm\"")
+                            .arg(db.dialect().notStoredWhole(QStringLiteral("\"Nomer\"")));
     db.eachRow(sql, {}, [&](const QVariantList &row) {
         if (row.at(0).toLongLong() == 0)
             problems << QStringLiteral("table Adm holds no account");
@@ -313,7 +284,7 @@ void valueProblems(CheckedDatabase &db, QStringList &problems)
 
 void lengthProblems(CheckedDatabase &db, QStringList &problems)
 {
-    const QString length = onServer(db) ? QStringLiteral("char_length") : QStringLiteral("length");
+    const QString length = db.dialect().textLength();
     for (const TableDef &table : schema::tables()) {
         const QString keyColumn = !table.keyColumn.isEmpty() ? table.keyColumn
                                 : table.indexes.isEmpty()    ? QString()
@@ -359,18 +330,24 @@ void contentProblems(CheckedDatabase &db, QStringList &problems)
     orphanLineProblems(db, problems);
 }
 
+bool storageSound(CheckedDatabase &db, QStringList &problems)
+{
+    // A server keeps its own storage sound; a file is checked by SQLite.
+    const QString check = db.dialect().integrityCheck();
+    if (check.isEmpty())
+        return true;
+    QStringList integrity;
+    db.eachRow(check, {}, [&integrity](const QVariantList &row) { integrity << row.first().toString(); });
+    if (!integrity.isEmpty() && integrity.first() == QLatin1String("ok"))
+        return true;
+    problems << integrity;
+    return false;
+}
+
 void allProblems(CheckedDatabase &db, QStringList &problems)
 {
-    // A server keeps its own storage sound; a file is checked by SQLite first.
-    if (db.engine() == CheckedDatabase::Engine::Sqlite) {
-        QStringList integrity;
-        db.eachRow(QStringLiteral("PRAGMA integrity_check"), {},
-                   [&integrity](const QVariantList &row) { integrity << row.first().toString(); });
-        if (integrity.isEmpty() || integrity.first() != QLatin1String("ok")) {
-            problems << integrity;
-            return;
-        }
-    }
+    if (!storageSound(db, problems))
+        return;
     const qsizetype before = problems.size();
     schemaProblems(db, problems);
     if (problems.size() == before)

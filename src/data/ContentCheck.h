@@ -30,6 +30,9 @@ void lengthProblems(CheckedDatabase &db, QStringList &problems);
 void orphanLineProblems(CheckedDatabase &db, QStringList &problems);
 // All of the above.
 void contentProblems(CheckedDatabase &db, QStringList &problems);
+// False, with what it found, when the engine's own check of its storage (a
+// file's integrity check) fails; a server keeps its own storage sound.
+bool storageSound(CheckedDatabase &db, QStringList &problems);
 // Everything, as `notadb check` looks: on a file SQLite's integrity check
 // first (the rest only when it passes), then the schema and, when it is
 // sound, the content.

@@ -48,6 +48,7 @@ void DataSet::open()
         return;
     const TableDef &def = tableToOpen();
     d->conn = connection::ofAlias(databaseName());
+    d->sets = DataSetsOnConnection::of(d->conn);
     try {
         d->checkStoredTable(def);
         d->source = &def;
@@ -59,7 +60,7 @@ void DataSet::open()
         d->closeRows();
         throw;
     }
-    d->conn->attach(d.get());
+    d->sets->attach(d.get());
     m_state = DataSetState::Browse;
     d->notify(Impl::Rows | Impl::Record | Impl::State);
 }

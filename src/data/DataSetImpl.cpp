@@ -13,8 +13,8 @@ DataSet::Impl::Impl(DataSet *owner) : q(owner) {}
 
 DataSet::Impl::~Impl()
 {
-    if (conn)
-        conn->detach(this);
+    if (sets)
+        sets->detach(this);
 }
 
 // ---------------------------------------------------------------- set-up
@@ -103,9 +103,9 @@ void DataSet::Impl::keepSpare(std::unique_ptr<RowReader> old)
 
 void DataSet::Impl::checkStoredTable(const TableDef &def)
 {
-    if (conn->isVerified(def.name))
+    if (sets->isVerified(def.name))
         return;  // as verifyTable would, without making its message first
-    conn->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
+    sets->verifyTable(def, QStringLiteral("database '%1' (%2)").arg(q->databaseName(), conn->file()));
 }
 
 void DataSet::Impl::openRows(int window)
@@ -128,8 +128,9 @@ void DataSet::Impl::closeRows()
     curIndex = -1;
     invalidateRows();
     cache.drop();
-    if (conn)
-        conn->detach(this);
+    if (sets)
+        sets->detach(this);
+    sets.reset();
     conn.reset();
     source = nullptr;
     buffer.clear();

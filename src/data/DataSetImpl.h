@@ -9,6 +9,7 @@
 // virtual functions.
 #include "data/CachedUpdates.h"
 #include "data/DataSet.h"
+#include "data/DataSetsOnConnection.h"
 #include "data/Field.h"
 #include "data/RowCache.h"
 #include "data/RowReader.h"
@@ -51,6 +52,7 @@ public:
 
     // Open state
     std::shared_ptr<connection::Connection> conn;
+    std::shared_ptr<DataSetsOnConnection> sets;  // the datasets' bookkeeping of `conn`
     const TableDef *source = nullptr;  // the table the rows come from
     std::unique_ptr<RowReader> reader;
     // Readers of rows read before (another filter, or the rows before the

@@ -187,10 +187,10 @@ void DataSet::Impl::deleteCurrent()
 void DataSet::Impl::announceWrite()
 {
     // A notice may close or open datasets: walk a copy, skipping those gone.
-    const std::shared_ptr<connection::Connection> connection = conn;
-    const QList<Impl *> others = connection->openSets();
+    const std::shared_ptr<DataSetsOnConnection> open = sets;
+    const QList<Impl *> others = open->openSets();
     for (Impl *other : others) {
-        if (other == this || !connection->openSets().contains(other))
+        if (other == this || !open->openSets().contains(other))
             continue;
         if (other->cachedUpdates || other->source != source)
             continue;

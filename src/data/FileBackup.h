@@ -31,6 +31,24 @@ Outcome examine(const QString &file, int waitMs, const Examine &examine);
 // Every check of `notadb check` on a file.
 Outcome check(const QString &file, int waitMs);
 
+// What one reading of a file by `read` came to: done, failed (its own
+// reason told), or to be done again because a writer came along.
+enum class Reading { Done, Failed, Again };
+using Read = std::function<Reading(dbcheck::CheckedDatabase &db, const std::function<bool()> &undisturbed)>;
+struct ReadOutcome {
+    QString problem;      // the file could not be opened (nothing was read)
+    QString readFailure;  // a read failed half way, naming the file and the cause
+    Reading reading = Reading::Failed;  // read's last answer
+};
+// Runs `read` on the file read-only, in one state of it: `undisturbed` tells,
+// before anything read is kept, whether a writer came along meanwhile (then
+// `read` answers Again and reads once more; the last attempt reads under
+// SQLite's locks).
+ReadOutcome readFile(const QString &file, int waitMs, const Read &read);
+// What keeps `file` from being a database to read (missing, a folder, not a
+// database); empty when it looks sound.
+QString fileProblem(const QString &file);
+
 enum class Existing { Refuse, Replace };
 // Copies the live database `file` into `destination`. With `checked`, the
 // copy is checked before it gets its name; one with problems is thrown away

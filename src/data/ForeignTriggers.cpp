@@ -24,27 +24,18 @@ bool isOwnObject(const QString &kind, const QString &name)
     return false;
 }
 
-QString listing(connection::Connection::Engine engine)
+QString listing(const dialect::EngineDialect &engine)
 {
     QStringList names;
     for (const TableDef &t : schema::tables())
         names << t.name;
-    if (engine == connection::Connection::Engine::Postgres) {
-        // The tables as the session finds them on its search path.
-        return QStringLiteral("SELECT t.tgname::text, c.relname::text FROM pg_trigger t JOIN pg_class c ON c.oid = t.tgrelid "
-                              "WHERE NOT t.tgisinternal AND t.tgrelid IN (SELECT to_regclass(quote_ident(n)) "
-                              "FROM unnest(ARRAY['%1']) AS n) ORDER BY 2, 1")
-            .arg(names.join(QStringLiteral("', '")));
-    }
-    return QStringLiteral("SELECT name, tbl_name FROM sqlite_master WHERE type = 'trigger' AND lower(tbl_name) IN ('%1') "
-                          "AND lower(name) NOT IN ('%2') ORDER BY 2, 1")
-        .arg(names.join(QStringLiteral("', '")).toLower(), searchindex::triggerNames().join(QStringLiteral("', '")).toLower());
+    return engine.triggersQuery(names);
 }
 
 QStringList on(connection::Connection &db)
 {
     QStringList found;
-    db.eachRow(listing(db.engine()), {}, [&found](const QVariantList &row) {
+    db.eachRow(listing(db.dialect()), {}, [&found](const QVariantList &row) {
         found << QStringLiteral("trigger '%1' on table %2").arg(row.at(0).toString(), row.at(1).toString());
     });
     return found;

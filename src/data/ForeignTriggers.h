@@ -13,8 +13,8 @@ namespace foreigntriggers {
 // a file the search index's tables (with the tables the index engine keeps
 // beside them) and triggers. `kind` is "table", "view" or "trigger".
 bool isOwnObject(const QString &kind, const QString &name);
-// The statement listing them on `engine`, one row each: trigger, table.
-QString listing(connection::Connection::Engine engine);
+// The statement listing them in `engine`'s SQL, one row each: trigger, table.
+QString listing(const dialect::EngineDialect &engine);
 // "trigger 'x' on table Barang", one for each, from an open connection.
 QStringList on(connection::Connection &db);
 // Raises EDatabaseError naming them and `notadb check` when there are any.

@@ -4,10 +4,6 @@
 #include "core/PasswordHash.h"
 #include "data/Connection.h"
 #include "data/Schema.h"
-#include "data/sqlite/SqliteFileLook.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 namespace provision {
 namespace {
@@ -23,21 +19,12 @@ void checkAccount(const QString &adminName, const QString &adminPassword)
         throw EDatabaseError(QStringLiteral("Akun pertama memerlukan password yang tidak kosong"));
 }
 
-void createOnServer(const QString &location, const QString &adminName, const QString &adminPassword)
-{
-    const std::shared_ptr<connection::Connection> db = connection::ofFile(location);
-    for (const TableDef &t : schema::tables())
-        if (!db->storedColumns(t.name).isEmpty())
-            throw EDatabaseError(QStringLiteral("Database '%1' already holds table '%2': it is not empty")
-                                     .arg(db->file(), t.name));
-    createTables(*db, adminName, password::hash(adminPassword));
-}
 } // namespace
 
 void createTables(connection::Connection &db, const QString &adminName, const QString &storedPassword)
 {
     connection::Transaction tx(db);
-    for (const QString &statement : db.createStatements())
+    for (const QString &statement : db.dialect().createStatements(db))
         db.exec(statement);
     connection::Failure failure;
     if (db.run(QStringLiteral("INSERT INTO \"Adm\" (\"NamaUser\", \"Pass\", \"Nomer\") VALUES (?, ?, 0)"),
@@ -48,25 +35,14 @@ void createTables(connection::Connection &db, const QString &adminName, const QS
 
 void createDatabase(const QString &location, const QString &adminName, const QString &adminPassword)
 {
-    if (connection::isServer(location)) {
-        checkAccount(adminName, adminPassword);
-        createOnServer(location, adminName, adminPassword);
-        return;
-    }
-    const QFileInfo info(location);
-    if (info.exists() || info.isSymLink())  // a link to nothing too: the file would be made where it points
-        throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
+    const dialect::EngineDialect &engine = dialect::of(location);
+    engine.refuseExisting(location);
     checkAccount(adminName, adminPassword);
-    if (!QDir().mkpath(info.absolutePath()))
-        throw EDatabaseError(QStringLiteral("Folder '%1' tidak dapat dibuat").arg(info.absolutePath()));
-    dbfile::createEmpty(info.absoluteFilePath());
+    const QString made = engine.createEmpty(location);
     try {
-        createTables(*connection::ofFile(info.absoluteFilePath()), adminName, password::hash(adminPassword));
+        createTables(*connection::ofFile(made), adminName, password::hash(adminPassword));
     } catch (...) {
-        connection::closeFile(info.absoluteFilePath());
-        QFile::remove(info.absoluteFilePath());
-        QFile::remove(info.absoluteFilePath() + QStringLiteral("-wal"));
-        QFile::remove(info.absoluteFilePath() + QStringLiteral("-shm"));
+        engine.discard(made);
         throw;
     }
 }

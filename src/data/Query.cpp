@@ -5,7 +5,7 @@
 #include "core/Errors.h"
 #include "data/DataSetImpl.h"
 #include "data/Schema.h"
-#include "data/SqlDialect.h"
+#include "data/QueryText.h"
 
 Query::Query(QObject *parent) : DataSet(parent) {}
 
@@ -20,7 +20,7 @@ void Query::setSql(const QString &text)
     // Fields follow the statement at once when it reads; a statement that does
     // not is reported when the query is opened.
     try {
-        m_parsed = std::make_unique<ParsedQuery>(sqldialect::parse(text));
+        m_parsed = std::make_unique<ParsedQuery>(querytext::parse(text));
         d->buildFields(m_parsed->table, m_parsed->columns);
     } catch (const EError &) {
         m_parsed.reset();
@@ -29,7 +29,7 @@ void Query::setSql(const QString &text)
 
 const TableDef &Query::tableToOpen()
 {
-    auto parsed = std::make_unique<ParsedQuery>(sqldialect::parse(m_sql));
+    auto parsed = std::make_unique<ParsedQuery>(querytext::parse(m_sql));
     m_parsed = std::move(parsed);
     d->buildFields(m_parsed->table, m_parsed->columns);
     return *m_parsed->table;
@@ -45,7 +45,8 @@ QString Query::orderColumn() const
 void Query::narrowRows(RowSelection &selection) const
 {
     if (m_parsed && m_parsed->hasLike) {
-        selection.conditions << selection.engine->likeCondition(selection.relation, m_parsed->likeColumn,
-                                                                m_parsed->pattern, selection.binds);
+        selection.conditions << selection.engine->dialect().likeCondition(
+            selection.relation, m_parsed->likeColumn, m_parsed->pattern, selection.binds,
+            selection.engine->hasSearchIndex(selection.relation) ? selection.engine : nullptr);
     }
 }

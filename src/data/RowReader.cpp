@@ -55,14 +55,14 @@ QString RowReader::orderAsc() const
 {
     // Rows without an order value come first, as in an SQLite file.
     return m_orderQuoted.isEmpty() ? QStringLiteral("rowid")
-                                   : m_orderQuoted + m_connection->nullsFirst() + QStringLiteral(", ") + m_tie;
+                                   : m_orderQuoted + m_connection->dialect().nullsFirst() + QStringLiteral(", ") + m_tie;
 }
 
 QString RowReader::orderDesc() const
 {
     return m_orderQuoted.isEmpty()
         ? QStringLiteral("rowid DESC")
-        : m_orderQuoted + QStringLiteral(" DESC") + m_connection->nullsLast() + QStringLiteral(", ") + m_tie + QStringLiteral(" DESC");
+        : m_orderQuoted + QStringLiteral(" DESC") + m_connection->dialect().nullsLast() + QStringLiteral(", ") + m_tie + QStringLiteral(" DESC");
 }
 
 QString RowReader::select(const QString &condition, const QString &order) const

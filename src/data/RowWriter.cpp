@@ -120,8 +120,8 @@ const QString &RowWriter::updateSql(const QList<ColumnValue> &values, const QLis
         for (const ColumnValue &v : asRead) {
             const QString c = schema::quote(v.field->name);
             unchanged += QStringLiteral(" AND %1 %2 ?")
-                             .arg(v.field->kind == FieldKind::Graphic ? m_connection.pictureDigest(c) : c,
-                                  m_connection.sameValueOperator());
+                             .arg(v.field->kind == FieldKind::Graphic ? m_connection.dialect().pictureDigest(c) : c,
+                                  m_connection.dialect().sameValueOperator());
         }
         m_updateSql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE rowid = ?%3")
                           .arg(m_relation, quotedNames(values).join(QStringLiteral(" = ?, ")), unchanged);

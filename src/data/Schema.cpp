@@ -79,48 +79,6 @@ QList<TableDef> buildTables()
     return t;
 }
 
-QString sqlType(FieldKind kind)
-{
-    switch (kind) {
-    case FieldKind::Float: return QStringLiteral("REAL");
-    case FieldKind::Integer: return QStringLiteral("INTEGER");
-    case FieldKind::AutoInc: return QStringLiteral("INTEGER PRIMARY KEY AUTOINCREMENT");
-    case FieldKind::Graphic: return QStringLiteral("BLOB");
-    case FieldKind::Text:
-    case FieldKind::Date:  // ISO yyyy-mm-dd, which sorts in date order
-    case FieldKind::Memo: break;
-    }
-    return QStringLiteral("TEXT");
-}
-
-QString createTable(const TableDef &table, const QString &qualifiedName, bool plainAutoInc)
-{
-    QStringList columns;
-    for (const ColumnDef &c : table.columns) {
-        QString type = sqlType(c.field.kind);
-        if (plainAutoInc && c.field.kind == FieldKind::AutoInc)
-            type = QStringLiteral("INTEGER");
-        QString def = schema::quote(c.field.name) + QLatin1Char(' ') + type;
-        if (c.required)
-            def += QStringLiteral(" NOT NULL");
-        columns << def;
-    }
-    return QStringLiteral("CREATE TABLE %1 (%2)").arg(qualifiedName, columns.join(QStringLiteral(", ")));
-}
-
-QStringList createIndexes(const TableDef &table, const QString &on, const QString &schemaPrefix,
-                          const QString &namePrefix)
-{
-    QStringList out;
-    for (const IndexDef &i : table.indexes) {
-        out << QStringLiteral("CREATE %1INDEX %2%3 ON %4 (%5)")
-                   .arg(i.unique ? QStringLiteral("UNIQUE ") : QString(), schemaPrefix,
-                        schema::quote(namePrefix + table.name + QLatin1Char('_') + i.column), on,
-                        schema::quote(i.column)
-                            + (i.withKey ? QStringLiteral(", ") + schema::quote(table.keyColumn) : QString()));
-    }
-    return out;
-}
 } // namespace
 
 int TableDef::columnIndex(const QString &name) const
@@ -194,16 +152,17 @@ QString quote(const QString &identifier)
     return out;
 }
 
-QStringList createStatements()
+QStringList columnDefinitions(const TableDef &table, QString (*typeOf)(FieldKind kind, bool plainAutoInc),
+                              bool plainAutoInc)
 {
-    QStringList out;
-    for (const TableDef &t : tables()) {
-        out << createTable(t, quote(t.name), false);
-        out << createIndexes(t, quote(t.name), QString(), QString());
-        for (const ReadIndexDef &i : t.readIndexes)
-            out << createReadIndex(t, i);
+    QStringList columns;
+    for (const ColumnDef &c : table.columns) {
+        QString def = quote(c.field.name) + QLatin1Char(' ') + typeOf(c.field.kind, plainAutoInc);
+        if (c.required)
+            def += QStringLiteral(" NOT NULL");
+        columns << def;
     }
-    return out;
+    return columns;
 }
 
 QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing)
@@ -231,17 +190,6 @@ QStringList searchedColumns(const TableDef &table)
     return out;
 }
 
-QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix)
-{
-    // Indexes of a temp table live in the temp schema and name the table bare.
-    const int dot = qualifiedName.indexOf(QLatin1Char('.'));
-    const QString schemaPart = dot > 0 ? qualifiedName.left(dot + 1) : QString();
-    const QString bareTable = dot > 0 ? qualifiedName.mid(dot + 1) : qualifiedName;
-    QStringList out;
-    out << createTable(table, qualifiedName, true);
-    out << createIndexes(table, bareTable, schemaPart, indexPrefix);
-    return out;
-}
 QStringList numberOrder(const QString &column)
 {
     const QString digits = QStringLiteral("ltrim(%1, '0')").arg(quote(column));

@@ -2,7 +2,8 @@
 // The seven tables of the database under the alias KV: fields with their
 // kinds, widths, titles and display formats, keys and indexes. Names are
 // looked up without regard to letter case; a table name may carry a file
-// extension ("NotaUtama.DB"), which is ignored.
+// extension ("NotaUtama.DB"), which is ignored. The statements making them
+// are each engine's (data/EngineDialect.h).
 #include "data/Field.h"
 
 #include <QList>
@@ -22,7 +23,7 @@ struct IndexDef {
 
 // An index that only makes reading faster (the sales figures): no key, no
 // order any window relies on. Databases made before it get it when a
-// connection first checks the table (see connection::Connection::verifyTable).
+// connection first checks the table (see DataSetsOnConnection::verifyTable).
 struct ReadIndexDef {
     QString name;
     QStringList columns;
@@ -50,8 +51,10 @@ const TableDef *findTable(const QString &name);
 QString stripExtension(const QString &name);
 // SQL text of one identifier: always double-quoted, inner quotes doubled.
 QString quote(const QString &identifier);
-// Statements creating every table and index.
-QStringList createStatements();
+// "name type [NOT NULL]" of each column of `table`, the types as `typeOf`
+// gives them (an engine's column types).
+QStringList columnDefinitions(const TableDef &table, QString (*typeOf)(FieldKind kind, bool plainAutoInc),
+                              bool plainAutoInc);
 // The statement creating one read index, the same on either engine; with
 // `ifMissing` it leaves an index of that name alone.
 QString createReadIndex(const TableDef &table, const ReadIndexDef &index, bool ifMissing = false);
@@ -63,7 +66,4 @@ QStringList numberOrder(const QString &column);
 // columns of one that hold text: what the engines index for such a search.
 bool searchedByLike(const TableDef &table);
 QStringList searchedColumns(const TableDef &table);
-// Statements creating one table (and its indexes) under another name, used
-// for a private copy of a table's rows. Auto-numbers become plain integers.
-QStringList copyStatements(const TableDef &table, const QString &qualifiedName, const QString &indexPrefix);
 } // namespace schema

@@ -4,6 +4,7 @@
 #include "core/Errors.h"
 #include "data/Connection.h"
 #include "data/CsvText.h"
+#include "data/DataSetsOnConnection.h"
 #include "data/FieldText.h"
 #include "data/Schema.h"
 
@@ -45,7 +46,7 @@ public:
     {
         const QString where = QStringLiteral("database '%1' (%2)").arg(alias, m_db->file());
         for (const char *table : {"NotaUtama", "Nota"})
-            m_db->verifyTable(*schema::findTable(QString::fromLatin1(table)), where);
+            DataSetsOnConnection::of(m_db)->verifyTable(*schema::findTable(QString::fromLatin1(table)), where);
     }
 
     void each(const QString &sql, const std::function<void(const QVariantList &)> &row) { m_db->eachRow(sql, m_range, row); }

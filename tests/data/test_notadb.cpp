@@ -30,6 +30,16 @@ QPair<QString, QString> storedAccount(const QString &file)
     return account;
 }
 
+// Statements removing a table's search index, as in a file made before it.
+QStringList withoutSearchIndex(const char *table)
+{
+    const QString index = QString::fromLatin1(table) + QStringLiteral("_trigram");
+    QStringList out;
+    for (const char *kind : {"insert", "delete", "update"})
+        out << QStringLiteral("DROP TRIGGER \"%1_%2\"").arg(index, QLatin1String(kind));
+    return out << QStringLiteral("DROP TABLE \"%1\"").arg(index);
+}
+
 // The tool's number and date texts follow the desktop; these tests read them
 // as an Indonesian desktop writes them.
 QProcessEnvironment indonesianDesktop()
@@ -57,6 +67,8 @@ private slots:
     void refusedFileIsLeftAsItWas();
     void checkFindsProblems_data();
     void checkFindsProblems();
+    void repairAddsMissingIndexes_data();
+    void repairAddsMissingIndexes();
     void wrongCalls_data();
     void wrongCalls();
     void newFilesAreNeverWrittenThroughALink_data();
@@ -420,6 +432,57 @@ void TestNotadb::checkFindsProblems_data()
                  "table 'catatan' is not the program's own"});
     QTest::newRow("password stored as typed") << rows({"UPDATE \"Adm\" SET \"Pass\" = 'admin'"})
                                                << rows({"Adm account 'admin' has its password stored as typed"});
+
+    // A file made before an index existed.
+    QTest::newRow("no search index") << withoutSearchIndex("Barang") << rows({"table Barang lacks its search index"});
+    QTest::newRow("part of the search index")
+        << rows({"DROP TRIGGER \"Pelanggan_trigram_delete\""}) << rows({"table Pelanggan lacks its search index"});
+    QTest::newRow("no read index") << rows({"DROP INDEX \"Nota_ID_Nota_Jumlah\""})
+                                   << rows({"table Nota lacks its read index Nota_ID_Nota_Jumlah"});
+}
+
+void TestNotadb::repairAddsMissingIndexes_data()
+{
+    QTest::addColumn<QStringList>("damage");
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QStringList>("told");  // in the output when repaired, else in the errors
+    const QStringList indexesGone = withoutSearchIndex("Barang") + withoutSearchIndex("Pelanggan")
+        + QStringList{QStringLiteral("DROP INDEX \"NotaUtama_Nomor\"")};
+    QTest::newRow("only indexes missing")
+        << indexesGone << 0
+        << QStringList{QStringLiteral("Added the search index of table Barang"),
+                       QStringLiteral("Added the search index of table Pelanggan"),
+                       QStringLiteral("Added the read index NotaUtama_Nomor of table NotaUtama"), QStringLiteral("OK: ")};
+    QTest::newRow("something else wrong too: nothing added")
+        << indexesGone + QStringList{QStringLiteral("UPDATE \"Adm\" SET \"Pass\" = 'admin'")} << 1
+        << QStringList{QStringLiteral("Adm account 'admin' has its password stored as typed"),
+                       QStringLiteral("table Barang lacks its search index"),
+                       QStringLiteral("table NotaUtama lacks its read index NotaUtama_Nomor")};
+}
+
+void TestNotadb::repairAddsMissingIndexes()
+{
+    QFETCH(QStringList, damage);
+    QFETCH(int, code);
+    QFETCH(QStringList, told);
+    TempDatabase db;
+    db.exec(QStringLiteral("INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Nama_Barang\") VALUES ('KV-01', 'KARET STABIL')"));
+    for (const QString &statement : std::as_const(damage))
+        db.exec(statement);
+    connection::closeFile(db.path());
+
+    const NotadbRun repaired = notadb({arg("check"), arg("--repair"), arg("--database"), db.path()});
+    QCOMPARE(repaired.code, code);
+    for (const QString &text : std::as_const(told))
+        QVERIFY2((code == 0 ? repaired.out : repaired.err).count(text) == 1, qPrintable(repaired.out + repaired.err));
+    // A plain check (read only) finds the indexes now, or still misses them.
+    const NotadbRun checked = notadb({arg("check"), arg("--database"), db.path()});
+    QCOMPARE(checked.code, code);
+    QCOMPARE(checked.err.contains(QLatin1String("lacks its")), code != 0);
+    if (code == 0) {
+        // Filled from the rows stored before.
+        QCOMPARE(db.scalar(QStringLiteral("SELECT count(*) FROM \"Barang_trigram\" WHERE \"Barang_trigram\" MATCH '\"STABIL\"'")).toInt(), 1);
+    }
 }
 
 void TestNotadb::checkFindsProblems()

@@ -441,7 +441,7 @@ void TestNotadbServer::copyMovesTheShop()
     connection::closeFile(file);
     ServerSchema target;
     if (tablesFirst) {
-        for (const QString &statement : target.connection()->createStatements())
+        for (const QString &statement : target.connection()->dialect().createStatements(*target.connection()))
             target.exec(statement);
         connection::closeFile(target.uri());
     }

@@ -10,6 +10,7 @@
 
 #include "core/Errors.h"
 #include "data/FileBackup.h"
+#include "data/ReadingIndexes.h"
 
 
 namespace notadb {
@@ -44,35 +45,41 @@ int examineDatabase(const QString &location, int waitMs, QTextStream &err, QStri
     return 0;
 }
 
-int check(const QString &location, int waitMs, QTextStream &out, QTextStream &err)
+int check(const QString &location, int waitMs, bool repair, QTextStream &out, QTextStream &err)
 {
-    QStringList problems;
-    const int failed = examineDatabase(location, waitMs, err, problems, [](CheckedDatabase &db, QStringList &found) {
-        // A server keeps its own storage sound; a file is checked by SQLite first.
-        if (db.engine() == CheckedDatabase::Engine::Sqlite) {
-            QStringList integrity;
-            db.eachRow(QStringLiteral("PRAGMA integrity_check"), {},
-                       [&integrity](const QVariantList &row) { integrity << row.first().toString(); });
-            if (integrity.isEmpty() || integrity.first() != QLatin1String("ok")) {
-                found = integrity;
-                return;
-            }
-        }
+    QStringList problems, missing;
+    const int failed = examineDatabase(location, waitMs, err, problems, [&missing](CheckedDatabase &db, QStringList &found) {
+        missing.clear();
+        if (!storageSound(db, found))
+            return;
         schemaProblems(db, found);
         if (found.isEmpty()) {
             contentProblems(db, found);
             passwordProblems(db, found);
+            missing = dbcheck::missingIndexes(db);
         }
         foreignProblems(db, found);
     });
     if (failed)
         return failed;
     const QString shown = connection::printable(location);
-    if (!problems.isEmpty()) {
+    if (!problems.isEmpty() || (!missing.isEmpty() && !repair)) {
         err << "notadb: " << shown << " has problems:\n";
         for (const QString &p : std::as_const(problems))
             err << "  " << p << "\n";
+        for (const QString &m : std::as_const(missing))
+            err << "  " << m << (repair ? "" : " (notadb check --repair adds it)") << "\n";
         return 1;
+    }
+    if (!missing.isEmpty()) {
+        // Only what speeds reading is missing: added, all of it or none.
+        try {
+            for (const QString &added : dbcheck::addMissingIndexes(location))
+                out << "Added " << added << "\n";
+        } catch (const EError &e) {
+            err << "notadb: " << e.message() << "\n";
+            return 1;
+        }
     }
     out << "OK: " << shown << "\n";
     return 0;

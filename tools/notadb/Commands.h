@@ -16,7 +16,9 @@ constexpr int kDefaultWaitMs = 30000;
 // the terminal or read from standard input.
 int init(const QString &location, const QString &user, const std::optional<QString> &password, QTextStream &out,
          QTextStream &err);
-int check(const QString &location, int waitMs, QTextStream &out, QTextStream &err);
+// With `repair`, a database whose only problem is that it lacks indexes that
+// speed reading (its search index, a read index) gets them, in one transaction.
+int check(const QString &location, int waitMs, bool repair, QTextStream &out, QTextStream &err);
 int backup(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);
 // The backup of a server database, by pg_dump; `destination` was checked.
 int backupServer(const QString &location, const QString &destination, int waitMs, QTextStream &out, QTextStream &err);

@@ -9,6 +9,7 @@ using dbcheck::contentProblems;
 using dbcheck::lengthProblems;
 using dbcheck::orphanLineProblems;
 using dbcheck::schemaProblems;
+using dbcheck::storageSound;
 using dbcheck::structureProblems;
 using dbcheck::totalProblems;
 using dbcheck::valueProblems;

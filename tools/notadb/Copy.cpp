@@ -9,11 +9,11 @@
 #include "Commands.h"
 #include "ContentCheck.h"
 #include "ServerAccess.h"
-#include "SqliteFile.h"
 
 #include "core/Errors.h"
 #include "core/NumberText.h"
 #include "data/FieldText.h"
+#include "data/FileBackup.h"
 #include "data/Schema.h"
 
 #include <QHash>
@@ -229,16 +229,17 @@ QStringList differences(CheckedDatabase &source, CheckedDatabase &target)
 }
 
 // The numbers a new record gets on the server start past every copied one,
-// and past any the file had handed out already (SQLite remembers the highest
-// auto-number ever given, so that a deleted customer's number is not reused).
+// and past any the file had handed out already (the file remembers the
+// highest auto-number ever given, so that a deleted customer's number is not
+// reused).
 void continueNumbering(CheckedDatabase &source, Connection &target, const TableDef &table, qint64 highestRowid)
 {
-    const bool fileRemembers = source.scalar(QStringLiteral("SELECT 1 FROM sqlite_schema WHERE name = 'sqlite_sequence'")).isValid();
+    const dialect::EngineDialect &from = source.dialect();
+    const bool fileRemembers = !from.remembersNumbersQuery().isEmpty() && source.scalar(from.remembersNumbersQuery()).isValid();
     const auto setPast = [&](const QString &column, qint64 highest) {
         if (highest < 1)
             return;
-        target.scalar(QStringLiteral("SELECT setval(pg_get_serial_sequence(?, ?), ?)"),
-                      {schema::quote(table.name), column, highest});
+        target.scalar(target.dialect().numberPastStatement(), {schema::quote(table.name), column, highest});
     };
     for (const ColumnDef &c : table.columns) {
         if (c.field.kind != FieldKind::AutoInc)
@@ -246,8 +247,7 @@ void continueNumbering(CheckedDatabase &source, Connection &target, const TableD
         qint64 highest = target.scalar(QStringLiteral("SELECT max(%1) FROM %2").arg(schema::quote(c.field.name), schema::quote(table.name)), {})
                              .toLongLong();
         if (fileRemembers)
-            highest = std::max(highest, source.scalar(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"), {table.name})
-                                            .toLongLong());
+            highest = std::max(highest, source.scalar(from.rememberedNumberQuery(), {table.name}).toLongLong());
         setPast(c.field.name, highest);
     }
     setPast(QStringLiteral("rowid"), highestRowid);
@@ -319,15 +319,15 @@ int refuseUnfitTarget(const std::shared_ptr<Connection> &target, const QString &
     return 0;
 }
 
-enum class Outcome { Done, Again, Failed };
+using filebackup::Reading;
 
-// One copy from a look at the file: done, failed (with the reason written),
-// or to be done again because a writer came along while the file was read
-// without locks.
-Outcome copyOnce(const DatabaseLook &look, const QString &file, const std::shared_ptr<Connection> &target,
-                 const QString &shown, bool create, QTextStream &out, QTextStream &err)
+// One copy from a reading of the file: done, failed (with the reason
+// written), or to be done again because a writer came along while the file
+// was read without locks.
+Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturbed, const QString &file,
+                 const std::shared_ptr<Connection> &target, const QString &shown, bool create, QTextStream &out,
+                 QTextStream &err)
 {
-    SqliteRows source(look.handle());
     try {
         ReadTransaction reading(source);
         QStringList problems;
@@ -335,18 +335,18 @@ Outcome copyOnce(const DatabaseLook &look, const QString &file, const std::share
         if (!problems.isEmpty()) {
             err << "notadb: " << file << " is not a database of Sistem Nota (see notadb check):\n";
             listProblems(err, problems);
-            return Outcome::Failed;
+            return Reading::Failed;
         }
         valueProblems(source, problems);
         if (!problems.isEmpty()) {
             err << "notadb: " << file << " holds values that do not convert; nothing was copied. Correct them first:\n";
             listProblems(err, problems);
-            return Outcome::Failed;
+            return Reading::Failed;
         }
 
         connection::Transaction tx(*target);
         if (create) {
-            for (const QString &statement : target->createStatements())
+            for (const QString &statement : target->dialect().createStatements(*target))
                 target->exec(statement);
         } else {
             // Nobody writes into the tables while they are filled; they are
@@ -358,7 +358,7 @@ Outcome copyOnce(const DatabaseLook &look, const QString &file, const std::share
             for (const TableDef &t : schema::tables())
                 if (target->exists(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(schema::quote(t.name)), {})) {
                     err << "notadb: " << shown << " received records meanwhile (" << t.name << "); nothing was copied\n";
-                    return Outcome::Failed;
+                    return Reading::Failed;
                 }
         }
         QHash<QString, QString> copied;  // table -> "12 customers"
@@ -370,22 +370,20 @@ Outcome copyOnce(const DatabaseLook &look, const QString &file, const std::share
         if (!differ.isEmpty()) {
             err << "notadb: the copy in " << shown << " differs from " << file << "; it was rolled back, nothing was copied:\n";
             listProblems(err, differ);
-            return Outcome::Failed;
+            return Reading::Failed;
         }
-        if (!look.undisturbed())
-            return Outcome::Again;  // rolled back; read again
+        if (!undisturbed())
+            return Reading::Again;  // rolled back; read again
         tx.commit();
         const auto n = [&copied](const char *table) { return copied.value(QLatin1String(table)); };
         out << "Copied " << n("Barang") << ", " << n("Pelanggan") << ", " << n("Group") << ", " << n("Part") << ", "
             << n("NotaUtama") << " with " << n("Nota") << " and " << n("Adm") << " into " << shown
             << "; counts and invoice totals checked\n";
-        return Outcome::Done;
-    } catch (const SqliteReadFailure &failure) {
-        err << "notadb: " << look.readFailure(failure.code, look.handle().error()) << "; nothing was copied\n";
+        return Reading::Done;
     } catch (const EError &e) {
         err << "notadb: " << withoutPassword(target->file(), e.message()) << "; nothing was copied\n";
     }
-    return Outcome::Failed;
+    return Reading::Failed;
 }
 } // namespace
 
@@ -400,7 +398,7 @@ int copyToServer(const QString &file, const QString &location, int waitMs, QText
         return 2;
     }
     const QString shown = connection::printable(location);
-    const QString problem = fileProblem(file);
+    const QString problem = filebackup::fileProblem(file);
     if (!problem.isEmpty()) {
         err << "notadb: " << problem << "\n";
         return 1;
@@ -416,19 +414,14 @@ int copyToServer(const QString &file, const QString &location, int waitMs, QText
         err << "notadb: " << e.message() << "\n";
         return 1;
     }
-    constexpr int kAttempts = 3;
-    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
-        DatabaseLook look(file, waitMs, attempt < kAttempts);
-        if (!look.problem().isEmpty()) {
-            err << "notadb: " << look.problem() << "\n";
-            return 1;
-        }
-        switch (copyOnce(look, file, target, shown, create, out, err)) {
-        case Outcome::Done: return 0;
-        case Outcome::Failed: return 1;
-        case Outcome::Again: break;
-        }
-    }
-    return 1;  // not reached: the last attempt reads under SQLite's locks
+    const filebackup::ReadOutcome read = filebackup::readFile(
+        file, waitMs, [&](CheckedDatabase &source, const std::function<bool()> &undisturbed) {
+            return copyOnce(source, undisturbed, file, target, shown, create, out, err);
+        });
+    if (!read.problem.isEmpty())
+        err << "notadb: " << read.problem << "\n";
+    else if (!read.readFailure.isEmpty())
+        err << "notadb: " << read.readFailure << "; nothing was copied\n";
+    return read.reading == Reading::Done ? 0 : 1;
 }
 } // namespace notadb

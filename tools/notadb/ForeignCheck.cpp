@@ -5,29 +5,9 @@
 #include "data/ForeignTriggers.h"
 
 namespace notadb {
-namespace {
-// Every trigger, view and table: kind, name, the table a trigger is on.
-QString objectListing(const CheckedDatabase &db)
-{
-    if (db.engine() == CheckedDatabase::Engine::Postgres) {
-        // In the schema that holds the program's tables (the first on the search path).
-        const QString home = QStringLiteral("(SELECT relnamespace FROM pg_class WHERE oid = to_regclass(quote_ident('Barang')))");
-        return QStringLiteral("SELECT CASE c.relkind WHEN 'v' THEN 'view' WHEN 'm' THEN 'view' ELSE 'table' END, "
-                              "c.relname::text, c.relname::text FROM pg_class c WHERE c.relkind IN ('r', 'p', 'v', 'm', 'f') "
-                              "AND c.relnamespace = %1 "
-                              "UNION ALL SELECT 'trigger', t.tgname::text, c.relname::text FROM pg_trigger t "
-                              "JOIN pg_class c ON c.oid = t.tgrelid WHERE NOT t.tgisinternal AND c.relnamespace = %1 "
-                              "ORDER BY 1, 2")
-            .arg(home);
-    }
-    return QStringLiteral("SELECT type, name, tbl_name FROM sqlite_master WHERE type IN ('table', 'view', 'trigger') "
-                          "AND name NOT LIKE 'sqlite\\_%' ESCAPE '\\' ORDER BY 1, 2");
-}
-} // namespace
-
 void triggerProblems(CheckedDatabase &db, QStringList &problems)
 {
-    db.eachRow(foreigntriggers::listing(db.engine()), {}, [&](const QVariantList &row) {
+    db.eachRow(foreigntriggers::listing(db.dialect()), {}, [&](const QVariantList &row) {
         problems << QStringLiteral("trigger '%1' on table %2 is not the program's own: it can change or drop what the "
                                    "program writes; remove it")
                         .arg(row.at(0).toString(), row.at(1).toString());
@@ -36,7 +16,7 @@ void triggerProblems(CheckedDatabase &db, QStringList &problems)
 
 void foreignProblems(CheckedDatabase &db, QStringList &problems)
 {
-    db.eachRow(objectListing(db), {}, [&](const QVariantList &row) {
+    db.eachRow(db.dialect().objectsQuery(), {}, [&](const QVariantList &row) {
         const QString kind = row.at(0).toString();
         const QString name = row.at(1).toString();
         if (foreigntriggers::isOwnObject(kind, name))

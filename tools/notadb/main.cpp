@@ -65,6 +65,9 @@ int main(int argc, char **argv)
     const QCommandLineOption picturesOption(QStringLiteral("pictures"),
                                             QStringLiteral("Folder for the goods pictures as bitmap files (export; import reads them from there only)."),
                                             QStringLiteral("dir"));
+    const QCommandLineOption repairOption(
+        QStringLiteral("repair"),
+        QStringLiteral("Add the search and read indexes the database lacks, when nothing else is wrong (check)."));
     const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
     const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The database file to copy from (copy)."),
                                         QStringLiteral("file"));
@@ -75,7 +78,7 @@ int main(int argc, char **argv)
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
-    for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, dryRunOption, fromOption,
+    for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, repairOption, dryRunOption, fromOption,
                                     toOption})
         parser.addOption(o);
 
@@ -107,8 +110,9 @@ int main(int argc, char **argv)
              }
              return notadb::passwd(file, parser.value(userOption), out, err);
          }},
-        {QStringLiteral("check"), QString(), QStringLiteral("verify integrity, tables and the values they hold"), 0, false,
-         [&](const QStringList &) { return notadb::check(file, waitMs, out, err); }},
+        {QStringLiteral("check"), QStringLiteral("[--repair]"),
+         QStringLiteral("verify integrity, tables, indexes and the values they hold"), 0, false,
+         [&](const QStringList &) { return notadb::check(file, waitMs, parser.isSet(repairOption), out, err); }},
         {QStringLiteral("backup"), QStringLiteral("DEST | --to DIR"),
          QStringLiteral("copy the (live) database to the new file DEST, or a dated, checked backup into DIR"), 1, false,
          [&](const QStringList &args) {

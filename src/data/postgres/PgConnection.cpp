@@ -4,7 +4,6 @@
 #include "data/Schema.h"
 #include "data/ServerUri.h"
 #include "data/postgres/PgRowBlock.h"
-#include "data/postgres/PgSchema.h"
 #include "data/postgres/PgValues.h"
 
 #include <QtDebug>
@@ -389,75 +388,13 @@ void PgConnection::rollback() noexcept
     PQclear(r);
 }
 
-QStringList PgConnection::storedColumns(const QString &table)
-{
-    QStringList out;
-    eachRow(QStringLiteral("SELECT a.attname::text FROM pg_attribute a WHERE a.attrelid = to_regclass(quote_ident(?)) "
-                           "AND a.attnum > 0 AND NOT a.attisdropped AND a.attname <> 'rowid' ORDER BY a.attnum"),
-            {table}, [&out](const QVariantList &row) { out << row.first().toString(); });
-    return out;
-}
-
-QString PgConnection::temporaryRelation(const QString &name) const { return QStringLiteral("pg_temp.") + schema::quote(name); }
-
-QString PgConnection::likeCondition(const QString &relation, const QString &column, const QString &pattern,
-                                    QVariantList &binds) const
-{
-    Q_UNUSED(relation);  // the trigram indexes serve any pattern the planner sees fit
-    binds << pattern;
-    // The text " ESCAPE ''" also tells statement() that this is a Like search.
-    return pgschema::folded(schema::quote(column)) + QStringLiteral(" LIKE ") + pgschema::folded(QStringLiteral("?"))
-        + QStringLiteral(" ESCAPE ''");
-}
-
-QStringList PgConnection::createStatements()
-{
-    // Provisioning takes turns with any other program provisioning this
-    // database at the same moment, so the extension is created once.
-    simple("SELECT pg_advisory_xact_lock(7270410)", m_inTransaction);
-    simple("CREATE EXTENSION IF NOT EXISTS pg_trgm SCHEMA public", m_inTransaction);
-    const QString where = scalar(QStringLiteral("SELECT n.nspname::text FROM pg_extension e JOIN pg_namespace n "
-                                                "ON n.oid = e.extnamespace WHERE e.extname = 'pg_trgm'"),
-                                 {})
-                              .toString();
-    return pgschema::createStatements(where);
-}
-
-void PgConnection::addIndexIfMissing(const QString &name, const QString &statement) noexcept
-{
-    try {
-        if (scalar(QStringLiteral("SELECT 1 WHERE to_regclass(quote_ident(?)) IS NOT NULL"), {name}).isValid())
-            return;
-        // Building it keeps other desks from writing the table meanwhile; a
-        // desk in the middle of a write is not waited for long.
-        Transaction transaction(*this);
-        exec(QStringLiteral("SET LOCAL lock_timeout = '2s'"));
-        exec(statement);
-        transaction.commit();
-    } catch (const std::exception &e) {
-        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(printable(m_location)), e.what());
-    } catch (...) {
-    }
-}
-
-QStringList PgConnection::copyStatements(const TableDef &table, const QString &relation) const
-{
-    return pgschema::copyStatements(table, relation);
-}
-
-void PgConnection::copyFilled(const QString &relation)
-{
-    // New rows of the copy are numbered after the copied ones.
-    exec(QStringLiteral("SELECT setval(pg_get_serial_sequence('%1', 'rowid'), COALESCE(MAX(rowid), 0) + 1, false) FROM %1")
-             .arg(relation));
-}
+const dialect::EngineDialect &PgConnection::dialect() const { return dialect::of(Engine::Postgres); }
 
 void PgConnection::close()
 {
     qDeleteAll(m_statements);
     m_statements.clear();
     m_inserts.clear();
-    Connection::close();
     if (m_conn)
         PQfinish(m_conn);
     m_conn = nullptr;

@@ -26,7 +26,7 @@ public:
     explicit PgConnection(const QString &uri);
     ~PgConnection() override;
 
-    Engine engine() const override { return Engine::Postgres; }
+    const dialect::EngineDialect &dialect() const override;
     bool isOpen() const override { return m_conn != nullptr; }
 
     Statement *statement(const QString &sql) override;
@@ -41,19 +41,6 @@ public:
     void begin() override;
     void commit() override;
     void rollback() noexcept override;
-
-    QStringList storedColumns(const QString &table) override;
-    QString temporaryRelation(const QString &name) const override;
-    QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
-                          QVariantList &binds) const override;
-    QString nullsFirst() const override { return QStringLiteral(" NULLS FIRST"); }
-    QString nullsLast() const override { return QStringLiteral(" NULLS LAST"); }
-    QString sameValueOperator() const override { return QStringLiteral("IS NOT DISTINCT FROM"); }
-    QString pictureDigest(const QString &quotedColumn) const override { return QStringLiteral("sha256(NULLIF(%1, ''::bytea))").arg(quotedColumn); }
-    QStringList createStatements() override;
-    void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
-    QStringList copyStatements(const TableDef &table, const QString &relation) const override;
-    void copyFilled(const QString &relation) override;
 
     void close() override;
 

@@ -7,9 +7,13 @@
 #include <QString>
 #include <QStringList>
 
+enum class FieldKind;
 struct TableDef;
 
 namespace pgschema {
+// The column type of a field; with `plainAutoInc` an auto-number is a plain
+// bigint.
+QString typeOf(FieldKind kind, bool plainAutoInc);
 // Every table and index; `trigramSchema` is where the pg_trgm extension lives.
 QStringList createStatements(const QString &trigramSchema);
 // A private copy of `table` named `relation` (in pg_temp), auto-numbers as

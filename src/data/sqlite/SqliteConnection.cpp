@@ -102,7 +102,7 @@ void bindAll(sqlite3_stmt *stmt, const QVariantList &values, int from = 1)
 }
 } // namespace
 
-SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
+SqliteConnection::SqliteConnection(const QString &path, Opening opening) : Connection(path)
 {
     // Held while the database is open, so that a restore waits for its end.
     if (QFileInfo(path).isFile()) {
@@ -123,6 +123,8 @@ SqliteConnection::SqliteConnection(const QString &path) : Connection(path)
         m_handle = nullptr;
         throw;
     }
+    if (opening == Opening::AsIs)
+        return;
     try {
         m_indexed = searchindex::ensure(*this);
     } catch (const EError &e) {
@@ -280,64 +282,12 @@ void SqliteConnection::rollback() noexcept
         qWarning("Rollback failed on %s: %s", qUtf8Printable(m_location), sqlite3_errmsg(m_handle));
 }
 
-QStringList SqliteConnection::storedColumns(const QString &table)
-{
-    QStringList out;
-    eachRow(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table},
-            [&out](const QVariantList &row) { out << row.first().toString(); });
-    return out;
-}
-
-QString SqliteConnection::temporaryRelation(const QString &name) const
-{
-    return QStringLiteral("temp.") + schema::quote(name);
-}
-
-QString SqliteConnection::likeCondition(const QString &relation, const QString &column, const QString &pattern,
-                                        QVariantList &binds) const
-{
-    // SQLite's own LIKE is the rule: A-Z in either case, no escape character.
-    const TableDef *table = schema::findTable(relation.mid(1, relation.size() - 2));
-    if (m_indexed.contains(relation) && table && schema::searchedColumns(*table).contains(column)
-        && searchindex::narrowsByIndex(pattern))
-        return searchindex::likeCondition(handle(), relation, column, pattern, binds);
-    binds << pattern;
-    return schema::quote(column) + QStringLiteral(" LIKE ?");
-}
-
-QStringList SqliteConnection::createStatements()
-{
-    // The caller runs them all or none: either way the index then serves
-    // the tables (there are none without it).
-    m_indexed.clear();
-    for (const TableDef &t : schema::tables())
-        if (schema::searchedByLike(t))
-            m_indexed << schema::quote(t.name);
-    return schema::createStatements() + searchindex::createStatements();
-}
-
-void SqliteConnection::addIndexIfMissing(const QString &name, const QString &statement) noexcept
-{
-    try {
-        if (!exists(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?"), {name}))
-            exec(statement);
-    } catch (const std::exception &e) {
-        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(m_location), e.what());
-    } catch (...) {
-    }
-}
-
-QStringList SqliteConnection::copyStatements(const TableDef &table, const QString &relation) const
-{
-    const QString bare = relation.mid(relation.indexOf(QLatin1Char('.')) + 1);
-    return schema::copyStatements(table, relation, bare.mid(1, bare.size() - 2) + QLatin1Char('_'));
-}
+const dialect::EngineDialect &SqliteConnection::dialect() const { return dialect::of(Engine::Sqlite); }
 
 void SqliteConnection::close()
 {
     qDeleteAll(m_statements);  // finalized before the file closes
     m_statements.clear();
-    Connection::close();
     sqlite3_close(m_handle);
     m_handle = nullptr;
     m_inUse.reset();

@@ -21,11 +21,14 @@ namespace connection {
 
 class SqliteConnection final : public Connection {
 public:
+    // WithSearchIndex: a file lacking its search index gets it (see
+    // data/sqlite/SearchIndex.h); AsIs: nothing is added at opening.
+    enum class Opening { WithSearchIndex, AsIs };
     // Opens `path` (absolute); raises when it is missing or not a database.
-    explicit SqliteConnection(const QString &path);
+    explicit SqliteConnection(const QString &path, Opening opening = Opening::WithSearchIndex);
     ~SqliteConnection() override;
 
-    Engine engine() const override { return Engine::Sqlite; }
+    const dialect::EngineDialect &dialect() const override;
     bool isOpen() const override { return m_handle != nullptr; }
     // Raises when closed.
     sqlite3 *handle() const;
@@ -43,16 +46,9 @@ public:
     void commit() override;
     void rollback() noexcept override;
 
-    QStringList storedColumns(const QString &table) override;
-    QString temporaryRelation(const QString &name) const override;
-    QString likeCondition(const QString &relation, const QString &column, const QString &pattern,
-                          QVariantList &binds) const override;
-    QString sameValueOperator() const override { return QStringLiteral("IS"); }
-    // A function of this connection's own (SQLite has no digest of its own).
-    QString pictureDigest(const QString &quotedColumn) const override { return QStringLiteral("nota_sha256(%1)").arg(quotedColumn); }
-    QStringList createStatements() override;
-    void addIndexIfMissing(const QString &name, const QString &statement) noexcept override;
-    QStringList copyStatements(const TableDef &table, const QString &relation) const override;
+    bool hasSearchIndex(const QString &relation) const override { return m_indexed.contains(relation); }
+    // The quoted tables the search index serves from now on.
+    void useSearchIndexes(const QStringList &relations) { m_indexed = relations; }
 
     void close() override;
     void foldJournal() override;

@@ -103,6 +103,27 @@ Outcome examine(const QString &file, int waitMs, const Examine &examine)
 
 Outcome check(const QString &file, int waitMs) { return examine(file, waitMs, &dbcheck::allProblems); }
 
+ReadOutcome readFile(const QString &file, int waitMs, const Read &read)
+{
+    ReadOutcome outcome;
+    for (int attempt = 1; attempt <= kAttempts; ++attempt) {
+        DatabaseLook look(file, waitMs, attempt < kAttempts);
+        if (!look.problem().isEmpty())
+            return ReadOutcome{look.problem(), {}, Reading::Failed};
+        dbfile::SqliteRows rows(look.handle());
+        try {
+            outcome.reading = read(rows, [&look] { return look.undisturbed(); });
+        } catch (const dbfile::SqliteReadFailure &failure) {
+            return ReadOutcome{{}, look.readFailure(failure.code, look.handle().error()), Reading::Failed};
+        }
+        if (outcome.reading != Reading::Again)
+            break;
+    }
+    return outcome;
+}
+
+QString fileProblem(const QString &file) { return dbfile::fileProblem(file); }
+
 Outcome backUp(const QString &file, const QString &destination, int waitMs, Existing existing, bool checked)
 {
     const QString sourceProblem = dbfile::fileProblem(file);

@@ -145,14 +145,6 @@ void SqliteRows::eachRow(const QString &sql, const QVariantList &values,
         throw SqliteReadFailure{code};
 }
 
-QStringList SqliteRows::storedColumns(const QString &table)
-{
-    QStringList out;
-    eachRow(QStringLiteral("SELECT name FROM pragma_table_info(?)"), {table},
-            [&out](const QVariantList &row) { out << row.first().toString(); });
-    return out;
-}
-
 QString sqliteUri(const QString &file, const QString &query)
 {
     QUrl url = QUrl::fromLocalFile(QFileInfo(file).absoluteFilePath());

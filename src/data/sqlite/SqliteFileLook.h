@@ -57,10 +57,9 @@ struct SqliteReadFailure {
 class SqliteRows final : public dbcheck::CheckedDatabase {
 public:
     explicit SqliteRows(const SqliteHandle &handle) : m_handle(handle) {}
-    Engine engine() const override { return Engine::Sqlite; }
+    const dialect::EngineDialect &dialect() const override { return dialect::of(dialect::Engine::Sqlite); }
     void eachRow(const QString &sql, const QVariantList &values,
                  const std::function<void(const QVariantList &)> &row) override;
-    QStringList storedColumns(const QString &table) override;
 
 private:
     const SqliteHandle &m_handle;

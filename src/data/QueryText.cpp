@@ -1,10 +1,10 @@
-#include "data/SqlDialect.h"
+#include "data/QueryText.h"
 
 #include "core/Errors.h"
 #include "data/QuotedText.h"
 #include "data/Schema.h"
 
-namespace sqldialect {
+namespace querytext {
 namespace {
 enum class Tok { Ident, Comma, Star, String, End };
 
@@ -157,4 +157,4 @@ ParsedQuery parse(const QString &text)
 {
     return Parser(tokenize(text)).run();
 }
-} // namespace sqldialect
+} // namespace querytext

@@ -20,6 +20,6 @@ struct ParsedQuery {
     QString orderColumn;     // empty: the table's key order
 };
 
-namespace sqldialect {
+namespace querytext {
 ParsedQuery parse(const QString &text);
-} // namespace sqldialect
+} // namespace querytext
