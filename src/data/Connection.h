@@ -7,10 +7,10 @@
 // one. Readers, writers and everything above them never learn which engine
 // they are on.
 //
-// A connection owns its prepared statements, which go when it closes. The
-// datasets' own bookkeeping per connection is theirs
-// (data/DataSetsOnConnection.h); the open connections of the run are the
-// registry's (data/ConnectionRegistry.h).
+// A connection owns its prepared statements, which go when it closes. What
+// the layers above keep per connection (the datasets' bookkeeping,
+// data/DataSetsOnConnection.h) it holds without knowing it: kept<T>(). The
+// open connections of the run are the registry's (data/ConnectionRegistry.h).
 #include "data/EngineDialect.h"
 
 #include <QString>
@@ -18,6 +18,8 @@
 #include <QVariant>
 #include <functional>
 #include <memory>
+#include <typeindex>
+#include <unordered_map>
 
 class RowBlock;
 
@@ -119,12 +121,24 @@ public:
     // waiting; nothing inside a transaction. A server keeps no such journal.
     virtual void foldJournal() {}
 
+    // The one object of type T the layers above keep for this connection,
+    // made on first use; it lives as long as the connection object.
+    template <class T>
+    std::shared_ptr<T> kept()
+    {
+        std::shared_ptr<void> &slot = m_kept[std::type_index(typeid(T))];
+        if (!slot)
+            slot = std::make_shared<T>();
+        return std::static_pointer_cast<T>(slot);
+    }
+
 protected:
     QString m_location;
 
 private:
     friend class Transaction;
     int m_depth = 0;
+    std::unordered_map<std::type_index, std::shared_ptr<void>> m_kept;
 };
 
 // True when `location` is a PostgreSQL connection URI rather than a file.

@@ -4,23 +4,13 @@
 #include "data/Connection.h"
 #include "data/Schema.h"
 
-#include <QHash>
-
 #include <algorithm>
 
 std::shared_ptr<DataSetsOnConnection> DataSetsOnConnection::of(const std::shared_ptr<connection::Connection> &connection)
 {
-    // By the connection object: an entry whose connection is gone (another
-    // one may since have its address) is made anew.
-    static QHash<const connection::Connection *, std::shared_ptr<DataSetsOnConnection>> kept;
-    std::shared_ptr<DataSetsOnConnection> &entry = kept[connection.get()];
-    if (entry && entry->m_connection.lock() == connection)
-        return entry;
-    entry = std::make_shared<DataSetsOnConnection>();
-    entry->m_connection = connection;
-    for (auto it = kept.begin(); it != kept.end();)
-        it = it.value()->m_connection.expired() ? kept.erase(it) : std::next(it);
-    return kept.value(connection.get());
+    std::shared_ptr<DataSetsOnConnection> sets = connection->kept<DataSetsOnConnection>();
+    sets->m_connection = connection;
+    return sets;
 }
 
 void DataSetsOnConnection::verifyTable(const TableDef &table, const QString &where)

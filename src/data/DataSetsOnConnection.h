@@ -1,9 +1,9 @@
 #pragma once
 // What the datasets keep per connection: which of them are open on it (each
 // told of the others' writes), which tables were checked against the schema
-// there, and the numbers of their private copies. Kept by the data-set layer
-// beside the connection, not by it: it lives as long as the connection
-// object and is found by it.
+// there, and the numbers of their private copies. The connection holds it
+// for the data-set layer without knowing what it is (Connection::kept), so
+// it lives as long as the connection object.
 #include "data/DataSet.h"
 
 #include <QList>
