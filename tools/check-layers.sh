@@ -75,6 +75,12 @@ if grep -rnE '#include [<"](sqlite3|libpq-fe)\.h[>"]' "$src" "$tools" --include=
    grep -vE "^$src/data/(sqlite|postgres)/"; then
   breach "an engine's library included outside src/data/sqlite and src/data/postgres"
 fi
+# Within src/data, the engines' own classes are reached through the dialect
+# and the connection; only the dialect's factory names them.
+if grep -rnE '#include "data/(sqlite|postgres)/' "$src/data" --include='*.h' --include='*.cpp' |
+   grep -vE "^$src/data/(sqlite|postgres)/|^$src/data/EngineDialect\.cpp:"; then
+  breach "an engine folder included by the engine-neutral part of src/data"
+fi
 
 # The shop's rules hold no widgets.
 if grep -nE '#include [<"](Q(Widget|Application|Dialog|MessageBox|Label|LineEdit)|QtWidgets|QtGui)' "$src"/shop/* 2>/dev/null; then

@@ -114,6 +114,14 @@ public:
         Q_UNUSED(table);
         return {};
     }
+    // True for a table or trigger of the search index, with the tables the
+    // index engine keeps beside its own; `kind` is "table", "view" or "trigger".
+    virtual bool isSearchIndexObject(const QString &kind, const QString &name) const
+    {
+        Q_UNUSED(kind);
+        Q_UNUSED(name);
+        return false;
+    }
     // Adds the search index wherever a table lacks it (or part of it).
     virtual void addSearchIndexes(connection::Connection &db) const { Q_UNUSED(db); }
 

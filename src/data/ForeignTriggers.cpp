@@ -2,26 +2,13 @@
 
 #include "core/Errors.h"
 #include "data/Schema.h"
-#include "data/sqlite/SearchIndex.h"
 
 namespace foreigntriggers {
-bool isOwnObject(const QString &kind, const QString &name)
+bool isOwnObject(const dialect::EngineDialect &engine, const QString &kind, const QString &name)
 {
-    if (kind == QLatin1String("trigger"))
-        return searchindex::triggerNames().contains(name, Qt::CaseInsensitive);
-    if (kind != QLatin1String("table"))
-        return false;
-    if (schema::findTable(name))
+    if (kind == QLatin1String("table") && schema::findTable(name))
         return true;
-    for (const TableDef &t : schema::tables()) {
-        if (!schema::searchedByLike(t))
-            continue;
-        const QString index = searchindex::indexTable(t);
-        for (const char *shadow : {"", "_data", "_idx", "_docsize", "_config", "_content"})
-            if (name.compare(index + QLatin1String(shadow), Qt::CaseInsensitive) == 0)
-                return true;
-    }
-    return false;
+    return engine.isSearchIndexObject(kind, name);
 }
 
 QString listing(const dialect::EngineDialect &engine)

@@ -12,7 +12,7 @@ namespace foreigntriggers {
 // True for what the program itself keeps in a database: its tables, and on
 // a file the search index's tables (with the tables the index engine keeps
 // beside them) and triggers. `kind` is "table", "view" or "trigger".
-bool isOwnObject(const QString &kind, const QString &name);
+bool isOwnObject(const dialect::EngineDialect &engine, const QString &kind, const QString &name);
 // The statement listing them in `engine`'s SQL, one row each: trigger, table.
 QString listing(const dialect::EngineDialect &engine);
 // "trigger 'x' on table Barang", one for each, from an open connection.

@@ -19,7 +19,7 @@ void foreignProblems(CheckedDatabase &db, QStringList &problems)
     db.eachRow(db.dialect().objectsQuery(), {}, [&](const QVariantList &row) {
         const QString kind = row.at(0).toString();
         const QString name = row.at(1).toString();
-        if (foreigntriggers::isOwnObject(kind, name))
+        if (foreigntriggers::isOwnObject(db.dialect(), kind, name))
             return;
         if (kind == QLatin1String("trigger"))
             problems << QStringLiteral("trigger '%1' on table %2 is not the program's own").arg(name, row.at(2).toString());

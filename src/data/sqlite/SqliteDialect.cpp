@@ -85,6 +85,23 @@ QStringList SqliteDialect::searchIndexObjects(const TableDef &table) const
     return out;
 }
 
+bool SqliteDialect::isSearchIndexObject(const QString &kind, const QString &name) const
+{
+    if (kind == QLatin1String("trigger"))
+        return searchindex::triggerNames().contains(name, Qt::CaseInsensitive);
+    if (kind != QLatin1String("table"))
+        return false;
+    for (const TableDef &t : schema::tables()) {
+        if (!schema::searchedByLike(t))
+            continue;
+        const QString index = searchindex::indexTable(t);
+        for (const char *shadow : {"", "_data", "_idx", "_docsize", "_config", "_content"})
+            if (name.compare(index + QLatin1String(shadow), Qt::CaseInsensitive) == 0)
+                return true;
+    }
+    return false;
+}
+
 void SqliteDialect::addSearchIndexes(connection::Connection &db) const
 {
     auto &file = dynamic_cast<connection::SqliteConnection &>(db);

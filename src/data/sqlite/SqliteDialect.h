@@ -43,6 +43,7 @@ public:
         return QStringLiteral("SELECT 1 FROM sqlite_master WHERE type = 'index' AND name = ?");
     }
     QStringList searchIndexObjects(const TableDef &table) const override;
+    bool isSearchIndexObject(const QString &kind, const QString &name) const override;
     void addSearchIndexes(connection::Connection &db) const override;
 
     QString integrityCheck() const override { return QStringLiteral("PRAGMA integrity_check"); }
