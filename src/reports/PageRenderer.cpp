@@ -1,6 +1,7 @@
 #include "reports/PageRenderer.h"
 
 #include "reports/PagePictures.h"
+#include "reports/PageTexts.h"
 #include "reports/TextMeasure.h"
 
 #include <QPageSize>
@@ -49,7 +50,8 @@ QPageSize pageSizeOf(const PreparedReport &report)
 
 namespace pagerender {
 
-void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures)
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures,
+           PageTexts *texts)
 {
     if (pageIndex < 0 || pageIndex >= report.pageCount() || !painter.device())
         return;
@@ -84,7 +86,9 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
         // Glyphs and pens reach a little past their boxes.
         marked.push_back(r.normalized().adjusted(-10, -10, 10, 10));
     };
-    auto whiteOnBare = [&bare](QRgb colour, const QRectF &r) { return colour == qRgb(255, 255, 255) && bare(r); };
+    // White drawn on white leaves the paper bare, so white boxes mark nothing.
+    auto white = [](QRgb colour) { return colour == qRgb(255, 255, 255); };
+    auto whiteOnBare = [&bare, &white](QRgb colour, const QRectF &r) { return white(colour) && bare(r); };
 
     int fontSet = -1;                 // the painter's font, by id
     QRgb penColour = 0;               // the painter's pen colour, while it is a text pen
@@ -96,7 +100,8 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             if (whiteOnBare(op.color, op.rect))
                 break;
             painter.fillRect(rect, QColor::fromRgba(op.color));
-            mark(op.rect);
+            if (!white(op.color))
+                mark(op.rect);
             break;
         case DrawKind::Shape:
             painter.setPen(thin);
@@ -152,7 +157,10 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             const Qt::Alignment align = horizontal(op.align()) | Qt::AlignTop;
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const QRectF line(rect.x(), rect.y() + i * lineHeight, rect.width(), lineHeight);
-                painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
+                if (texts)
+                    texts->draw(painter, int(id), line, align, lines[i]);
+                else
+                    painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
             }
             if (clip) {
                 painter.restore();
@@ -194,11 +202,13 @@ bool toPdf(const PreparedReport &report, const QString &fileName)
     if (!painter.begin(&writer))
         return false;
     PagePictures pictures(report);
+    PageTexts texts(report);
     for (int i = 0; i < report.pageCount(); ++i) {
         if (i > 0)
             writer.newPage();
-        paint(painter, report, i, 1.0, &pictures);
+        paint(painter, report, i, 1.0, &pictures, &texts);
         pictures.pageDone(i);
+        texts.pageDone(i);
     }
     return painter.end();
 }
@@ -224,6 +234,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
     if (!painter.begin(&printer))
         return false;
     PagePictures pictures(report, from - 1, to - 1);
+    PageTexts texts(report, from - 1, to - 1);
     bool firstSheet = true;
     bool sheetsFed = true;
     for (int copy = 0; copy < copies && sheetsFed; ++copy) {
@@ -231,10 +242,12 @@ bool print(QPrinter &printer, const PreparedReport &report)
             if (!firstSheet)
                 sheetsFed = printer.newPage();
             if (sheetsFed)
-                paint(painter, report, page - 1, 1.0, &pictures);
-            // The copies after the first show the same pictures again.
-            if (copy == copies - 1)
+                paint(painter, report, page - 1, 1.0, &pictures, &texts);
+            // The copies after the first show the same pictures and texts again.
+            if (copy == copies - 1) {
                 pictures.pageDone(page - 1);
+                texts.pageDone(page - 1);
+            }
             firstSheet = false;
         }
     }
