@@ -42,6 +42,36 @@ void keepWorkingMemory()
     });
 }
 
+// The boxes marked on a page, filed by the strips of the page they cross,
+// so that asking whether a box is bare looks only at its neighbours.
+class PaperMarks {
+public:
+    explicit PaperMarks(qreal paperHeight) : m_strips(size_t(std::max<qreal>(0, paperHeight) / kStrip) + 1) {}
+
+    void mark(const QRectF &r)
+    {
+        for (size_t i = strip(r.top()), last = strip(r.bottom()); i <= last; ++i)
+            m_strips[i].push_back(r);
+    }
+    bool bare(const QRectF &r) const
+    {
+        const QRectF box = r.normalized();
+        for (size_t i = strip(box.top()), last = strip(box.bottom()); i <= last; ++i)
+            for (const QRectF &m : m_strips[i])
+                if (m.intersects(box))
+                    return false;
+        return true;
+    }
+
+private:
+    static constexpr qreal kStrip = 100;  // a centimetre
+    size_t strip(qreal y) const
+    {
+        return size_t(std::clamp<qreal>(y / kStrip, 0, qreal(m_strips.size() - 1)));
+    }
+    std::vector<std::vector<QRectF>> m_strips;
+};
+
 QPageSize pageSizeOf(const PreparedReport &report)
 {
     return QPageSize(QSizeF(report.paperWidth / 10.0, report.paperHeight / 10.0), QPageSize::Millimeter);
@@ -78,13 +108,11 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
     // What the page shows so far, to skip white boxes on bare paper: every
     // band and most texts lay one under themselves, and on paper nothing
     // shows them, while a device like a PDF writes each one out.
-    std::vector<QRectF> marked;
-    auto bare = [&marked](const QRectF &r) {
-        return std::none_of(marked.begin(), marked.end(), [&r](const QRectF &m) { return m.intersects(r); });
-    };
+    PaperMarks marked(report.paperHeight);
+    auto bare = [&marked](const QRectF &r) { return marked.bare(r); };
     auto mark = [&marked](const QRectF &r) {
         // Glyphs and pens reach a little past their boxes.
-        marked.push_back(r.normalized().adjusted(-10, -10, 10, 10));
+        marked.mark(r.normalized().adjusted(-10, -10, 10, 10));
     };
     // White drawn on white leaves the paper bare, so white boxes mark nothing.
     auto white = [](QRgb colour) { return colour == qRgb(255, 255, 255); };

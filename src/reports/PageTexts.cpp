@@ -42,6 +42,10 @@ PageTexts::PageTexts(const PreparedReport &report, int firstPage, int lastPage)
             }
         }
     }
+    m_firstPage = std::max(0, firstPage);
+    m_lastShownOn.resize(size_t(std::max(0, last - m_firstPage + 1)));
+    for (auto it = m_repeated.cbegin(); it != m_repeated.cend(); ++it)
+        m_lastShownOn[size_t(it->lastPage - m_firstPage)].push_back(it.key());
 }
 
 PageTexts::~PageTexts() = default;
@@ -79,10 +83,10 @@ void PageTexts::draw(QPainter &painter, int fontId, const QRectF &rect, Qt::Alig
 
 void PageTexts::pageDone(int pageIndex)
 {
-    for (auto it = m_repeated.begin(); it != m_repeated.end();) {
-        if (it->lastPage <= pageIndex)
-            it = m_repeated.erase(it);
-        else
-            ++it;
-    }
+    const int i = pageIndex - m_firstPage;
+    if (i < 0 || size_t(i) >= m_lastShownOn.size())
+        return;
+    for (const Key &key : m_lastShownOn[size_t(i)])
+        m_repeated.remove(key);
+    m_lastShownOn[size_t(i)] = {};
 }

@@ -9,6 +9,7 @@
 #include <QHash>
 #include <QTextLayout>
 #include <memory>
+#include <vector>
 
 class QPainter;
 
@@ -33,4 +34,6 @@ private:
     };
     using Key = std::pair<int, QString>;
     QHash<Key, Shown> m_repeated;
+    int m_firstPage = 0;
+    std::vector<std::vector<Key>> m_lastShownOn;  // by page of the run: the texts it shows last
 };
