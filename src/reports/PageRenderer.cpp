@@ -1,6 +1,7 @@
 #include "reports/PageRenderer.h"
 
 #include "reports/PagePictures.h"
+#include "reports/PageTexts.h"
 #include "reports/TextMeasure.h"
 
 #include <QPageSize>
@@ -41,6 +42,36 @@ void keepWorkingMemory()
     });
 }
 
+// The boxes marked on a page, filed by the strips of the page they cross,
+// so that asking whether a box is bare looks only at its neighbours.
+class PaperMarks {
+public:
+    explicit PaperMarks(qreal paperHeight) : m_strips(size_t(std::max<qreal>(0, paperHeight) / kStrip) + 1) {}
+
+    void mark(const QRectF &r)
+    {
+        for (size_t i = strip(r.top()), last = strip(r.bottom()); i <= last; ++i)
+            m_strips[i].push_back(r);
+    }
+    bool bare(const QRectF &r) const
+    {
+        const QRectF box = r.normalized();
+        for (size_t i = strip(box.top()), last = strip(box.bottom()); i <= last; ++i)
+            for (const QRectF &m : m_strips[i])
+                if (m.intersects(box))
+                    return false;
+        return true;
+    }
+
+private:
+    static constexpr qreal kStrip = 100;  // a centimetre
+    size_t strip(qreal y) const
+    {
+        return size_t(std::clamp<qreal>(y / kStrip, 0, qreal(m_strips.size() - 1)));
+    }
+    std::vector<std::vector<QRectF>> m_strips;
+};
+
 QPageSize pageSizeOf(const PreparedReport &report)
 {
     return QPageSize(QSizeF(report.paperWidth / 10.0, report.paperHeight / 10.0), QPageSize::Millimeter);
@@ -49,7 +80,8 @@ QPageSize pageSizeOf(const PreparedReport &report)
 
 namespace pagerender {
 
-void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures)
+void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom, PagePictures *pictures,
+           PageTexts *texts)
 {
     if (pageIndex < 0 || pageIndex >= report.pageCount() || !painter.device())
         return;
@@ -76,15 +108,15 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
     // What the page shows so far, to skip white boxes on bare paper: every
     // band and most texts lay one under themselves, and on paper nothing
     // shows them, while a device like a PDF writes each one out.
-    std::vector<QRectF> marked;
-    auto bare = [&marked](const QRectF &r) {
-        return std::none_of(marked.begin(), marked.end(), [&r](const QRectF &m) { return m.intersects(r); });
-    };
+    PaperMarks marked(report.paperHeight);
+    auto bare = [&marked](const QRectF &r) { return marked.bare(r); };
     auto mark = [&marked](const QRectF &r) {
         // Glyphs and pens reach a little past their boxes.
-        marked.push_back(r.normalized().adjusted(-10, -10, 10, 10));
+        marked.mark(r.normalized().adjusted(-10, -10, 10, 10));
     };
-    auto whiteOnBare = [&bare](QRgb colour, const QRectF &r) { return colour == qRgb(255, 255, 255) && bare(r); };
+    // White drawn on white leaves the paper bare, so white boxes mark nothing.
+    auto white = [](QRgb colour) { return colour == qRgb(255, 255, 255); };
+    auto whiteOnBare = [&bare, &white](QRgb colour, const QRectF &r) { return white(colour) && bare(r); };
 
     int fontSet = -1;                 // the painter's font, by id
     QRgb penColour = 0;               // the painter's pen colour, while it is a text pen
@@ -96,7 +128,8 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             if (whiteOnBare(op.color, op.rect))
                 break;
             painter.fillRect(rect, QColor::fromRgba(op.color));
-            mark(op.rect);
+            if (!white(op.color))
+                mark(op.rect);
             break;
         case DrawKind::Shape:
             painter.setPen(thin);
@@ -152,7 +185,10 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             const Qt::Alignment align = horizontal(op.align()) | Qt::AlignTop;
             for (qsizetype i = 0; i < lines.size(); ++i) {
                 const QRectF line(rect.x(), rect.y() + i * lineHeight, rect.width(), lineHeight);
-                painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
+                if (texts)
+                    texts->draw(painter, int(id), line, align, lines[i]);
+                else
+                    painter.drawText(line, int(align) | Qt::TextDontClip | Qt::TextSingleLine, lines[i]);
             }
             if (clip) {
                 painter.restore();
@@ -194,11 +230,13 @@ bool toPdf(const PreparedReport &report, const QString &fileName)
     if (!painter.begin(&writer))
         return false;
     PagePictures pictures(report);
+    PageTexts texts(report);
     for (int i = 0; i < report.pageCount(); ++i) {
         if (i > 0)
             writer.newPage();
-        paint(painter, report, i, 1.0, &pictures);
+        paint(painter, report, i, 1.0, &pictures, &texts);
         pictures.pageDone(i);
+        texts.pageDone(i);
     }
     return painter.end();
 }
@@ -224,6 +262,7 @@ bool print(QPrinter &printer, const PreparedReport &report)
     if (!painter.begin(&printer))
         return false;
     PagePictures pictures(report, from - 1, to - 1);
+    PageTexts texts(report, from - 1, to - 1);
     bool firstSheet = true;
     bool sheetsFed = true;
     for (int copy = 0; copy < copies && sheetsFed; ++copy) {
@@ -231,10 +270,12 @@ bool print(QPrinter &printer, const PreparedReport &report)
             if (!firstSheet)
                 sheetsFed = printer.newPage();
             if (sheetsFed)
-                paint(painter, report, page - 1, 1.0, &pictures);
-            // The copies after the first show the same pictures again.
-            if (copy == copies - 1)
+                paint(painter, report, page - 1, 1.0, &pictures, &texts);
+            // The copies after the first show the same pictures and texts again.
+            if (copy == copies - 1) {
                 pictures.pageDone(page - 1);
+                texts.pageDone(page - 1);
+            }
             firstSheet = false;
         }
     }

@@ -5,6 +5,7 @@
 #include "reports/PreparedReport.h"
 
 class PagePictures;
+class PageTexts;
 
 #include <QImage>
 #include <QString>
@@ -16,9 +17,10 @@ namespace pagerender {
 
 // Paints the page with its top-left corner at the painter's origin. zoom 1 is
 // natural size on the painter's device. Pictures come decoded from
-// `pictures` when a run of pages shares them, or are decoded for this page.
+// `pictures` when a run of pages shares them, or are decoded for this page;
+// texts that come back in the run are drawn from `texts`' layouts.
 void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal zoom = 1.0,
-           PagePictures *pictures = nullptr);
+           PagePictures *pictures = nullptr, PageTexts *texts = nullptr);
 
 // The page as an image at `dpi` dots per inch.
 QImage toImage(const PreparedReport &report, int pageIndex, int dpi);

@@ -13,6 +13,8 @@ constexpr int kPackLevel = -1;
 // A bitmap file is never larger than this (the largest picture a report file
 // may hold, at 32 bits a pixel, with room for its headers).
 constexpr qint64 kLargestBitmap = qint64(8000) * 8000 * 4 + 4096;
+// The memory kept for unpacking the next picture: a few goods pictures' worth.
+constexpr qsizetype kKeptUnpacked = 1 << 20;
 
 // The size a BMP file's header tells: the core header's 16-bit sides or the
 // later headers' 32-bit ones (a negative height: rows stored top down).
@@ -68,31 +70,40 @@ QImage plainBitmap(QByteArrayView bmp)
     QImage image(width, int(rows), QImage::Format_RGB32);
     if (image.isNull())
         return {};
-    const int step = bits / 8;
     for (int y = 0; y < rows; ++y) {
         // Rows are stored bottom up unless the height is negative.
         const uchar *in = p + offset + stride * (height > 0 ? rows - 1 - y : y);
         auto *out = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < width; ++x, in += step)
-            out[x] = qRgb(in[2], in[1], in[0]);
+        // A stored pixel's bytes (blue, green, red) are those of a QRgb in
+        // memory: one word read a pixel, its fourth byte made opaque. The
+        // last of a 24-bit row is read by bytes, as its word may pass the file's end.
+        if (bits == 24) {
+            for (int x = 0; x + 1 < width; ++x)
+                out[x] = 0xff000000u | (qFromLittleEndian<quint32>(in + 3 * x) & 0xffffffu);
+            const uchar *last = in + 3 * (width - 1);
+            out[width - 1] = qRgb(last[2], last[1], last[0]);
+        } else {
+            for (int x = 0; x < width; ++x)
+                out[x] = 0xff000000u | qFromLittleEndian<quint32>(in + 4 * x);
+        }
     }
     return image;
 }
 
-QByteArray unpacked(const QByteArray &packed)
+// The bytes stay in `bytes`, whose memory is reused from one picture to the
+// next: a fresh buffer a picture costs about as much as unpacking it.
+bool unpack(const QByteArray &packed, QByteArray &bytes)
 {
     const unsigned long long size = ZSTD_getFrameContentSize(packed.constData(), size_t(packed.size()));
     if (size == ZSTD_CONTENTSIZE_UNKNOWN || size == ZSTD_CONTENTSIZE_ERROR || size > quint64(kLargestBitmap))
-        return {};
-    QByteArray bytes(qsizetype(size), Qt::Uninitialized);
+        return false;
+    bytes.resize(qsizetype(size));
     thread_local const std::unique_ptr<ZSTD_DCtx, size_t (*)(ZSTD_DCtx *)> context(ZSTD_createDCtx(), ZSTD_freeDCtx);
     if (!context)
-        return {};
+        return false;
     const size_t made = ZSTD_decompressDCtx(context.get(), bytes.data(), size_t(bytes.size()), packed.constData(),
                                             size_t(packed.size()));
-    if (ZSTD_isError(made) || made != size)
-        return {};
-    return bytes;
+    return !ZSTD_isError(made) && made == size;
 }
 } // namespace
 
@@ -141,9 +152,16 @@ QImage PreparedPicture::image() const
         return {};
     if (m_encoding == Encoding::Png)
         return QImage::fromData(m_bytes, "PNG");
-    const QByteArray bmp = unpacked(m_bytes);
-    const QImage plain = plainBitmap(bmp);
-    return plain.isNull() ? QImage::fromData(bmp, "BMP") : plain;
+    thread_local QByteArray bmp;
+    if (!unpack(m_bytes, bmp))
+        return {};
+    QImage decoded = plainBitmap(bmp);
+    if (decoded.isNull())
+        decoded = QImage::fromData(bmp, "BMP");
+    // Pictures of photo size do not keep their bytes' memory.
+    if (bmp.capacity() > kKeptUnpacked)
+        bmp = QByteArray();
+    return decoded;
 }
 
 QByteArray PreparedPicture::png() const
