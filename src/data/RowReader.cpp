@@ -15,7 +15,7 @@ RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSele
     QStringList select{QStringLiteral("rowid")};
     for (int i = 0; i < m_selection.columns.size(); ++i) {
         const QString c = schema::quote(m_selection.columns[i]);
-        select << (m_selection.kinds[i] == FieldKind::Graphic ? QStringLiteral("(%1 IS NOT NULL)").arg(c) : c);
+        select << (m_selection.kinds[i] == FieldKind::Graphic ? m_connection->dialect().valuePresent(c) : c);
     }
     // The order and tie values come from the fields when they are among them.
     const auto resultColumn = [&](const QString &name) {
