@@ -221,8 +221,12 @@ int RowReader::position(const Row &row)
 
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
-    const QVariant v = m_connection->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                                .arg(schema::quote(m_selection.columns[field]), m_selection.relation),
-                                            {rowid});
+    // Made once a field: a report reads a picture every record.
+    if (m_loadSql.size() != m_selection.columns.size())
+        m_loadSql = QStringList(m_selection.columns.size());
+    QString &sql = m_loadSql[field];
+    if (sql.isEmpty())
+        sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(schema::quote(m_selection.columns[field]), m_selection.relation);
+    const QVariant v = m_connection->scalar(sql, {rowid});
     return v.isNull() ? QVariant() : v;
 }
