@@ -57,6 +57,12 @@ public:
     virtual QString pictureDigest(const QString &quotedColumn) const = 0;
     // The function giving a text's length in characters.
     virtual QString textLength() const = 0;
+    // 1 when a column (quoted) holds a value, 0 when not: whether a picture
+    // is present, told without reading its bytes.
+    virtual QString valuePresent(const QString &quotedColumn) const
+    {
+        return QStringLiteral("(%1 IS NOT NULL)").arg(quotedColumn);
+    }
 
     // ---- tables and indexes
     // Statements creating every table and index of the system on `db` (an

@@ -19,9 +19,14 @@ bool hasHeader(const QByteArray &stored)
 }
 } // namespace
 
-bool isBitmap(const QByteArray &bytes) { return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M'; }
+bool isBitmap(QByteArrayView bytes) { return bytes.size() >= 2 && bytes[0] == 'B' && bytes[1] == 'M'; }
 
 QByteArray unwrap(const QByteArray &stored) { return hasHeader(stored) ? stored.mid(kHeaderSize) : stored; }
+
+QByteArrayView bare(const QByteArray &stored)
+{
+    return hasHeader(stored) ? QByteArrayView(stored).sliced(kHeaderSize) : QByteArrayView(stored);
+}
 
 QByteArray wrap(const QByteArray &bitmap)
 {

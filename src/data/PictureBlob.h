@@ -7,9 +7,11 @@
 
 namespace pictureblob {
 // True when `bytes` starts like a BMP bitmap file ("BM").
-bool isBitmap(const QByteArray &bytes);
+bool isBitmap(QByteArrayView bytes);
 // The picture bytes of a stored value, with or without the header.
 QByteArray unwrap(const QByteArray &stored);
+// The same bytes seen in place, without copying them: valid while `stored` is.
+QByteArrayView bare(const QByteArray &stored);
 // Header + bitmap.
 QByteArray wrap(const QByteArray &bitmap);
 // What a picture given to the field is stored as: a bitmap (bare or with its

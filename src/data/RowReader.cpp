@@ -15,7 +15,7 @@ RowReader::RowReader(std::shared_ptr<connection::Connection> connection, RowSele
     QStringList select{QStringLiteral("rowid")};
     for (int i = 0; i < m_selection.columns.size(); ++i) {
         const QString c = schema::quote(m_selection.columns[i]);
-        select << (m_selection.kinds[i] == FieldKind::Graphic ? QStringLiteral("(%1 IS NOT NULL)").arg(c) : c);
+        select << (m_selection.kinds[i] == FieldKind::Graphic ? m_connection->dialect().valuePresent(c) : c);
     }
     // The order and tie values come from the fields when they are among them.
     const auto resultColumn = [&](const QString &name) {
@@ -221,8 +221,12 @@ int RowReader::position(const Row &row)
 
 QVariant RowReader::loadValue(qint64 rowid, int field)
 {
-    const QVariant v = m_connection->scalar(QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?")
-                                                .arg(schema::quote(m_selection.columns[field]), m_selection.relation),
-                                            {rowid});
+    // Made once a field: a report reads a picture every record.
+    if (m_loadSql.size() != m_selection.columns.size())
+        m_loadSql = QStringList(m_selection.columns.size());
+    QString &sql = m_loadSql[field];
+    if (sql.isEmpty())
+        sql = QStringLiteral("SELECT %1 FROM %2 WHERE rowid = ?").arg(schema::quote(m_selection.columns[field]), m_selection.relation);
+    const QVariant v = m_connection->scalar(sql, {rowid});
     return v.isNull() ? QVariant() : v;
 }

@@ -120,5 +120,6 @@ private:
     // while it is open.
     connection::Statement *m_statements[ReadCount] = {};
     QString m_countSql;  // made on first use
+    QStringList m_loadSql;  // loadValue's statement by field, made on first use
     QHash<QString, connection::Statement *> m_seeks;  // by column; a line feed after it: rows without a value
 };

@@ -56,7 +56,7 @@ QByteArray DataSetRecords::storedPicture(const QString &fieldName) const
         const Field *field = m_dataSet->findField(fieldName);
         if (!field || field->kind() != FieldKind::Graphic || field->isNull())
             return {};
-        return pictureblob::unwrap(field->asBlob());
+        return field->asBlob();
     } catch (const std::exception &) {
         return {};
     }
@@ -64,13 +64,16 @@ QByteArray DataSetRecords::storedPicture(const QString &fieldName) const
 
 QImage DataSetRecords::picture(const QString &fieldName) const
 {
-    const QByteArray bytes = storedPicture(fieldName);
+    const QByteArray stored = storedPicture(fieldName);
+    const QByteArrayView bytes = pictureblob::bare(stored);
     return bytes.isEmpty() ? QImage() : QImage::fromData(bytes);
 }
 
 PreparedPicture DataSetRecords::preparedPicture(const QString &fieldName) const
 {
-    const QByteArray bytes = storedPicture(fieldName);
+    // Seen in place: a picture's bytes are not copied on their way to the packer.
+    const QByteArray stored = storedPicture(fieldName);
+    const QByteArrayView bytes = pictureblob::bare(stored);
     if (bytes.isEmpty())
         return {};
     if (pictureblob::isBitmap(bytes)) {

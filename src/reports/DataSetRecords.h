@@ -24,7 +24,7 @@ public:
     PreparedPicture preparedPicture(const QString &field) const override;
 
 private:
-    // The graphic field's stored value; empty when there is none.
+    // The graphic field's stored value, header and all; empty when there is none.
     QByteArray storedPicture(const QString &field) const;
 
     QPointer<DataSet> m_dataSet;

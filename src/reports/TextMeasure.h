@@ -4,6 +4,7 @@
 // printer that later shows the pages.
 #include <QFont>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,8 @@ public:
 
 private:
     QFontMetricsF m_metrics;
+    // Texts that recur record after record (a group, a price) are shaped once.
+    mutable QHash<QString, qreal> m_widths;
     qreal m_lineHeight = 0;
     qreal m_ascent = 0;
 };

@@ -21,6 +21,12 @@ public:
         return QStringLiteral("nota_sha256(%1)").arg(quotedColumn);
     }
     QString textLength() const override { return QStringLiteral("length"); }
+    // SQLite reads a value's bytes (every overflow page of a picture) for IS
+    // NULL, but only the record's header for typeof().
+    QString valuePresent(const QString &quotedColumn) const override
+    {
+        return QStringLiteral("(typeof(%1) <> 'null')").arg(quotedColumn);
+    }
 
     QStringList createStatements(connection::Connection &db) const override;
     QStringList copyStatements(const TableDef &table, const QString &relation) const override;
