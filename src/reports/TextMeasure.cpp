@@ -41,17 +41,7 @@ FontMeasure::FontMeasure(const QString &family, qreal pointSize, bool bold)
 
 qreal FontMeasure::width(const QString &text) const
 {
-    constexpr qsizetype kKeptWidths = 4096;
-    if (text.isEmpty())
-        return 0;
-    const auto found = m_widths.constFind(text);
-    if (found != m_widths.constEnd())
-        return *found;
-    const qreal width = m_metrics.horizontalAdvance(text) * kTenthsPerPixel;
-    if (m_widths.size() >= kKeptWidths)
-        m_widths.clear();
-    m_widths.insert(text, width);
-    return width;
+    return text.isEmpty() ? 0 : m_metrics.horizontalAdvance(text) * kTenthsPerPixel;
 }
 
 QStringList FontMeasure::lines(const QString &text, qreal wrapWidth) const

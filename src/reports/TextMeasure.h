@@ -4,7 +4,6 @@
 // printer that later shows the pages.
 #include <QFont>
 #include <QFontMetricsF>
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -28,8 +27,6 @@ public:
 
 private:
     QFontMetricsF m_metrics;
-    // Texts that recur record after record (a group, a price) are shaped once.
-    mutable QHash<QString, qreal> m_widths;
     qreal m_lineHeight = 0;
     qreal m_ascent = 0;
 };
