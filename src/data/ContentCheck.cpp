@@ -39,12 +39,12 @@ QString shown(const QVariant &value)
         const QString cut = textcut::cutToWidth(text, 40);
         return QLatin1Char('\'') + cut + (cut.size() < text.size() ? QStringLiteral("...'") : QStringLiteral("'"));
     }
-    case QMetaType::QByteArray: return QStringLiteral("binary data (%1 bytes)").arg(value.toByteArray().size());
+    case QMetaType::QByteArray: return QStringLiteral("data biner (%1 byte)").arg(value.toByteArray().size());
     case QMetaType::Double:
         if (std::isnan(value.toDouble()))
-            return QStringLiteral("not-a-number");
+            return QStringLiteral("NaN");
         if (std::isinf(value.toDouble()))
-            return value.toDouble() > 0 ? QStringLiteral("infinity") : QStringLiteral("-infinity");
+            return value.toDouble() > 0 ? QStringLiteral("tak hingga") : QStringLiteral("minus tak hingga");
         return numtext::floatToStr(value.toDouble());
     default: return value.toString();
     }
@@ -62,35 +62,35 @@ QString whyNot(FieldKind kind, const QVariant &value)
         if (text && numtext::tryStrToFloat(value.toString(), read))
             return QString();
         if (value.typeId() == QMetaType::Double)
-            return std::isfinite(value.toDouble()) ? QString() : QStringLiteral("which is not a finite number");
-        return value.typeId() == QMetaType::LongLong ? QString() : QStringLiteral("which is not a number");
+            return std::isfinite(value.toDouble()) ? QString() : QStringLiteral("yang bukan angka terhingga");
+        return value.typeId() == QMetaType::LongLong ? QString() : QStringLiteral("yang bukan angka");
     }
     case FieldKind::Integer:
     case FieldKind::AutoInc: {
         qint64 read = 0;
         if (value.typeId() == QMetaType::LongLong || (text && numtext::tryStrToInt(value.toString(), read)))
             return QString();
-        return value.typeId() == QMetaType::Double ? QStringLiteral("which is beyond the range of a whole number")
-                                                   : QStringLiteral("which is not a whole number");
+        return value.typeId() == QMetaType::Double ? QStringLiteral("yang di luar jangkauan bilangan bulat")
+                                                   : QStringLiteral("yang bukan bilangan bulat");
     }
     case FieldKind::Date:
         if (text && QDate::fromString(value.toString().left(10), QStringLiteral("yyyy-MM-dd")).isValid())
             return QString();
-        return QStringLiteral("which is not a date");
+        return QStringLiteral("yang bukan tanggal");
     default: return QString();
     }
 }
 
 // "Barang KV-0001", or by row number where the table has no key or the
-// record has no key value: "Nota row 17 (ID_Nota 000001)".
+// record has no key value: "Nota baris 17 (ID_Nota 000001)".
 QString recordName(const TableDef &table, const QString &keyColumn, const QVariant &rowid, const QVariant &key)
 {
     const QString keyText = key.toString();
     if (!table.keyColumn.isEmpty() && !keyText.isEmpty())
         return table.name + QLatin1Char(' ') + keyText;
-    QString name = QStringLiteral("%1 row %2").arg(table.name, rowid.toString());
+    QString name = QStringLiteral("%1 baris %2").arg(table.name, rowid.toString());
     if (!keyColumn.isEmpty())
-        name += keyText.isEmpty() ? QStringLiteral(" (no %1)").arg(keyColumn) : QStringLiteral(" (%1 %2)").arg(keyColumn, keyText);
+        name += keyText.isEmpty() ? QStringLiteral(" (tanpa %1)").arg(keyColumn) : QStringLiteral(" (%1 %2)").arg(keyColumn, keyText);
     return name;
 }
 
@@ -120,7 +120,7 @@ void tableValueProblems(CheckedDatabase &db, const TableDef &table, QStringList 
             const QVariant &value = row.at(2 + i);
             const QString why = whyNot(checked[i]->field.kind, value);
             if (!why.isEmpty())
-                problems << QStringLiteral("%1: %2 holds %3, %4")
+                problems << QStringLiteral("%1: %2 berisi %3, %4")
                                 .arg(recordName(table, keyColumn, row.at(0), row.at(1)), checked[i]->field.name, shown(value), why);
         }
     });
@@ -192,12 +192,12 @@ void totalProblems(CheckedDatabase &db, QStringList &problems)
             total = stored.toDouble();
         if (sameMoney(total, s.sum))
             return;
-        const QString lines = s.lines == 0 ? QStringLiteral("it has no lines in Nota")
-                            : s.lines == 1 ? QStringLiteral("its 1 line in Nota adds up to %1").arg(numtext::floatToStr(s.sum))
-                                           : QStringLiteral("its %1 lines in Nota add up to %2").arg(s.lines).arg(numtext::floatToStr(s.sum));
-        problems << QStringLiteral("%1: Jumlah_Total is %2 but %3")
+        const QString lines = s.lines == 0 ? QStringLiteral("nota itu tidak punya baris di Nota")
+                            : s.lines == 1 ? QStringLiteral("1 barisnya di Nota berjumlah %1").arg(numtext::floatToStr(s.sum))
+                                           : QStringLiteral("%1 barisnya di Nota berjumlah %2").arg(s.lines).arg(numtext::floatToStr(s.sum));
+        problems << QStringLiteral("%1: Jumlah_Total %2, padahal %3")
                         .arg(recordName(headers, headers.keyColumn, row.at(0), row.at(1)),
-                             stored.isValid() ? numtext::floatToStr(total) : QStringLiteral("empty"), lines);
+                             stored.isValid() ? numtext::floatToStr(total) : QStringLiteral("kosong"), lines);
     });
 }
 
@@ -219,10 +219,10 @@ void numberingProblems(CheckedDatabase &db, const TableDef &table, QStringList &
     QHash<QString, bool> numbered;  // column -> has its own numbering
     db.eachRow(query, {table.name}, [&](const QVariantList &row) { numbered.insert(row.at(0).toString(), row.at(1).toBool()); });
     if (!numbered.value(QStringLiteral("rowid")))
-        problems << QStringLiteral("table %1 has no hidden row number (rowid)").arg(table.name);
+        problems << QStringLiteral("tabel %1 tidak punya nomor baris tersembunyi (rowid)").arg(table.name);
     for (const ColumnDef &c : table.columns)
         if (c.field.kind == FieldKind::AutoInc && numbered.contains(c.field.name) && !numbered.value(c.field.name))
-            problems << QStringLiteral("table %1: %2 does not number new records itself").arg(table.name, c.field.name);
+            problems << QStringLiteral("tabel %1: %2 tidak memberi nomor sendiri pada record baru").arg(table.name, c.field.name);
 }
 } // namespace
 
@@ -231,12 +231,12 @@ void structureProblems(CheckedDatabase &db, QStringList &problems)
     for (const TableDef &table : schema::tables()) {
         const QStringList columns = db.storedColumns(table.name);
         if (columns.isEmpty()) {
-            problems << QStringLiteral("table %1 is missing").arg(table.name);
+            problems << QStringLiteral("tabel %1 tidak ada").arg(table.name);
             continue;
         }
         for (const ColumnDef &c : table.columns) {
             if (!columns.contains(c.field.name, Qt::CaseInsensitive))
-                problems << QStringLiteral("table %1 has no field %2").arg(table.name, c.field.name);
+                problems << QStringLiteral("tabel %1 tidak punya field %2").arg(table.name, c.field.name);
         }
         // A read index (which only speeds the sales figures) stands in for no key index.
         QList<QPair<bool, QString>> indexes;
@@ -249,8 +249,8 @@ void structureProblems(CheckedDatabase &db, QStringList &problems)
                 return found.second.compare(index.column, Qt::CaseInsensitive) == 0 && (!index.unique || found.first);
             });
             if (!present)
-                problems << QStringLiteral("table %1 lacks its %2index on %3")
-                                .arg(table.name, index.unique ? QStringLiteral("unique ") : QString(), index.column);
+                problems << QStringLiteral("tabel %1 tidak punya indeks %2pada %3")
+                                .arg(table.name, index.unique ? QStringLiteral("unik ") : QString(), index.column);
         }
         numberingProblems(db, table, problems);
     }
@@ -262,9 +262,9 @@ void accountProblems(CheckedDatabase &db, QStringList &problems)
                             .arg(db.dialect().notStoredWhole(QStringLiteral("\"Nomer\"")));
     db.eachRow(sql, {}, [&](const QVariantList &row) {
         if (row.at(0).toLongLong() == 0)
-            problems << QStringLiteral("table Adm holds no account");
+            problems << QStringLiteral("tabel Adm tidak memuat satu akun pun");
         else if (row.at(1).toLongLong() != 0)
-            problems << QStringLiteral("table Adm has an account whose Nomer is not a whole number");
+            problems << QStringLiteral("tabel Adm memuat akun yang Nomer-nya bukan bilangan bulat");
     });
 }
 
@@ -300,7 +300,7 @@ void lengthProblems(CheckedDatabase &db, QStringList &problems)
                 const QString text = row.at(2).toString();
                 if (textcut::cutToWidth(text, c.field.size).size() == text.size())
                     return;
-                problems << QStringLiteral("%1: %2 holds %3, longer than the %4 characters of the field")
+                problems << QStringLiteral("%1: %2 berisi %3, lebih panjang dari %4 karakter field itu")
                                 .arg(recordName(table, keyColumn, row.at(0), row.at(1)), c.field.name, shown(row.at(2)))
                                 .arg(c.field.size);
             });
@@ -314,11 +314,11 @@ void orphanLineProblems(CheckedDatabase &db, QStringList &problems)
                               "\"NotaUtama\" h WHERE h.\"No_Nota\" = n.\"ID_Nota\") GROUP BY n.\"ID_Nota\" ORDER BY 1"),
                {}, [&](const QVariantList &row) {
         const qint64 lines = row.at(1).toLongLong();
-        const QString invoice = row.at(0).toString().isEmpty() ? QStringLiteral("no invoice number")
-                                                               : QStringLiteral("invoice %1").arg(shown(row.at(0)));
-        problems << QStringLiteral("Nota: %1 under %2, which has no header in NotaUtama (an invoice left unfinished, "
-                                   "or one still being written at a desk)")
-                        .arg(lines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(lines), invoice);
+        const QString invoice = row.at(0).toString().isEmpty() ? QStringLiteral("tanpa nomor nota")
+                                                               : QStringLiteral("nota %1").arg(shown(row.at(0)));
+        problems << QStringLiteral("Nota: %1 di bawah %2, yang tidak punya kepala di NotaUtama (nota yang tidak "
+                                   "diselesaikan, atau yang masih ditulis di sebuah meja)")
+                        .arg(lines == 1 ? QStringLiteral("1 baris") : QStringLiteral("%1 baris").arg(lines), invoice);
     });
 }
 

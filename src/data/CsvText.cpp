@@ -44,7 +44,7 @@ Reader::Reader(QIODevice &device) : m_device(device)
     const QByteArray head = m_device.peek(4);
     const QString encoding = otherEncoding(head);
     if (!encoding.isEmpty()) {
-        m_problems << Problem{0, QStringLiteral("the text is %1, not UTF-8 (save the file as CSV in UTF-8)").arg(encoding)};
+        m_problems << Problem{0, QStringLiteral("teksnya %1, bukan UTF-8 (simpan berkas itu sebagai CSV dalam UTF-8)").arg(encoding)};
         m_stopped = true;
         return;
     }
@@ -71,7 +71,7 @@ bool Reader::fill()
     QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = decoder(bytes);
     if (decoder.hasError())
-        m_problems << Problem{m_fileLine, QStringLiteral("the text is not UTF-8 (save the file as CSV in UTF-8)")};
+        m_problems << Problem{m_fileLine, QStringLiteral("teksnya bukan UTF-8 (simpan berkas itu sebagai CSV dalam UTF-8)")};
     if (m_pos > 0) {
         m_text.remove(0, m_pos);
         m_pos = 0;
@@ -119,7 +119,7 @@ bool Reader::readRecord(Record &record)
                 m_pos = end;
             }
             if (!closed) {
-                m_problems << Problem{record.line, QStringLiteral("a quoted field is not closed")};
+                m_problems << Problem{record.line, QStringLiteral("field yang diawali tanda petik tidak ditutup")};
                 record.fields << value;
                 return true;
             }
@@ -128,7 +128,7 @@ bool Reader::readRecord(Record &record)
             while (more(0) && at(0) != sep && at(0) != kCr && at(0) != kLf)
                 after += m_text.at(m_pos++);
             if (!after.isEmpty()) {
-                m_problems << Problem{record.line, QStringLiteral("text after a closing quote: %1").arg(shown(after))};
+                m_problems << Problem{record.line, QStringLiteral("ada teks sesudah tanda petik penutup: %1").arg(shown(after))};
                 value += after;
             }
         } else {
@@ -224,7 +224,7 @@ QString shown(const QString &text, int width)
         }
     }
     if (cut.size() < text.size())
-        out += QStringLiteral("... (%1 characters in all)").arg(text.size());
+        out += QStringLiteral("... (seluruhnya %1 karakter)").arg(text.size());
     return out;
 }
 
@@ -293,7 +293,7 @@ void writeFile(const QString &name, const QString &records)
     const QByteArray bytes = QByteArray(kByteOrderMark) + records.toUtf8();
     QSaveFile file(name);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw EError(QStringLiteral("Cannot write '%1': %2").arg(name, file.errorString()));
+        throw EError(QStringLiteral("Berkas '%1' tidak dapat ditulis: %2").arg(name, file.errorString()));
 }
 
 } // namespace csv

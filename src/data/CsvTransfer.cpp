@@ -23,7 +23,7 @@ const TableDef &tableOf(Records what)
 void requireTable(connection::Connection &db, const TableDef &table)
 {
     if (db.storedColumns(table.name).isEmpty())
-        throw EDatabaseError(QStringLiteral("Table '%1' not found in %2").arg(table.name, db.file()));
+        throw EDatabaseError(QStringLiteral("Tabel '%1' tidak ditemukan di %2").arg(table.name, db.file()));
 }
 
 namespace {
@@ -42,7 +42,7 @@ QList<const ColumnDef *> columnsOf(const TableDef &table, bool withPictures)
 
 [[noreturn]] void cannotWrite(const QString &name, const QSaveFile &file)
 {
-    throw EError(QStringLiteral("Cannot write '%1': %2").arg(name, file.errorString()));
+    throw EError(QStringLiteral("Berkas '%1' tidak dapat ditulis: %2").arg(name, file.errorString()));
 }
 
 void writeFile(const QString &name, const QByteArray &bytes)
@@ -57,9 +57,9 @@ void refuseExisting(const QString &name)
 {
     const QFileInfo info(name);
     if (info.isSymLink())
-        throw EError(QStringLiteral("'%1' already exists as a link to '%2'").arg(name, info.symLinkTarget()));
+        throw EError(QStringLiteral("'%1' sudah ada sebagai tautan ke '%2'").arg(name, info.symLinkTarget()));
     if (info.exists())
-        throw EError(QStringLiteral("'%1' already exists").arg(name));
+        throw EError(QStringLiteral("'%1' sudah ada").arg(name));
 }
 
 } // namespace
@@ -84,9 +84,9 @@ ExportSummary exportFile(connection::Connection &db, Records what, const QString
         if (QFileInfo(picturesFolder).isSymLink() && !pictures.exists())
             refuseExisting(picturesFolder);
         if (pictures.exists() && !pictures.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System))
-            throw EError(QStringLiteral("The pictures folder '%1' is not empty").arg(picturesFolder));
+            throw EError(QStringLiteral("Folder gambar '%1' tidak kosong").arg(picturesFolder));
         if (!QDir().mkpath(pictures.absolutePath()))
-            throw EError(QStringLiteral("Cannot create the folder '%1'").arg(picturesFolder));
+            throw EError(QStringLiteral("Folder '%1' tidak dapat dibuat").arg(picturesFolder));
     }
     requireTable(db, table);
 

@@ -29,7 +29,7 @@ struct Column {
 
 QString tooLong(const QString &text, const FieldDef &field)
 {
-    return QStringLiteral("'%1' is longer than the %2 characters of field '%3'").arg(csv::shown(text)).arg(field.size).arg(field.name);
+    return QStringLiteral("'%1' lebih panjang dari %2 karakter field '%3'").arg(csv::shown(text)).arg(field.size).arg(field.name);
 }
 
 QString notANumber(const QString &text, const FieldDef &field)
@@ -136,7 +136,7 @@ private:
         if (why.isEmpty())
             why = picturefile::bitmapProblem(bitmap);
         if (!why.isEmpty()) {
-            problem = QStringLiteral("picture file '%1' %2").arg(csv::shown(text), why);
+            problem = QStringLiteral("berkas gambar '%1' %2").arg(csv::shown(text), why);
             return {};
         }
         return pictureblob::wrap(bitmap);
@@ -163,13 +163,13 @@ QList<Column> headerColumns(const TableDef &table, const csv::Record &header, QL
         }
         const int index = table.columnIndex(name);
         if (index < 0) {
-            problems << csv::Problem{header.line, QStringLiteral("unknown column '%1' (the columns are %2)")
+            problems << csv::Problem{header.line, QStringLiteral("kolom '%1' tidak dikenal (kolomnya: %2)")
                                                       .arg(csv::shown(name), known.join(QStringLiteral(", ")))};
             out << Column{};
             continue;
         }
         if (seen.contains(index))
-            problems << csv::Problem{header.line, QStringLiteral("column '%1' appears twice").arg(name)};
+            problems << csv::Problem{header.line, QStringLiteral("kolom '%1' muncul dua kali").arg(name)};
         seen.insert(index, true);
         const ColumnDef &c = table.columns[index];
         out << Column{c.field.kind == FieldKind::AutoInc ? nullptr : &c};
@@ -177,7 +177,7 @@ QList<Column> headerColumns(const TableDef &table, const csv::Record &header, QL
     for (int i = 0; i < table.columns.size(); ++i)
         if (table.columns[i].required && !seen.contains(i))
             problems << csv::Problem{header.line,
-                                     QStringLiteral("the header has no column %1").arg(table.columns[i].field.name)};
+                                     QStringLiteral("baris judul tidak punya kolom %1").arg(table.columns[i].field.name)};
     return out;
 }
 
@@ -187,10 +187,10 @@ std::unique_ptr<QFile> openCsv(const QString &csvFile)
 {
     const QFileInfo info(csvFile);
     if (info.exists() && !info.isFile())
-        throw EError(QStringLiteral("Cannot read '%1': it is not a regular file").arg(csvFile));
+        throw EError(QStringLiteral("Berkas '%1' tidak dapat dibaca: bukan berkas biasa").arg(csvFile));
     auto file = std::make_unique<QFile>(csvFile);
     if (!file->open(QIODevice::ReadOnly))
-        throw EError(QStringLiteral("Cannot read '%1': %2").arg(csvFile, file->errorString()));
+        throw EError(QStringLiteral("Berkas '%1' tidak dapat dibaca: %2").arg(csvFile, file->errorString()));
     return file;
 }
 
@@ -218,10 +218,10 @@ private:
 // The engine failed in a way that is no fault of a row; `where` says when.
 [[noreturn]] void stopped(const QString &where, const EError &e)
 {
-    throw EDatabaseError(QStringLiteral("The import stopped %1: %2; nothing was stored").arg(where, csv::shown(e.message(), 300)));
+    throw EDatabaseError(QStringLiteral("Impor berhenti %1: %2; tidak ada yang disimpan").arg(where, csv::shown(e.message(), 300)));
 }
 
-QString atLine(int line) { return QStringLiteral("at line %1").arg(line); }
+QString atLine(int line) { return QStringLiteral("pada baris %1").arg(line); }
 } // namespace
 
 QChar decimalMark(QChar separator, const QStringList &numberTexts)
@@ -248,7 +248,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         csv::Record header;
         if (!reader.next(header)) {
             const QList<csv::Problem> found = reader.takeProblems();
-            problems.add(found.isEmpty() ? QList<csv::Problem>{{0, QStringLiteral("the file is empty: it needs a header row with the field names")}}
+            problems.add(found.isEmpty() ? QList<csv::Problem>{{0, QStringLiteral("berkas itu kosong: perlu baris judul berisi nama-nama field")}}
                                          : found);
             return summary;
         }
@@ -278,7 +278,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         if (!dryRun)
             tx.emplace(db);
     } catch (const EError &e) {
-        stopped(QStringLiteral("before its first row"), e);
+        stopped(QStringLiteral("sebelum baris pertamanya"), e);
     }
     RowWriter writer(db, table, schema::quote(table.name), false);
     QList<QHash<QString, int>> firstLineOf(columns.size());  // unique values seen in the file
@@ -290,7 +290,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         problems.add(reader.takeProblems());
         ++summary.records;
         if (record.fields.size() != columns.size()) {
-            problems.add(csv::Problem{record.line, QStringLiteral("%1 fields where the header has %2").arg(record.fields.size()).arg(columns.size())});
+            problems.add(csv::Problem{record.line, QStringLiteral("%1 field, padahal baris judul punya %2").arg(record.fields.size()).arg(columns.size())});
             continue;
         }
         QList<ColumnValue> values;
@@ -300,7 +300,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
             const ColumnDef *def = columns[c].def;
             if (!def) {
                 if (columns[c].unnamed && !record.fields[c].isEmpty()) {
-                    problems.add(csv::Problem{record.line, QStringLiteral("'%1' stands in a column without a name").arg(csv::shown(record.fields[c]))});
+                    problems.add(csv::Problem{record.line, QStringLiteral("'%1' ada di kolom tanpa nama").arg(csv::shown(record.fields[c]))});
                     good = false;
                 }
                 continue;
@@ -318,7 +318,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
                 const QString key = v.toString();
                 const auto earlier = firstLineOf[c].constFind(key);
                 if (earlier != firstLineOf[c].constEnd()) {
-                    problems.add(csv::Problem{record.line, QStringLiteral("%1 '%2' is already on line %3").arg(def->field.name, csv::shown(key)).arg(*earlier)});
+                    problems.add(csv::Problem{record.line, QStringLiteral("%1 '%2' sudah ada di baris %3").arg(def->field.name, csv::shown(key)).arg(*earlier)});
                     good = false;
                 } else {
                     firstLineOf[c].insert(key, record.line);
@@ -359,7 +359,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         try {
             tx->commit();
         } catch (const EError &e) {
-            stopped(QStringLiteral("at its commit"), e);
+            stopped(QStringLiteral("saat menyimpan semuanya"), e);
         }
         summary.stored = true;
     }

@@ -48,7 +48,7 @@ bool isControl(char32_t c, bool breaksAllowed)
 
 EConvertError refusedCharacter(const FieldDef &def, const char *kind, char32_t c)
 {
-    return EConvertError(QStringLiteral("The text for field '%1' holds %2 character (U+%3), which cannot be stored")
+    return EConvertError(QStringLiteral("Teks untuk field '%1' memuat %2 (U+%3), yang tidak dapat disimpan")
                              .arg(def.name, QLatin1String(kind), QStringLiteral("%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper()));
 }
 
@@ -135,13 +135,13 @@ QString checkedText(const FieldDef &def, const QString &text)
         if (ch.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             c = QChar::surrogateToUcs4(ch, text.at(++i));
         if (isControl(c, !def.trimmed))
-            throw refusedCharacter(def, "a control", c);
+            throw refusedCharacter(def, "karakter kontrol", c);
         if (memo && (c == QChar::LineSeparator || c == QChar::ParagraphSeparator)) {
             lineSeparators = true;  // a line break, as a memo box gives it
             continue;
         }
         if (isInvisible(c))
-            throw refusedCharacter(def, "an invisible", c);
+            throw refusedCharacter(def, "karakter tak terlihat", c);
         otherBlanks = otherBlanks || QChar::category(c) == QChar::Separator_Space;
     }
     if (lineSeparators) {

@@ -23,7 +23,7 @@ QStringList on(connection::Connection &db)
 {
     QStringList found;
     db.eachRow(listing(db.dialect()), {}, [&found](const QVariantList &row) {
-        found << QStringLiteral("trigger '%1' on table %2").arg(row.at(0).toString(), row.at(1).toString());
+        found << QStringLiteral("trigger '%1' pada tabel %2").arg(row.at(0).toString(), row.at(1).toString());
     });
     return found;
 }
@@ -32,8 +32,8 @@ void refuse(connection::Connection &db)
 {
     const QStringList found = on(db);
     if (!found.isEmpty())
-        throw EDatabaseError(QStringLiteral("The database '%1' carries triggers that are not the program's own (%2); "
-                                            "nothing is done on it until they are removed (see notadb check)")
+        throw EDatabaseError(QStringLiteral("Database '%1' memuat trigger yang bukan buatan program (%2); "
+                                            "tidak ada yang dikerjakan padanya sampai trigger itu dihapus (lihat notadb check)")
                                  .arg(db.file(), found.join(QStringLiteral(", "))));
 }
 } // namespace foreigntriggers

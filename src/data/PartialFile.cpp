@@ -41,14 +41,14 @@ PartialFile::~PartialFile()
 QString PartialFile::publish(const QString &destination, bool replace)
 {
     if (!syncToDisk(m_path))
-        return QStringLiteral("it could not be flushed to disk");
+        return QStringLiteral("berkas itu tidak dapat ditulis tuntas ke disk");
     if (replace) {
         if (::rename(QFile::encodeName(m_path).constData(), QFile::encodeName(destination).constData()) != 0)
             return QString::fromLocal8Bit(strerror(errno));
     } else {
         QFile copied(m_path);
         if (!copied.rename(destination))
-            return QFileInfo::exists(destination) ? QStringLiteral("it already exists") : copied.errorString();
+            return QFileInfo::exists(destination) ? QStringLiteral("berkas itu sudah ada") : copied.errorString();
     }
     m_kept = true;
     syncToDisk(QFileInfo(destination).absolutePath());  // the new name itself
@@ -69,11 +69,11 @@ QString destinationProblem(const QString &destination)
 {
     const QFileInfo dest(destination);
     if (dest.isDir())
-        return QStringLiteral("%1 is a folder; name the backup file to create in it").arg(destination);
+        return QStringLiteral("%1 adalah folder; sebutkan nama berkas cadangan yang dibuat di dalamnya").arg(destination);
     if (dest.exists() || dest.isSymLink())
-        return QStringLiteral("%1 already exists").arg(destination);
+        return QStringLiteral("%1 sudah ada").arg(destination);
     if (!QFileInfo(dest.absolutePath()).isDir())
-        return QStringLiteral("cannot write %1: there is no folder %2").arg(destination, dest.absolutePath());
+        return QStringLiteral("tidak dapat menulis %1: folder %2 tidak ada").arg(destination, dest.absolutePath());
     return QString();
 }
 } // namespace dbfile

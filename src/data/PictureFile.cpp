@@ -29,15 +29,15 @@ QByteArray readRegular(const QString &path, QString &problem)
 {
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
     if (fd < 0) {
-        problem = QStringLiteral("cannot be read: %1").arg(qt_error_string(errno));
+        problem = QStringLiteral("tidak dapat dibaca: %1").arg(qt_error_string(errno));
         return {};
     }
     QByteArray bytes;
     struct stat st {};
     if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        problem = QStringLiteral("is not a regular file");
+        problem = QStringLiteral("bukan berkas biasa");
     } else if (st.st_size > kLargestFileBytes) {
-        problem = QStringLiteral("is too large (%1 MB; at most %2 MB)")
+        problem = QStringLiteral("terlalu besar (%1 MB; paling besar %2 MB)")
                       .arg((st.st_size + (1 << 20) - 1) >> 20)
                       .arg(kLargestFileBytes >> 20);
     } else {
@@ -72,28 +72,28 @@ QByteArray readInside(const QString &folder, const QString &base, const QString 
 {
     problem.clear();
     if (QDir::isAbsolutePath(name) || climbs(name)) {
-        problem = QStringLiteral("is not a name inside the pictures folder");
+        problem = QStringLiteral("bukan nama di dalam folder gambar");
         return {};
     }
     const QString home = QFileInfo(folder).canonicalFilePath();
     if (home.isEmpty() || !QFileInfo(home).isDir()) {
-        problem = QStringLiteral("cannot be read: the pictures folder '%1' does not exist").arg(folder);
+        problem = QStringLiteral("tidak dapat dibaca: folder gambar '%1' tidak ada").arg(folder);
         return {};
     }
     const QFileInfo file(QDir(base).absoluteFilePath(name));
     const QString real = file.canonicalFilePath();
     if (real.isEmpty()) {
-        problem = file.isSymLink() ? QStringLiteral("is a link to nothing")
-                                   : QStringLiteral("cannot be read: %1").arg(qt_error_string(ENOENT));
+        problem = file.isSymLink() ? QStringLiteral("adalah tautan yang tidak menunjuk ke apa pun")
+                                   : QStringLiteral("tidak dapat dibaca: %1").arg(qt_error_string(ENOENT));
         return {};
     }
     if (!real.startsWith(home + QLatin1Char('/'))) {
-        problem = QStringLiteral("is outside the pictures folder");
+        problem = QStringLiteral("berada di luar folder gambar");
         return {};
     }
     // Measured before it is opened: a pipe would wait for a writer, a device never end.
     if (!QFileInfo(real).isFile()) {
-        problem = QStringLiteral("is not a regular file");
+        problem = QStringLiteral("bukan berkas biasa");
         return {};
     }
     return readRegular(real, problem);
@@ -102,7 +102,7 @@ QByteArray readInside(const QString &folder, const QString &base, const QString 
 QString bitmapProblem(const QByteArray &bytes)
 {
     if (!pictureblob::isBitmap(bytes))
-        return QStringLiteral("is not a bitmap");
+        return QStringLiteral("bukan bitmap");
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -110,9 +110,9 @@ QString bitmapProblem(const QByteArray &bytes)
     // A bitmap stored top-down gives its height negative.
     const QSize size(qAbs(reader.size().width()), qAbs(reader.size().height()));
     if (!sizeFits(size))
-        return QStringLiteral("is a picture too large to load (%1 x %2 pixels)").arg(size.width()).arg(size.height());
+        return QStringLiteral("adalah gambar yang terlalu besar untuk dimuat (%1 x %2 piksel)").arg(size.width()).arg(size.height());
     if (reader.read().isNull())
-        return QStringLiteral("is not a bitmap that can be read (%1)").arg(reader.errorString());
+        return QStringLiteral("bukan bitmap yang dapat dibaca (%1)").arg(reader.errorString());
     return QString();
 }
 } // namespace picturefile

@@ -14,10 +14,10 @@ struct Missing {
     const ReadIndexDef *readIndex;  // null: the search index
     QString what() const
     {
-        return readIndex ? QStringLiteral("read index %1").arg(readIndex->name) : QStringLiteral("search index");
+        return readIndex ? QStringLiteral("indeks baca %1").arg(readIndex->name) : QStringLiteral("indeks pencarian");
     }
-    QString lack() const { return QStringLiteral("table %1 lacks its %2").arg(table->name, what()); }
-    QString addition() const { return QStringLiteral("the %1 of table %2").arg(what(), table->name); }
+    QString lack() const { return QStringLiteral("tabel %1 tidak punya %2").arg(table->name, what()); }
+    QString addition() const { return QStringLiteral("%1 tabel %2").arg(what(), table->name); }
 };
 
 QList<Missing> missing(CheckedDatabase &db)
@@ -67,7 +67,7 @@ QStringList addMissingIndexes(const QString &location)
         engine.addSearchIndexes(*db);
     const QStringList left = missingIndexes(checked);
     if (!left.isEmpty())
-        throw EDatabaseError(QStringLiteral("Indexes could not be added to %1 (%2); nothing was added")
+        throw EDatabaseError(QStringLiteral("Indeks tidak dapat ditambahkan ke %1 (%2); tidak ada yang ditambahkan")
                                  .arg(db->file(), left.join(QStringLiteral("; "))));
     transaction.commit();
     db->close();

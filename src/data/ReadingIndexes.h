@@ -10,12 +10,12 @@
 namespace dbcheck {
 class CheckedDatabase;
 
-// "table Barang lacks its search index", "table Nota lacks its read index
-// Nota_ID_Nota_Jumlah": one for each missing, tables in the schema's order.
+// "tabel Barang tidak punya indeks pencarian", "tabel Nota tidak punya indeks
+// baca Nota_ID_Nota_Jumlah": one for each missing, tables in the schema's order.
 // Only for a database whose tables are sound.
 QStringList missingIndexes(CheckedDatabase &db);
 // Adds to the database at `location` what missingIndexes finds, all in one
-// transaction, and gives what it added ("the search index of table Barang";
+// transaction, and gives what it added ("indeks pencarian tabel Barang";
 // none when nothing was missing). Raises EDatabaseError, leaving the
 // database as it was.
 QStringList addMissingIndexes(const QString &location);

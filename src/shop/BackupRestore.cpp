@@ -22,16 +22,16 @@ QString copyInto(const QString &from, const QString &to)
     QFile in(from);
     QFile out(to);
     if (!in.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(from, in.errorString());
+        return QStringLiteral("tidak dapat membaca %1: %2").arg(from, in.errorString());
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return QStringLiteral("cannot write %1: %2").arg(to, out.errorString());
+        return QStringLiteral("tidak dapat menulis %1: %2").arg(to, out.errorString());
     constexpr qint64 kChunk = 4 << 20;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(kChunk);
         if (chunk.isEmpty() && in.error() != QFileDevice::NoError)
-            return QStringLiteral("cannot read %1: %2").arg(from, in.errorString());
+            return QStringLiteral("tidak dapat membaca %1: %2").arg(from, in.errorString());
         if (out.write(chunk) != chunk.size())
-            return QStringLiteral("cannot write beside %1: %2").arg(to, out.errorString());
+            return QStringLiteral("tidak dapat menulis di samping %1: %2").arg(to, out.errorString());
     }
     return QString();
 }
@@ -50,10 +50,10 @@ QString keepAside(const QString &database, const QString &kept)
     const QByteArray from = QFile::encodeName(database);
     const QByteArray to = QFile::encodeName(kept);
     if (::link(from.constData(), to.constData()) != 0 && !renameFile(database, kept))
-        return QStringLiteral("cannot keep %1 as %2: %3").arg(database, kept, systemError());
+        return QStringLiteral("tidak dapat menyimpan %1 sebagai %2: %3").arg(database, kept, systemError());
     const QString journal = database + QStringLiteral("-wal");
     if (QFileInfo::exists(journal) && !renameFile(journal, kept + QStringLiteral("-wal")))
-        return QStringLiteral("cannot keep %1 as %2: %3").arg(journal, kept + QStringLiteral("-wal"), systemError());
+        return QStringLiteral("tidak dapat menyimpan %1 sebagai %2: %3").arg(journal, kept + QStringLiteral("-wal"), systemError());
     QFile::remove(database + QStringLiteral("-shm"));  // an index of the journal, made again when opened
     return QString();
 }
@@ -74,26 +74,26 @@ Outcome restoreFile(const QString &backup, const QString &database, int waitMs)
         return outcome;
     }
     if (!QFileInfo(QFileInfo(database).absolutePath()).isDir()) {
-        outcome.failure = QStringLiteral("there is no folder %1 for %2").arg(QFileInfo(database).absolutePath(), database);
+        outcome.failure = QStringLiteral("folder %1 untuk %2 tidak ada").arg(QFileInfo(database).absolutePath(), database);
         return outcome;
     }
     // Held until the new file is in place: nobody opens the database meanwhile.
     const databaseuse::UseLock use(database, databaseuse::UseLock::Mode::Exclusive, 0);
     if (use.state() == databaseuse::UseLock::State::Busy) {
-        outcome.failure = QStringLiteral("%1 is open in Sistem Nota (or in a notadb command); end the program first").arg(database);
+        outcome.failure = QStringLiteral("%1 sedang dibuka di Sistem Nota (atau oleh perintah notadb); tutup dulu programnya").arg(database);
         return outcome;
     }
     if (use.state() == databaseuse::UseLock::State::Unavailable) {
-        outcome.failure = QStringLiteral("cannot write beside %1: %2").arg(database, use.error());
+        outcome.failure = QStringLiteral("tidak dapat menulis di samping %1: %2").arg(database, use.error());
         return outcome;
     }
     if (databaseuse::openedBySqlite(database)) {
-        outcome.failure = QStringLiteral("%1 is open in another program; end it first").arg(database);
+        outcome.failure = QStringLiteral("%1 sedang dibuka di program lain; tutup dulu program itu").arg(database);
         return outcome;
     }
     dbfile::PartialFile partial(database);
     if (partial.path().isEmpty()) {
-        outcome.failure = QStringLiteral("cannot write beside %1: %2").arg(database, partial.error());
+        outcome.failure = QStringLiteral("tidak dapat menulis di samping %1: %2").arg(database, partial.error());
         return outcome;
     }
     outcome.failure = copyInto(backup, partial.path());
@@ -112,7 +112,7 @@ Outcome restoreFile(const QString &backup, const QString &database, int waitMs)
     }
     const QString unpublished = partial.publish(database, /*replace=*/true);
     if (!unpublished.isEmpty())
-        outcome.failure = QStringLiteral("cannot put the backup in place of %1: %2").arg(database, unpublished);
+        outcome.failure = QStringLiteral("tidak dapat memasang cadangan menggantikan %1: %2").arg(database, unpublished);
     return outcome;
 }
 

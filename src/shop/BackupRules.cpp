@@ -142,13 +142,13 @@ BackupRules::Outcome BackupRules::backUpInto(const QString &folder, const QDate 
 {
     Outcome outcome;
     if (!QFileInfo(folder).isDir()) {
-        outcome.failure = QFileInfo::exists(folder) ? QStringLiteral("%1 is not a folder").arg(folder)
-                                                    : QStringLiteral("there is no folder %1").arg(folder);
+        outcome.failure = QFileInfo::exists(folder) ? QStringLiteral("%1 bukan folder").arg(folder)
+                                                    : QStringLiteral("folder %1 tidak ada").arg(folder);
         return outcome;
     }
     const QString target = QDir(folder).filePath(nameFor(day));
     if (!replace && QFileInfo::exists(target)) {
-        outcome.failure = QStringLiteral("%1 already exists").arg(target);
+        outcome.failure = QStringLiteral("%1 sudah ada").arg(target);
         return outcome;
     }
     const filebackup::Outcome made = filebackup::backUp(

@@ -24,7 +24,7 @@ QString unfitName(const QString &user)
 {
     if (accounts::nameFits(user))
         return QString();
-    return QStringLiteral("the user name '%1' has %2 characters; an account name holds at most %3")
+    return QStringLiteral("nama user '%1' terdiri dari %2 karakter; nama akun paling banyak %3 karakter")
         .arg(user)
         .arg(accounts::lengthOf(user))
         .arg(accounts::nameWidth());
@@ -33,10 +33,10 @@ QString unfitName(const QString &user)
 QString unfitPassword(const QString &password)
 {
     if (password.isEmpty())
-        return QStringLiteral("the password is empty: an account needs one");
+        return QStringLiteral("kata sandi kosong: sebuah akun memerlukan kata sandi");
     if (accounts::passwordFits(password))
         return QString();
-    return QStringLiteral("the password has %1 characters; the login window takes at most %2")
+    return QStringLiteral("kata sandi terdiri dari %1 karakter; jendela login menerima paling banyak %2 karakter")
         .arg(accounts::lengthOf(password))
         .arg(accounts::kPasswordLength);
 }
@@ -51,11 +51,11 @@ int users(const QString &location, QTextStream &out, QTextStream &err)
         return 1;
     }
     if (all.isEmpty()) {
-        out << "No accounts: nobody can log in\n";
+        out << "Tidak ada akun: tidak seorang pun dapat login\n";
         return 0;
     }
     const int width = accounts::nameWidth();
-    out << QStringLiteral("User name").leftJustified(width) << "  Logins\n";
+    out << QStringLiteral("Nama user").leftJustified(width) << "  Login\n";
     for (const accounts::Account &a : all)
         out << a.name.leftJustified(width) << "  " << a.logins << "\n";
     return 0;
@@ -64,7 +64,7 @@ int users(const QString &location, QTextStream &out, QTextStream &err)
 int passwd(const QString &location, const QString &user, QTextStream &out, QTextStream &err)
 {
     if (user.isEmpty()) {
-        err << "notadb: passwd needs the account's user name (--user NAME; notadb users lists them)\n";
+        err << "notadb: passwd memerlukan nama user akun itu (--user NAME; notadb users menampilkan daftarnya)\n";
         return 2;
     }
     if (const QString why = unfitName(user); !why.isEmpty()) {
@@ -75,8 +75,8 @@ int passwd(const QString &location, const QString &user, QTextStream &out, QText
     try {
         const QList<accounts::Account> all = accountsAt(location);
         if (std::none_of(all.begin(), all.end(), [&](const accounts::Account &a) { return a.name == user; })) {
-            err << "notadb: " << connection::printable(location) << " has no account named '" << user
-                << "' (notadb users lists them)\n";
+            err << "notadb: " << connection::printable(location) << " tidak punya akun bernama '" << user
+                << "' (notadb users menampilkan daftarnya)\n";
             return 1;
         }
     } catch (const EError &e) {
@@ -86,23 +86,23 @@ int passwd(const QString &location, const QString &user, QTextStream &out, QText
     QString problem;
     const std::optional<QString> given = readPassword(user, problem);
     if (!given) {
-        err << "notadb: " << problem << "; nothing was changed\n";
+        err << "notadb: " << problem << "; tidak ada yang diubah\n";
         return 2;
     }
     if (const QString why = unfitPassword(*given); !why.isEmpty()) {
-        err << "notadb: " << why << "; nothing was changed\n";
+        err << "notadb: " << why << "; tidak ada yang diubah\n";
         return 2;
     }
     try {
         if (!accounts::setPassword(user, *given)) {
-            err << "notadb: the account '" << user << "' was removed meanwhile; nothing was changed\n";
+            err << "notadb: akun '" << user << "' sudah dihapus sementara itu; tidak ada yang diubah\n";
             return 1;
         }
     } catch (const EError &e) {
         err << "notadb: " << connection::printable(location) << ": " << e.message() << "\n";
         return 1;
     }
-    out << "Set a new password for the account " << user << "\n";
+    out << "Kata sandi baru dipasang untuk akun " << user << "\n";
     return 0;
 }
 } // namespace notadb

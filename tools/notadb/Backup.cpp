@@ -25,7 +25,7 @@ int backup(const QString &file, const QString &destination, int waitMs, QTextStr
         err << "notadb: " << done.failure << "\n";
         return 1;
     }
-    out << "Backed up " << file << " to " << destination << "\n";
+    out << file << " dicadangkan ke " << destination << "\n";
     return 0;
 }
 } // namespace notadb

@@ -35,9 +35,9 @@ QString folderProblem(const QString &folder)
 {
     if (QFileInfo(folder).isDir())
         return QString();
-    return QFileInfo::exists(folder) ? QStringLiteral("%1 is not a folder").arg(folder)
-                                     : QStringLiteral("there is no folder %1 (a disk not plugged in, a network folder "
-                                                      "not mounted?)")
+    return QFileInfo::exists(folder) ? QStringLiteral("%1 bukan folder").arg(folder)
+                                     : QStringLiteral("folder %1 tidak ada (disk belum dipasang, folder jaringan "
+                                                      "belum di-mount?)")
                                            .arg(folder);
 }
 
@@ -56,10 +56,10 @@ int backupServerInto(const BackupRules &rules, const QString &folder, const QDat
     const QString problem = archiveProblem(rules.database(), incoming);
     if (!problem.isEmpty() || ::rename(QFile::encodeName(incoming).constData(), QFile::encodeName(target).constData()) != 0) {
         QFile::remove(incoming);
-        err << "notadb: " << (problem.isEmpty() ? QStringLiteral("cannot write %1").arg(target) : problem) << "\n";
+        err << "notadb: " << (problem.isEmpty() ? QStringLiteral("tidak dapat menulis %1").arg(target) : problem) << "\n";
         return 1;
     }
-    out << "Backed up " << connection::printable(rules.database()) << " with pg_dump into " << target << " (read back)\n";
+    out << connection::printable(rules.database()) << " dicadangkan dengan pg_dump ke " << target << " (sudah dibaca ulang)\n";
     return 0;
 }
 } // namespace
@@ -68,7 +68,7 @@ int backupInto(const QString &location, const QString &folder, int waitMs, QText
 {
     const QString problem = folderProblem(folder);
     if (!problem.isEmpty()) {
-        err << "notadb: cannot back up into " << folder << ": " << problem << "\n";
+        err << "notadb: tidak dapat mencadangkan ke " << folder << ": " << problem << "\n";
         return 1;
     }
     const BackupRules rules(location, BackupPlaces{folder, QString()}, QString());
@@ -77,7 +77,7 @@ int backupInto(const QString &location, const QString &folder, int waitMs, QText
         if (const int failed = backupServerInto(rules, folder, today, waitMs, out, err))
             return failed;
         for (const QString &removed : rules.rotate(folder))
-            out << "Removed " << removed << "\n";
+            out << "Cadangan lama dihapus: " << removed << "\n";
     } else {
         const BackupRules::Outcome made = rules.backUpInto(folder, today, /*replace=*/true, waitMs);
         if (!made.failure.isEmpty()) {
@@ -85,14 +85,14 @@ int backupInto(const QString &location, const QString &folder, int waitMs, QText
             return 1;
         }
         if (!made.problems.isEmpty()) {
-            err << "notadb: the backup of " << location << " did not pass the check, so none was kept:\n";
+            err << "notadb: cadangan " << location << " tidak lolos pemeriksaan, jadi tidak disimpan:\n";
             for (const QString &p : made.problems)
                 err << "  " << p << "\n";
             return 1;
         }
-        out << "Backed up " << location << " to " << made.path << " (checked)\n";
+        out << location << " dicadangkan ke " << made.path << " (sudah diperiksa)\n";
         for (const QString &removed : made.removed)
-            out << "Removed " << removed << "\n";
+            out << "Cadangan lama dihapus: " << removed << "\n";
     }
     return 0;
 }
@@ -108,7 +108,7 @@ int listBackups(const QString &location, const QString &folder, int waitMs, QTex
     folders.removeAll(QString());
     bool damaged = false;
     for (const QString &place : folders) {
-        out << "Backups of " << connection::printable(location) << " in " << place << ":\n";
+        out << "Cadangan " << connection::printable(location) << " di " << place << ":\n";
         const QString problem = folderProblem(place);
         if (!problem.isEmpty()) {
             out << "  " << problem << "\n";
@@ -116,7 +116,7 @@ int listBackups(const QString &location, const QString &folder, int waitMs, QTex
         }
         const QList<BackupCopy> backups = rules.backupsIn(place);
         if (backups.isEmpty())
-            out << "  none\n";
+            out << "  tidak ada\n";
         for (const BackupCopy &b : backups) {
             QStringList problems;
             if (connection::isServer(location)) {
@@ -131,7 +131,7 @@ int listBackups(const QString &location, const QString &folder, int waitMs, QTex
             }
             damaged = damaged || !problems.isEmpty();
             out << "  " << b.day.toString(Qt::ISODate) << "  " << sizeText(b.size).rightJustified(9) << "  "
-                << QFileInfo(b.path).fileName() << "  " << (problems.isEmpty() ? QStringLiteral("OK") : QStringLiteral("DAMAGED"))
+                << QFileInfo(b.path).fileName() << "  " << (problems.isEmpty() ? QStringLiteral("OK") : QStringLiteral("RUSAK"))
                 << "\n";
             for (const QString &p : std::as_const(problems))
                 out << "      " << p << "\n";
@@ -139,11 +139,11 @@ int listBackups(const QString &location, const QString &folder, int waitMs, QTex
     }
     const BackupRules::Remembered last = rules.remembered();
     if (last.tried.isValid())
-        out << "Last automatic backup " << last.tried.toString(QStringLiteral("yyyy-MM-dd HH:mm")) << ": "
-            << (last.failure.isEmpty() ? QStringLiteral("done") : QStringLiteral("failed in %1: %2").arg(last.folder, last.failure))
+        out << "Cadangan otomatis terakhir " << last.tried.toString(QStringLiteral("yyyy-MM-dd HH:mm")) << ": "
+            << (last.failure.isEmpty() ? QStringLiteral("berhasil") : QStringLiteral("gagal di %1: %2").arg(last.folder, last.failure))
             << "\n";
     if (damaged)
-        err << "notadb: some backups are damaged (see above); they cannot be restored\n";
+        err << "notadb: ada cadangan yang rusak (lihat di atas); cadangan itu tidak dapat dipulihkan\n";
     return damaged ? 1 : 0;
 }
 } // namespace notadb

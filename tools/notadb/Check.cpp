@@ -64,18 +64,18 @@ int check(const QString &location, int waitMs, bool repair, QTextStream &out, QT
         return failed;
     const QString shown = connection::printable(location);
     if (!problems.isEmpty() || (!missing.isEmpty() && !repair)) {
-        err << "notadb: " << shown << " has problems:\n";
+        err << "notadb: " << shown << " bermasalah:\n";
         for (const QString &p : std::as_const(problems))
             err << "  " << p << "\n";
         for (const QString &m : std::as_const(missing))
-            err << "  " << m << (repair ? "" : " (notadb check --repair adds it)") << "\n";
+            err << "  " << m << (repair ? "" : " (notadb check --repair menambahkannya)") << "\n";
         return 1;
     }
     if (!missing.isEmpty()) {
         // Only what speeds reading is missing: added, all of it or none.
         try {
             for (const QString &added : dbcheck::addMissingIndexes(location))
-                out << "Added " << added << "\n";
+                out << "Ditambahkan " << added << "\n";
         } catch (const EError &e) {
             err << "notadb: " << e.message() << "\n";
             return 1;
@@ -95,7 +95,7 @@ int refuseUnlessOurDatabase(const QString &location, int waitMs, QTextStream &er
     if (failed)
         return failed;
     if (!problems.isEmpty()) {
-        err << "notadb: " << connection::printable(location) << " is not a database of Sistem Nota (see notadb check):\n";
+        err << "notadb: " << connection::printable(location) << " bukan basis data Sistem Nota (lihat notadb check):\n";
         for (const QString &p : std::as_const(problems))
             err << "  " << p << "\n";
         return 1;

@@ -25,17 +25,13 @@ using connection::Connection;
 // What the summary calls the records of each table.
 QString recordsOf(const QString &table, qint64 count)
 {
-    static const QHash<QString, QPair<QString, QString>> names = {
-        {QStringLiteral("Barang"), {QStringLiteral("goods"), QStringLiteral("goods")}},
-        {QStringLiteral("Pelanggan"), {QStringLiteral("customer"), QStringLiteral("customers")}},
-        {QStringLiteral("Group"), {QStringLiteral("group"), QStringLiteral("groups")}},
-        {QStringLiteral("Part"), {QStringLiteral("part kind"), QStringLiteral("part kinds")}},
-        {QStringLiteral("NotaUtama"), {QStringLiteral("invoice"), QStringLiteral("invoices")}},
-        {QStringLiteral("Nota"), {QStringLiteral("line"), QStringLiteral("lines")}},
-        {QStringLiteral("Adm"), {QStringLiteral("account"), QStringLiteral("accounts")}},
+    static const QHash<QString, QString> names = {
+        {QStringLiteral("Barang"), QStringLiteral("barang")},     {QStringLiteral("Pelanggan"), QStringLiteral("pelanggan")},
+        {QStringLiteral("Group"), QStringLiteral("grup")},        {QStringLiteral("Part"), QStringLiteral("jenis part")},
+        {QStringLiteral("NotaUtama"), QStringLiteral("nota")},    {QStringLiteral("Nota"), QStringLiteral("baris")},
+        {QStringLiteral("Adm"), QStringLiteral("akun")},
     };
-    const auto name = names.value(table);
-    return QStringLiteral("%1 %2").arg(count).arg(count == 1 ? name.first : name.second);
+    return QStringLiteral("%1 %2").arg(count).arg(names.value(table));
 }
 
 // A stored value of the file as the server's typed column takes it. Numbers
@@ -124,7 +120,7 @@ private:
     {
         connection::Failure failure;
         if (m_target.run(sql, values, &failure) < 0)
-            Connection::fail(QStringLiteral("Cannot copy the records of %1").arg(m_table.name), failure);
+            Connection::fail(QStringLiteral("Record %1 tidak dapat disalin").arg(m_table.name), failure);
     }
 
     Connection &m_target;
@@ -179,7 +175,7 @@ InvoiceSums invoiceSums(CheckedDatabase &db)
     return sums;
 }
 
-QString numberText(const QVariant &value) { return value.isValid() ? numtext::floatToStr(value.toDouble()) : QStringLiteral("empty"); }
+QString numberText(const QVariant &value) { return value.isValid() ? numtext::floatToStr(value.toDouble()) : QStringLiteral("kosong"); }
 
 // Where the copy differs from the file: record counts, invoice totals and
 // the sums of the invoices' lines.
@@ -191,7 +187,7 @@ QStringList differences(CheckedDatabase &source, CheckedDatabase &target)
         const qint64 inFile = source.scalar(count).toLongLong();
         const qint64 onServer = target.scalar(count).toLongLong();
         if (inFile != onServer)
-            found << QStringLiteral("%1 holds %2 records in the file but %3 on the server").arg(t.name).arg(inFile).arg(onServer);
+            found << QStringLiteral("%1 memuat %2 record di berkas, tetapi %3 di server").arg(t.name).arg(inFile).arg(onServer);
     }
     const InvoiceSums file = invoiceSums(source);
     const InvoiceSums server = invoiceSums(target);
@@ -202,13 +198,13 @@ QStringList differences(CheckedDatabase &source, CheckedDatabase &target)
     std::sort(invoices.begin(), invoices.end());
     for (const QString &invoice : std::as_const(invoices)) {
         if (!file.totals.contains(invoice) || !server.totals.contains(invoice)) {
-            found << QStringLiteral("invoice %1 is only %2").arg(invoice, file.totals.contains(invoice) ? QStringLiteral("in the file")
-                                                                                                          : QStringLiteral("on the server"));
+            found << QStringLiteral("nota %1 hanya ada %2").arg(invoice, file.totals.contains(invoice) ? QStringLiteral("di berkas")
+                                                                                                       : QStringLiteral("di server"));
             continue;
         }
         const QVariant a = file.totals.value(invoice), b = server.totals.value(invoice);
         if (a.isValid() != b.isValid() || (a.isValid() && a.toDouble() != b.toDouble()))
-            found << QStringLiteral("invoice %1: Jumlah_Total is %2 in the file but %3 on the server").arg(invoice, numberText(a), numberText(b));
+            found << QStringLiteral("nota %1: Jumlah_Total %2 di berkas, tetapi %3 di server").arg(invoice, numberText(a), numberText(b));
     }
     QStringList lined = file.lines.keys();
     for (const QString &key : server.lines.keys())
@@ -218,7 +214,7 @@ QStringList differences(CheckedDatabase &source, CheckedDatabase &target)
     for (const QString &invoice : std::as_const(lined)) {
         const auto a = file.lines.value(invoice), b = server.lines.value(invoice);
         if (a != b)
-            found << QStringLiteral("invoice %1: its %2 lines add up to %3 in the file but its %4 lines to %5 on the server")
+            found << QStringLiteral("nota %1: %2 barisnya berjumlah %3 di berkas, tetapi %4 barisnya berjumlah %5 di server")
                          .arg(invoice)
                          .arg(a.second)
                          .arg(numtext::floatToStr(a.first))
@@ -283,7 +279,7 @@ void listProblems(QTextStream &err, const QStringList &problems)
     for (int i = 0; i < problems.size() && i < kShown; ++i)
         err << "  " << problems[i] << "\n";
     if (problems.size() > kShown)
-        err << "  ... and " << problems.size() - kShown << " more\n";
+        err << "  ... dan " << problems.size() - kShown << " lagi\n";
 }
 
 // Whether the server database can take the shop: 1 with the reason written
@@ -295,15 +291,15 @@ int refuseUnfitTarget(const std::shared_ptr<Connection> &target, const QString &
     if (create)
         return 0;
     if (held.size() < schema::tables().size()) {
-        err << "notadb: " << shown << " holds only some of the tables of Sistem Nota (" << held.join(QStringLiteral(", "))
-            << "); copy needs an empty database, or one with all seven tables and no records\n";
+        err << "notadb: " << shown << " hanya memuat sebagian tabel Sistem Nota (" << held.join(QStringLiteral(", "))
+            << "); copy memerlukan basis data yang kosong, atau yang memuat ketujuh tabel tanpa record\n";
         return 1;
     }
     ConnectionChecked db(target);
     QStringList problems;
     structureProblems(db, problems);
     if (!problems.isEmpty()) {
-        err << "notadb: the tables in " << shown << " are not those of Sistem Nota (see notadb check):\n";
+        err << "notadb: tabel-tabel di " << shown << " bukan tabel Sistem Nota (lihat notadb check):\n";
         listProblems(err, problems);
         return 1;
     }
@@ -312,8 +308,8 @@ int refuseUnfitTarget(const std::shared_ptr<Connection> &target, const QString &
         if (const qint64 n = db.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(schema::quote(t.name))).toLongLong())
             holding << QStringLiteral("%1 %2").arg(t.name).arg(n);
     if (!holding.isEmpty()) {
-        err << "notadb: " << shown << " already holds records (" << holding.join(QStringLiteral(", "))
-            << "); copy fills a database without any, and brings the accounts of the file (no init needed)\n";
+        err << "notadb: " << shown << " sudah memuat record (" << holding.join(QStringLiteral(", "))
+            << "); copy mengisi basis data yang belum memuat record, dan membawa akun-akun dari berkas (tidak perlu init)\n";
         return 1;
     }
     return 0;
@@ -333,13 +329,13 @@ Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturb
         QStringList problems;
         schemaProblems(source, problems);
         if (!problems.isEmpty()) {
-            err << "notadb: " << file << " is not a database of Sistem Nota (see notadb check):\n";
+            err << "notadb: " << file << " bukan basis data Sistem Nota (lihat notadb check):\n";
             listProblems(err, problems);
             return Reading::Failed;
         }
         valueProblems(source, problems);
         if (!problems.isEmpty()) {
-            err << "notadb: " << file << " holds values that do not convert; nothing was copied. Correct them first:\n";
+            err << "notadb: " << file << " memuat nilai yang tidak dapat dikonversi; tidak ada yang disalin. Perbaiki dulu:\n";
             listProblems(err, problems);
             return Reading::Failed;
         }
@@ -357,7 +353,7 @@ Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturb
             target->exec(QStringLiteral("LOCK TABLE %1 IN EXCLUSIVE MODE").arg(tables.join(QStringLiteral(", "))));
             for (const TableDef &t : schema::tables())
                 if (target->exists(QStringLiteral("SELECT 1 FROM %1 LIMIT 1").arg(schema::quote(t.name)), {})) {
-                    err << "notadb: " << shown << " received records meanwhile (" << t.name << "); nothing was copied\n";
+                    err << "notadb: " << shown << " menerima record sementara itu (" << t.name << "); tidak ada yang disalin\n";
                     return Reading::Failed;
                 }
         }
@@ -368,7 +364,7 @@ Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturb
         ConnectionChecked copy(target);
         const QStringList differ = differences(source, copy);
         if (!differ.isEmpty()) {
-            err << "notadb: the copy in " << shown << " differs from " << file << "; it was rolled back, nothing was copied:\n";
+            err << "notadb: salinan di " << shown << " berbeda dari " << file << "; salinan dibatalkan, tidak ada yang disalin:\n";
             listProblems(err, differ);
             return Reading::Failed;
         }
@@ -376,12 +372,12 @@ Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturb
             return Reading::Again;  // rolled back; read again
         tx.commit();
         const auto n = [&copied](const char *table) { return copied.value(QLatin1String(table)); };
-        out << "Copied " << n("Barang") << ", " << n("Pelanggan") << ", " << n("Group") << ", " << n("Part") << ", "
-            << n("NotaUtama") << " with " << n("Nota") << " and " << n("Adm") << " into " << shown
-            << "; counts and invoice totals checked\n";
+        out << "Disalin ke " << shown << ": " << n("Barang") << ", " << n("Pelanggan") << ", " << n("Group") << ", "
+            << n("Part") << ", " << n("NotaUtama") << " dengan " << n("Nota") << ", dan " << n("Adm")
+            << "; jumlah record dan total nota sudah diperiksa\n";
         return Reading::Done;
     } catch (const EError &e) {
-        err << "notadb: " << withoutPassword(target->file(), e.message()) << "; nothing was copied\n";
+        err << "notadb: " << withoutPassword(target->file(), e.message()) << "; tidak ada yang disalin\n";
     }
     return Reading::Failed;
 }
@@ -390,11 +386,11 @@ Reading copyOnce(CheckedDatabase &source, const std::function<bool()> &undisturb
 int copyToServer(const QString &file, const QString &location, int waitMs, QTextStream &out, QTextStream &err)
 {
     if (connection::isServer(file)) {
-        err << "notadb: copy reads the shop from its database file: --from names a file, not a server\n";
+        err << "notadb: copy membaca toko dari berkas basis datanya: --from menyebut berkas, bukan server\n";
         return 2;
     }
     if (!connection::isServer(location)) {
-        err << "notadb: copy writes into a server database: --to takes a URI postgresql://USER@HOST:PORT/DB\n";
+        err << "notadb: copy menulis ke basis data server: --to menerima URI postgresql://USER@HOST:PORT/DB\n";
         return 2;
     }
     const QString shown = connection::printable(location);
@@ -421,7 +417,7 @@ int copyToServer(const QString &file, const QString &location, int waitMs, QText
     if (!read.problem.isEmpty())
         err << "notadb: " << read.problem << "\n";
     else if (!read.readFailure.isEmpty())
-        err << "notadb: " << read.readFailure << "; nothing was copied\n";
+        err << "notadb: " << read.readFailure << "; tidak ada yang disalin\n";
     return read.reading == Reading::Done ? 0 : 1;
 }
 } // namespace notadb

@@ -6,16 +6,16 @@
 
 namespace notadb {
 namespace {
-QString noun(csvtransfer::Records what) { return what == csvtransfer::Records::Goods ? QStringLiteral("goods") : QStringLiteral("customers"); }
+QString noun(csvtransfer::Records what) { return what == csvtransfer::Records::Goods ? QStringLiteral("barang") : QStringLiteral("pelanggan"); }
 } // namespace
 
 QString wrongCsvCall(const QString &command, const QString &what, const QString &picturesFolder)
 {
     const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
     if (!records)
-        return QStringLiteral("%1 goods or customers, not '%2'").arg(command, what);
+        return QStringLiteral("%1 goods atau customers, bukan '%2'").arg(command, what);
     if (command == QLatin1String("export") && *records == csvtransfer::Records::Customers && !picturesFolder.isEmpty())
-        return QStringLiteral("customers have no pictures (--pictures is for goods)");
+        return QStringLiteral("pelanggan tidak punya gambar (--pictures hanya untuk goods)");
     return QString();
 }
 
@@ -29,9 +29,9 @@ int exportCsv(const QString &file, const QString &what, const QString &csvFile, 
     const std::optional<csvtransfer::Records> records = csvtransfer::recordsNamed(what);
     try {
         const csvtransfer::ExportSummary s = csvtransfer::exportFile(*connection::ofFile(file), *records, csvFile, picturesFolder);
-        out << "Wrote " << s.records << " " << noun(*records) << " to " << csvFile;
+        out << s.records << " " << noun(*records) << " ditulis ke " << csvFile;
         if (!picturesFolder.isEmpty())
-            out << " and " << s.pictures << " pictures to " << picturesFolder;
+            out << " dan " << s.pictures << " gambar ke " << picturesFolder;
         out << "\n";
     } catch (const EError &e) {
         err << "notadb: " << e.message() << "\n";
@@ -56,20 +56,20 @@ int importCsv(const QString &file, const QString &what, const QString &csvFile, 
         return 1;
     }
     if (!s.problems.isEmpty()) {
-        err << "notadb: " << csvFile << " has " << s.problemCount << " problem(s); nothing was stored:\n";
+        err << "notadb: " << csvFile << " punya " << s.problemCount << " masalah; tidak ada yang disimpan:\n";
         for (const csv::Problem &p : s.problems)
-            err << "  " << (p.line > 0 ? QStringLiteral("line %1: ").arg(p.line) : QString()) << p.reason << "\n";
+            err << "  " << (p.line > 0 ? QStringLiteral("baris %1: ").arg(p.line) : QString()) << p.reason << "\n";
         if (s.problemCount > s.problems.size())
-            err << "  ... and " << s.problemCount - s.problems.size() << " more\n";
+            err << "  ... dan " << s.problemCount - s.problems.size() << " lagi\n";
         return 1;
     }
     if (dryRun)
-        out << "Checked " << s.records << " " << noun(*records) << " in " << csvFile << ": all good, nothing stored (dry run)\n";
+        out << s.records << " " << noun(*records) << " di " << csvFile << " sudah diperiksa: semuanya baik, tidak ada yang disimpan (--dry-run)\n";
     else if (s.firstNumber > 0)
-        out << "Stored " << s.records << " " << noun(*records) << " from " << csvFile << " as numbers " << s.firstNumber
-            << " to " << s.lastNumber << "\n";
+        out << s.records << " " << noun(*records) << " dari " << csvFile << " disimpan dengan nomor " << s.firstNumber
+            << " sampai " << s.lastNumber << "\n";
     else
-        out << "Stored " << s.records << " " << noun(*records) << " from " << csvFile << "\n";
+        out << s.records << " " << noun(*records) << " dari " << csvFile << " disimpan\n";
     return 0;
 }
 } // namespace notadb

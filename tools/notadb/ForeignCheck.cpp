@@ -8,8 +8,8 @@ namespace notadb {
 void triggerProblems(CheckedDatabase &db, QStringList &problems)
 {
     db.eachRow(foreigntriggers::listing(db.dialect()), {}, [&](const QVariantList &row) {
-        problems << QStringLiteral("trigger '%1' on table %2 is not the program's own: it can change or drop what the "
-                                   "program writes; remove it")
+        problems << QStringLiteral("trigger '%1' pada tabel %2 bukan buatan program: trigger itu dapat mengubah atau "
+                                   "membuang apa yang ditulis program; hapuslah")
                         .arg(row.at(0).toString(), row.at(1).toString());
     });
 }
@@ -22,9 +22,10 @@ void foreignProblems(CheckedDatabase &db, QStringList &problems)
         if (foreigntriggers::isOwnObject(db.dialect(), kind, name))
             return;
         if (kind == QLatin1String("trigger"))
-            problems << QStringLiteral("trigger '%1' on table %2 is not the program's own").arg(name, row.at(2).toString());
+            problems << QStringLiteral("trigger '%1' pada tabel %2 bukan buatan program").arg(name, row.at(2).toString());
         else
-            problems << QStringLiteral("%1 '%2' is not the program's own").arg(kind, name);
+            problems << QStringLiteral("%1 '%2' bukan buatan program")
+                            .arg(kind == QLatin1String("table") ? QStringLiteral("tabel") : kind, name);
     });
 }
 
@@ -32,8 +33,8 @@ void passwordProblems(CheckedDatabase &db, QStringList &problems)
 {
     db.eachRow(QStringLiteral("SELECT \"NamaUser\", \"Pass\" FROM \"Adm\" ORDER BY \"NamaUser\""), {}, [&](const QVariantList &row) {
         if (!password::isHash(row.at(1).toString()))
-            problems << QStringLiteral("Adm account '%1' has its password stored as typed, not as a hash: change the "
-                                       "password so that it is stored hashed")
+            problems << QStringLiteral("akun Adm '%1' menyimpan kata sandinya apa adanya, bukan sebagai hash: ganti "
+                                       "kata sandinya supaya tersimpan sebagai hash")
                             .arg(row.at(0).toString());
     });
 }

@@ -23,7 +23,7 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
          QTextStream &err)
 {
     if (user.isEmpty()) {
-        err << "notadb: the first account needs a user name (--user NAME)\n";
+        err << "notadb: akun pertama memerlukan nama user (--user NAME)\n";
         return 2;
     }
     if (const QString why = unfitName(user); !why.isEmpty()) {
@@ -38,9 +38,8 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
                 return 1;
             const QStringList held = tablesHeld(*server);
             if (!held.isEmpty()) {
-                err << "notadb: " << connection::printable(file) << " is not empty: it already holds the table"
-                    << (held.size() == 1 ? " " : "s ") << held.join(QStringLiteral(", "))
-                    << "; init fills an empty database\n";
+                err << "notadb: " << connection::printable(file) << " tidak kosong: sudah memuat tabel "
+                    << held.join(QStringLiteral(", ")) << "; init mengisi basis data yang kosong\n";
                 return 1;
             }
         } catch (const EError &e) {
@@ -49,23 +48,23 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
         }
     } else if (QFileInfo::exists(file) || QFileInfo(file).isSymLink()) {
         // A link, even to nothing, is not a free name: the database would be made where it points.
-        err << "notadb: Database '" << QFileInfo(file).absoluteFilePath() << "' already exists"
-            << (QFileInfo(file).isSymLink() ? QStringLiteral(" as a link to '%1'").arg(QFileInfo(file).symLinkTarget()) : QString())
+        err << "notadb: Basis data '" << QFileInfo(file).absoluteFilePath() << "' sudah ada"
+            << (QFileInfo(file).isSymLink() ? QStringLiteral(" sebagai tautan ke '%1'").arg(QFileInfo(file).symLinkTarget()) : QString())
             << "\n";
         return 1;
     }
     QString problem;
     const std::optional<QString> given = password ? password : readPassword(user, problem);
     if (!given) {
-        err << "notadb: " << problem << "; nothing was created\n";
+        err << "notadb: " << problem << "; tidak ada yang dibuat\n";
         return 2;
     }
     if (given->isEmpty()) {
-        err << "notadb: the first account needs a password that is not empty; nothing was created\n";
+        err << "notadb: akun pertama memerlukan kata sandi yang tidak kosong; tidak ada yang dibuat\n";
         return 2;
     }
     if (const QString why = unfitPassword(*given); !why.isEmpty()) {
-        err << "notadb: " << why << "; nothing was created\n";
+        err << "notadb: " << why << "; tidak ada yang dibuat\n";
         return 2;
     }
     try {
@@ -75,9 +74,9 @@ int init(const QString &file, const QString &user, const std::optional<QString> 
         return 1;
     }
     if (onServer)
-        out << "Created the tables in " << connection::printable(file) << " with the account " << user << "\n";
+        out << "Tabel-tabel dibuat di " << connection::printable(file) << " dengan akun " << user << "\n";
     else
-        out << "Created " << QFileInfo(file).absoluteFilePath() << " with the account " << user << "\n";
+        out << QFileInfo(file).absoluteFilePath() << " dibuat dengan akun " << user << "\n";
     return 0;
 }
 } // namespace notadb

@@ -91,7 +91,7 @@ std::optional<QString> readPassword(const QString &user, QString &problem)
     if (!::isatty(STDIN_FILENO)) {
         const std::optional<QByteArray> line = readLine(STDIN_FILENO);
         if (!line) {
-            problem = QStringLiteral("no password given: pass one line on standard input, or --password PASS");
+            problem = QStringLiteral("kata sandi tidak diberikan: berikan satu baris di masukan standar, atau --password PASS");
             return std::nullopt;
         }
         return QString::fromUtf8(*line);
@@ -101,20 +101,20 @@ std::optional<QString> readPassword(const QString &user, QString &problem)
     const bool opened = terminal >= 0;
     if (!opened)
         terminal = STDIN_FILENO;
-    const std::optional<QByteArray> first = askQuietly(terminal, "Password for " + user.toUtf8() + ": ");
+    const std::optional<QByteArray> first = askQuietly(terminal, "Kata sandi untuk " + user.toUtf8() + ": ");
     std::optional<QByteArray> second;
     if (first && !first->isEmpty())
-        second = askQuietly(terminal, "Password again: ");
+        second = askQuietly(terminal, "Ulangi kata sandi: ");
     if (opened)
         ::close(terminal);
     if (!first) {
-        problem = QStringLiteral("no password given");
+        problem = QStringLiteral("kata sandi tidak diberikan");
         return std::nullopt;
     }
     if (first->isEmpty())
         return QString();  // refused as empty by the caller
     if (!second || *second != *first) {
-        problem = QStringLiteral("the two passwords differ");
+        problem = QStringLiteral("kedua kata sandi berbeda");
         return std::nullopt;
     }
     return QString::fromUtf8(*first);

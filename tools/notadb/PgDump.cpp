@@ -46,14 +46,14 @@ int backupServer(const QString &location, const QString &destination, int waitMs
     const QString shown = connection::printable(location);
     const QString pgDump = findServerProgram(QStringLiteral("pg_dump"));
     if (pgDump.isEmpty()) {
-        err << "notadb: " << missingProgram(QStringLiteral("pg_dump"), QStringLiteral("backup")) << "\n";
+        err << "notadb: " << missingProgram(QStringLiteral("pg_dump"), QStringLiteral("pencadangan")) << "\n";
         return 1;
     }
     if (!openServer(location, err))
         return 1;
     PartialFile partial(destination);
     if (partial.path().isEmpty()) {
-        err << "notadb: cannot write " << destination << ": cannot create a file in "
+        err << "notadb: tidak dapat menulis " << destination << ": tidak dapat membuat berkas di "
             << QFileInfo(destination).absolutePath() << ": " << partial.error() << "\n";
         return 1;
     }
@@ -69,22 +69,22 @@ int backupServer(const QString &location, const QString &destination, int waitMs
     dump.setStandardInputFile(QProcess::nullDevice());
     dump.start(pgDump, args);
     if (!dump.waitForStarted()) {
-        err << "notadb: cannot run " << pgDump << ": " << dump.errorString() << "\n";
+        err << "notadb: tidak dapat menjalankan " << pgDump << ": " << dump.errorString() << "\n";
         return 1;
     }
     dump.waitForFinished(-1);
     const QString said = withoutPassword(location, QString::fromLocal8Bit(dump.readAllStandardError()).trimmed());
     if (dump.exitStatus() != QProcess::NormalExit || dump.exitCode() != 0) {
-        err << "notadb: pg_dump could not back up " << shown << "; nothing was written"
+        err << "notadb: pg_dump tidak dapat mencadangkan " << shown << "; tidak ada yang ditulis"
             << (said.isEmpty() ? QString() : QStringLiteral(":\n") + said) << "\n";
         return 1;
     }
     const QString unpublished = partial.publish(destination);
     if (!unpublished.isEmpty()) {
-        err << "notadb: cannot write " << destination << ": " << unpublished << "\n";
+        err << "notadb: tidak dapat menulis " << destination << ": " << unpublished << "\n";
         return 1;
     }
-    out << "Backed up " << shown << " with pg_dump into " << destination << "\n";
+    out << shown << " dicadangkan dengan pg_dump ke " << destination << "\n";
     return 0;
 }
 } // namespace notadb

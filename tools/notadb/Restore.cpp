@@ -28,7 +28,7 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
     const QString shown = connection::printable(location);
     const QString unreadable = archiveProblem(location, archive);
     if (!unreadable.isEmpty()) {
-        err << "notadb: " << unreadable << "; nothing was restored\n";
+        err << "notadb: " << unreadable << "; tidak ada yang dipulihkan\n";
         return 1;
     }
     const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
@@ -39,8 +39,9 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
         try {
             const QStringList held = tablesHeld(*target);
             if (!held.isEmpty()) {
-                err << "notadb: " << shown << " already holds tables of Sistem Nota (" << held.join(QStringLiteral(", "))
-                    << "); restore fills an empty database: its administrator creates a new one (createdb) to name here\n";
+                err << "notadb: " << shown << " sudah memuat tabel Sistem Nota (" << held.join(QStringLiteral(", "))
+                    << "); restore mengisi basis data yang kosong: administratornya membuat yang baru (createdb) untuk "
+                       "disebut di sini\n";
                 return 1;
             }
         } catch (const EError &e) {
@@ -55,7 +56,7 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
                                              QStringLiteral("--no-password"),
                                              QStringLiteral("--dbname=") + withoutPasswordSetting(location), archive});
     if (!failed.isEmpty()) {
-        err << "notadb: pg_restore could not restore " << archive << " into " << shown << "; nothing was stored:\n  "
+        err << "notadb: pg_restore tidak dapat memulihkan " << archive << " ke " << shown << "; tidak ada yang disimpan:\n  "
             << failed << "\n";
         return 1;
     }
@@ -63,11 +64,11 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
     if (const int unchecked = examineDatabase(location, waitMs, err, problems, &allProblems))
         return unchecked;
     if (!problems.isEmpty()) {
-        err << "notadb: restored " << archive << " into " << shown << ", but the check finds problems:\n";
+        err << "notadb: " << archive << " sudah dipulihkan ke " << shown << ", tetapi pemeriksaan menemukan masalah:\n";
         listAll(err, problems);
         return 1;
     }
-    out << "Restored " << shown << " from " << archive << " (checked)\n";
+    out << shown << " dipulihkan dari " << archive << " (sudah diperiksa)\n";
     return 0;
 }
 } // namespace
@@ -75,24 +76,24 @@ int restoreServer(const QString &location, const QString &archive, int waitMs, Q
 int restore(const QString &location, const QString &backup, int waitMs, QTextStream &out, QTextStream &err)
 {
     if (!QFileInfo(backup).isFile()) {
-        err << "notadb: " << backup << (QFileInfo::exists(backup) ? " is not a file" : " not found") << "\n";
+        err << "notadb: " << backup << (QFileInfo::exists(backup) ? " bukan berkas" : " tidak ditemukan") << "\n";
         return 1;
     }
     if (connection::isServer(location))
         return restoreServer(location, backup, waitMs, out, err);
     const backuprestore::Outcome done = backuprestore::restoreFile(backup, location, waitMs);
     if (!done.problems.isEmpty()) {
-        err << "notadb: " << backup << " is not a sound backup; nothing was restored:\n";
+        err << "notadb: " << backup << " bukan cadangan yang utuh; tidak ada yang dipulihkan:\n";
         listAll(err, done.problems);
         return 1;
     }
     if (!done.failure.isEmpty()) {
-        err << "notadb: " << done.failure << "; nothing was restored\n";
+        err << "notadb: " << done.failure << "; tidak ada yang dipulihkan\n";
         return 1;
     }
-    out << "Restored " << location << " from " << backup << " (checked)\n";
+    out << location << " dipulihkan dari " << backup << " (sudah diperiksa)\n";
     if (!done.kept.isEmpty())
-        out << "The database it replaced is kept as " << done.kept << "\n";
+        out << "Basis data yang digantikan disimpan sebagai " << done.kept << "\n";
     return 0;
 }
 } // namespace notadb

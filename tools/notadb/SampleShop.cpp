@@ -19,8 +19,8 @@ int sample(const QString &file, QTextStream &out, QTextStream &err)
         err << "notadb: " << connection::printable(file) << ": " << e.message() << "\n";
         return 1;
     }
-    out << "Filled " << connection::printable(file) << " with " << filled.goods << " goods, " << filled.customers << " customers, "
-        << filled.groups << " groups, " << filled.parts << " part kinds and " << filled.invoices << " invoices\n";
+    out << connection::printable(file) << " diisi dengan " << filled.goods << " barang, " << filled.customers << " pelanggan, "
+        << filled.groups << " grup, " << filled.parts << " jenis part, dan " << filled.invoices << " nota\n";
     return 0;
 }
 } // namespace notadb

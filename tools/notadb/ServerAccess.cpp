@@ -28,19 +28,19 @@ QString whyNoConnection(const QString &location, const QString &engineMessage)
     detail = detail.simplified();
     switch (serverprobe::ping(location)) {
     case serverprobe::Answer::Silent:
-        return QStringLiteral("cannot reach the database server of %1: it does not answer (%2)").arg(shown, detail);
+        return QStringLiteral("server basis data %1 tidak dapat dihubungi: tidak menjawab (%2)").arg(shown, detail);
     case serverprobe::Answer::Unusable:
-        return QStringLiteral("%1 is not a connection URI that can be used (%2)").arg(shown, detail);
+        return QStringLiteral("%1 bukan URI sambungan yang dapat dipakai (%2)").arg(shown, detail);
     case serverprobe::Answer::Refusing:
-        return QStringLiteral("the database server of %1 does not take connections now (%2)").arg(shown, detail);
+        return QStringLiteral("server basis data %1 sedang tidak menerima sambungan (%2)").arg(shown, detail);
     case serverprobe::Answer::Ready: break;
     }
     QString database = connectionSetting(location, "dbname");
     if (database.isEmpty())
         database = connectionSetting(location, "user");
     if (!database.isEmpty() && serverprobe::hasDatabase(location, database) == false)
-        return QStringLiteral("the database '%1' does not exist on the server of %2; its administrator creates it "
-                              "first (createdb)")
+        return QStringLiteral("basis data '%1' tidak ada di server %2; administratornya perlu membuatnya dulu "
+                              "(createdb)")
             .arg(database, shown);
     return engineMessage;
 }

@@ -61,21 +61,21 @@ QString runServerProgram(const QString &location, const QString &program, const 
     process.setStandardOutputFile(QProcess::nullDevice());
     process.start(program, args);
     if (!process.waitForStarted())
-        return QStringLiteral("cannot run %1: %2").arg(program, process.errorString());
+        return QStringLiteral("tidak dapat menjalankan %1: %2").arg(program, process.errorString());
     if (ran)
         *ran = true;
     process.waitForFinished(-1);
     const QString said = withoutPassword(location, QString::fromLocal8Bit(process.readAllStandardError()).trimmed());
     if (process.exitStatus() != QProcess::NormalExit)
-        return QStringLiteral("%1 stopped (%2)").arg(QFileInfo(program).fileName(), said);
+        return QStringLiteral("%1 terhenti (%2)").arg(QFileInfo(program).fileName(), said);
     if (process.exitCode() != 0)
-        return said.isEmpty() ? QStringLiteral("%1 failed").arg(QFileInfo(program).fileName()) : said;
+        return said.isEmpty() ? QStringLiteral("%1 gagal").arg(QFileInfo(program).fileName()) : said;
     return QString();
 }
 QString missingProgram(const QString &name, const QString &role)
 {
-    return QStringLiteral("%1, PostgreSQL's own %2 program, is neither on the PATH nor under /usr/lib/postgresql/*/bin; "
-                          "install PostgreSQL's client programs")
+    return QStringLiteral("%1, program %2 milik PostgreSQL, tidak ada di PATH maupun di /usr/lib/postgresql/*/bin; "
+                          "pasang program klien PostgreSQL")
         .arg(name, role);
 }
 
@@ -83,8 +83,8 @@ QString archiveProblem(const QString &location, const QString &archive)
 {
     const QString pgRestore = findServerProgram(QStringLiteral("pg_restore"));
     if (pgRestore.isEmpty())
-        return missingProgram(QStringLiteral("pg_restore"), QStringLiteral("restore"));
+        return missingProgram(QStringLiteral("pg_restore"), QStringLiteral("pemulihan"));
     const QString said = runServerProgram(location, pgRestore, {QStringLiteral("--file=/dev/null"), archive});
-    return said.isEmpty() ? QString() : QStringLiteral("%1 is not a backup pg_restore can read: %2").arg(archive, said);
+    return said.isEmpty() ? QString() : QStringLiteral("%1 bukan cadangan yang dapat dibaca pg_restore: %2").arg(archive, said);
 }
 } // namespace notadb

@@ -4,6 +4,7 @@
 #include "AccountCommands.h"
 #include "Commands.h"
 #include "CsvCommands.h"
+#include "ParserTexts.h"
 #include "data/Connection.h"
 #include "data/Database.h"
 
@@ -29,10 +30,10 @@ struct Command {
 
 QString helpText(const QList<Command> &commands)
 {
-    QString text = QStringLiteral("Administration of the Sistem Nota database (alias KV).\n\nCommands:\n");
+    QString text = QStringLiteral("Pengelolaan basis data Sistem Nota (alias KV).\n\nPerintah:\n");
     for (const Command &c : commands)
         text += QStringLiteral("  %1 %2\n").arg((c.name + QLatin1Char(' ') + c.synopsis).leftJustified(46), c.summary);
-    text += QStringLiteral("\nExit status: 0 done, 1 failed or problems found, 2 a wrong call.");
+    text += QStringLiteral("\nStatus keluar: 0 selesai, 1 gagal atau ada masalah, 2 panggilan salah.");
     return text;
 }
 } // namespace
@@ -44,40 +45,43 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(NOTA_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
+    notadb::ParserTexts parserTexts;
+    QCoreApplication::installTranslator(&parserTexts);
 
     QCommandLineParser parser;
     const QCommandLineOption databaseOption(
         QStringLiteral("database"),
-        QStringLiteral("Database file or server URI postgresql://USER@HOST:PORT/DB (default: what the alias KV names)."),
+        QStringLiteral("Berkas basis data atau URI server postgresql://USER@HOST:PORT/DB (bawaan: yang ditunjuk alias KV)."),
         QStringLiteral("file|uri"));
     const QCommandLineOption userOption(QStringLiteral("user"),
-                                        QStringLiteral("The account's user name (init: the first account; passwd)."),
+                                        QStringLiteral("Nama user akun (init: akun pertama; passwd)."),
                                         QStringLiteral("name"));
     const QCommandLineOption passwordOption(
         QStringLiteral("password"),
-        QStringLiteral("First account's password (init), for scripts only: every user of the machine can read it in "
-                       "the process list. Without it init asks on the terminal, or reads one line from standard input."),
+        QStringLiteral("Kata sandi akun pertama (init), hanya untuk skrip: setiap pengguna mesin ini dapat membacanya di "
+                       "daftar proses. Tanpa pilihan ini init menanyakannya di terminal, atau membaca satu baris dari "
+                       "masukan standar."),
         QStringLiteral("password"));
     const QCommandLineOption waitOption(
         QStringLiteral("wait"),
-        QStringLiteral("Seconds to wait for another program's lock before giving up (default %1).").arg(notadb::kDefaultWaitMs / 1000),
+        QStringLiteral("Berapa detik menunggu kunci program lain sebelum menyerah (bawaan %1).").arg(notadb::kDefaultWaitMs / 1000),
         QStringLiteral("seconds"));
     const QCommandLineOption picturesOption(QStringLiteral("pictures"),
-                                            QStringLiteral("Folder for the goods pictures as bitmap files (export; import reads them from there only)."),
+                                            QStringLiteral("Folder gambar barang sebagai berkas bitmap (export; import hanya membacanya dari sana)."),
                                             QStringLiteral("dir"));
     const QCommandLineOption repairOption(
         QStringLiteral("repair"),
-        QStringLiteral("Add the search and read indexes the database lacks, when nothing else is wrong (check)."));
-    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Only check the file (import)."));
-    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("The database file to copy from (copy)."),
+        QStringLiteral("Tambahkan indeks pencarian dan indeks baca yang belum ada, bila tidak ada masalah lain (check)."));
+    const QCommandLineOption dryRunOption(QStringLiteral("dry-run"), QStringLiteral("Hanya periksa berkasnya (import)."));
+    const QCommandLineOption fromOption(QStringLiteral("from"), QStringLiteral("Berkas basis data yang disalin (copy)."),
                                         QStringLiteral("file"));
     const QCommandLineOption toOption(
         QStringLiteral("to"),
-        QStringLiteral("The server database to copy into (copy); the folder for a dated backup (backup, backups)."),
+        QStringLiteral("Basis data server tujuan salinan (copy); folder untuk cadangan bertanggal (backup, backups)."),
         QStringLiteral("uri|dir"));
     const QCommandLineOption helpOption = parser.addHelpOption();
     const QCommandLineOption versionOption = parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("one of the commands above"));
+    parser.addPositionalArgument(QStringLiteral("perintah"), QStringLiteral("salah satu perintah di atas"));
     for (const QCommandLineOption &o : {databaseOption, userOption, passwordOption, waitOption, picturesOption, repairOption, dryRunOption, fromOption,
                                     toOption})
         parser.addOption(o);
@@ -85,65 +89,65 @@ int main(int argc, char **argv)
     QString file;
     int waitMs = notadb::kDefaultWaitMs;
     const QList<Command> commands = {
-        {QStringLiteral("path"), QString(), QStringLiteral("print the database file or server the alias KV names"), 0,
+        {QStringLiteral("path"), QString(), QStringLiteral("tampilkan berkas basis data atau server yang ditunjuk alias KV"), 0,
          false,
          [&](const QStringList &) {
              out << connection::printable(file) << "\n";
              return 0;
          }},
         {QStringLiteral("init"), QStringLiteral("--user NAME [--password PASS]"),
-         QStringLiteral("create the database with its first account"), 0, false,
+         QStringLiteral("buat basis data dengan akun pertamanya"), 0, false,
          [&](const QStringList &) {
              return notadb::init(file, parser.value(userOption),
                                  parser.isSet(passwordOption) ? std::optional(parser.value(passwordOption)) : std::nullopt,
                                  out, err);
          }},
-        {QStringLiteral("users"), QString(), QStringLiteral("list the accounts and their logins"), 0, true,
+        {QStringLiteral("users"), QString(), QStringLiteral("tampilkan daftar akun dan jumlah login masing-masing"), 0, true,
          [&](const QStringList &) { return notadb::users(file, out, err); }},
         {QStringLiteral("passwd"), QStringLiteral("--user NAME"),
-         QStringLiteral("set a new password for an account (asked twice, or one line on stdin)"), 0, true,
+         QStringLiteral("ganti kata sandi sebuah akun (ditanyakan dua kali, atau satu baris dari stdin)"), 0, true,
          [&](const QStringList &) {
              if (parser.isSet(passwordOption)) {
-                 err << "notadb: passwd asks for the password on the terminal or reads it from standard input, "
-                        "never from --password\n";
+                 err << "notadb: passwd menanyakan kata sandi di terminal atau membacanya dari masukan standar, "
+                        "tidak pernah dari --password\n";
                  return 2;
              }
              return notadb::passwd(file, parser.value(userOption), out, err);
          }},
         {QStringLiteral("check"), QStringLiteral("[--repair]"),
-         QStringLiteral("verify integrity, tables, indexes and the values they hold"), 0, false,
+         QStringLiteral("periksa keutuhan, tabel, indeks, dan nilai yang tersimpan"), 0, false,
          [&](const QStringList &) { return notadb::check(file, waitMs, parser.isSet(repairOption), out, err); }},
         {QStringLiteral("backup"), QStringLiteral("DEST | --to DIR"),
-         QStringLiteral("copy the (live) database to the new file DEST, or a dated, checked backup into DIR"), 1, false,
+         QStringLiteral("salin basis data (meski sedang dipakai) ke berkas baru DEST, atau cadangan bertanggal yang diperiksa ke DIR"), 1, false,
          [&](const QStringList &args) {
              if (parser.isSet(toOption))
                  return notadb::backupInto(file, parser.value(toOption), waitMs, out, err);
              return notadb::backup(file, args.at(0), waitMs, out, err);
          }},
         {QStringLiteral("backups"), QStringLiteral("[--to DIR]"),
-         QStringLiteral("list the dated backups with their sizes and checks"), 0, false,
+         QStringLiteral("tampilkan cadangan bertanggal beserta ukuran dan hasil pemeriksaannya"), 0, false,
          [&](const QStringList &) { return notadb::listBackups(file, parser.value(toOption), waitMs, out, err); }},
         {QStringLiteral("restore"), QStringLiteral("FILE"),
-         QStringLiteral("put a backup in place of the database, keeping the one it replaces"), 1, false,
+         QStringLiteral("pulihkan cadangan menggantikan basis data; yang digantikan tetap disimpan"), 1, false,
          [&](const QStringList &args) { return notadb::restore(file, args.at(0), waitMs, out, err); }},
-        {QStringLiteral("sample"), QString(), QStringLiteral("fill the database with a small sample shop"), 0, true,
+        {QStringLiteral("sample"), QString(), QStringLiteral("isi basis data dengan contoh toko kecil"), 0, true,
          [&](const QStringList &) { return notadb::sample(file, out, err); }},
         {QStringLiteral("export"), QStringLiteral("goods|customers FILE.csv"),
-         QStringLiteral("write every record to a CSV file [--pictures DIR]"), 2, true,
+         QStringLiteral("tulis semua record ke berkas CSV [--pictures DIR]"), 2, true,
          [&](const QStringList &args) {
              return notadb::exportCsv(file, args.at(0), args.at(1), parser.value(picturesOption), out, err);
          }},
         {QStringLiteral("import"), QStringLiteral("goods|customers FILE.csv"),
-         QStringLiteral("add the records of a CSV file, all or none [--dry-run] [--pictures DIR]"), 2, true,
+         QStringLiteral("tambahkan record dari berkas CSV, semua atau tidak sama sekali [--dry-run] [--pictures DIR]"), 2, true,
          [&](const QStringList &args) {
              return notadb::importCsv(file, args.at(0), args.at(1), parser.value(picturesOption), parser.isSet(dryRunOption),
                                       out, err);
          }},
         {QStringLiteral("copy"), QStringLiteral("--from FILE --to URI"),
-         QStringLiteral("move a shop from its file into an empty server database"), 0, false,
+         QStringLiteral("pindahkan toko dari berkasnya ke basis data server yang kosong"), 0, false,
          [&](const QStringList &) {
              if (!parser.isSet(fromOption) || !parser.isSet(toOption)) {
-                 err << "notadb: usage: notadb copy --from FILE --to postgresql://USER@HOST:PORT/DB\n";
+                 err << "notadb: pemakaian: notadb copy --from FILE --to postgresql://USER@HOST:PORT/DB\n";
                  return 2;
              }
              return notadb::copyToServer(parser.value(fromOption), parser.value(toOption), waitMs, out, err);
@@ -157,7 +161,7 @@ int main(int argc, char **argv)
     };
     // Not process(): it ends a wrong call with status 1, the help promises 2.
     if (!parser.parse(QCoreApplication::arguments()))
-        return usage(parser.errorText() + QStringLiteral(" (notadb --help lists the options)"));
+        return usage(parser.errorText() + QStringLiteral(" (notadb --help menampilkan daftar pilihan)"));
     if (parser.isSet(helpOption) || parser.isSet(QStringLiteral("help-all"))) {
         out << parser.helpText();
         return 0;
@@ -176,16 +180,16 @@ int main(int argc, char **argv)
         names << c.name;
     const auto command = std::find_if(commands.begin(), commands.end(), [&](const Command &c) { return c.name == args.first(); });
     if (command == commands.end())
-        return usage(QStringLiteral("unknown command '%1' (%2)").arg(args.first(), names.join(QStringLiteral(", "))));
+        return usage(QStringLiteral("perintah '%1' tidak dikenal (%2)").arg(args.first(), names.join(QStringLiteral(", "))));
     // A dated backup into a folder needs no DEST.
     const bool dated = command->name == QLatin1String("backup") && parser.isSet(toOption);
     if (args.size() - 1 != command->arguments - (dated ? 1 : 0))
-        return usage(QStringLiteral("usage: notadb %1 %2").arg(command->name, command->synopsis));
+        return usage(QStringLiteral("pemakaian: notadb %1 %2").arg(command->name, command->synopsis));
     if (parser.isSet(waitOption)) {
         bool ok = false;
         const double seconds = parser.value(waitOption).toDouble(&ok);
         if (!ok || seconds < 0 || seconds > 86400)
-            return usage(QStringLiteral("--wait takes a number of seconds from 0 to 86400"));
+            return usage(QStringLiteral("--wait menerima jumlah detik dari 0 sampai 86400"));
         waitMs = int(seconds * 1000);
     }
     if (command->name == QLatin1String("export") || command->name == QLatin1String("import")) {

@@ -65,7 +65,7 @@ void PgDialect::addIndexIfMissing(connection::Connection &db, const QString &nam
         db.exec(statement);
         transaction.commit();
     } catch (const std::exception &e) {
-        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(connection::printable(db.file())), e.what());
+        qWarning("Indeks %s tidak ditambahkan ke %s: %s", qUtf8Printable(name), qUtf8Printable(connection::printable(db.file())), e.what());
     } catch (...) {
     }
 }
@@ -81,7 +81,7 @@ QString PgDialect::createEmpty(const QString &location) const
     const std::shared_ptr<connection::Connection> db = connection::ofFile(location);
     for (const TableDef &t : schema::tables())
         if (!db->storedColumns(t.name).isEmpty())
-            throw EDatabaseError(QStringLiteral("Database '%1' already holds table '%2': it is not empty")
+            throw EDatabaseError(QStringLiteral("Basis data '%1' sudah memuat tabel '%2': tidak kosong")
                                      .arg(db->file(), t.name));
     return location;
 }

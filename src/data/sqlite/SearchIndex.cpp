@@ -260,7 +260,7 @@ QStringList triggerNames()
 
 bool narrowsByIndex(const QString &pattern) { return !trigramsOf(pattern).isEmpty(); }
 
-QStringList ensure(connection::SqliteConnection &db)
+Ensured ensure(connection::SqliteConnection &db)
 {
     QStringList served, missing;
     QList<const TableDef *> toMake;
@@ -273,7 +273,7 @@ QStringList ensure(connection::SqliteConnection &db)
             toMake << &t;
     }
     if (toMake.isEmpty())
-        return served;
+        return {served, {}, {}};
     try {
         connection::Transaction tx(db);
         for (const TableDef *t : std::as_const(toMake)) {
@@ -283,12 +283,9 @@ QStringList ensure(connection::SqliteConnection &db)
         }
         tx.commit();
     } catch (const EError &e) {
-        qWarning("No search index added to %s yet (%s): searching by scan", qUtf8Printable(db.file()),
-                 qUtf8Printable(e.message()));
-        return served;
+        return {served, {}, e.message()};
     }
-    qInfo("Search index added to %s for %s", qUtf8Printable(db.file()), qUtf8Printable(missing.join(QStringLiteral(", "))));
-    return served + quotedAll(missing);
+    return {served + quotedAll(missing), missing, {}};
 }
 
 QString likeCondition(sqlite3 *db, const QString &relation, const QString &column, const QString &pattern,

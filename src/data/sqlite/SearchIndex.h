@@ -30,10 +30,18 @@ QStringList triggerNames();
 // True when the pattern holds three characters in a row that are not
 // wildcards: enough for the index to name a few candidates.
 bool narrowsByIndex(const QString &pattern);
-// Makes the index where a searched table lacks it (or has only part of it)
-// and gives the quoted names of the tables it serves. A file that is busy
-// at another desk keeps searching by scan until it is opened again.
-QStringList ensure(connection::SqliteConnection &db);
+// What ensure did: the quoted names of the tables the index serves, the
+// tables it was made for just now, and why it could not be made (empty when
+// it could). The caller tells: the program logs it, notadb reports it.
+struct Ensured {
+    QStringList served;
+    QStringList added;
+    QString failure;
+};
+// Makes the index where a searched table lacks it (or has only part of it),
+// all in one transaction. A file that is busy at another desk keeps
+// searching by scan until it is opened again.
+Ensured ensure(connection::SqliteConnection &db);
 // The Like condition on `column` of the indexed table `relation`, its
 // values appended to `binds`. The index names the candidates by the rarest
 // few trigrams of the pattern's literal runs (sampled from the index), or

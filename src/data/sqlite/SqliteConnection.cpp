@@ -131,10 +131,17 @@ SqliteConnection::SqliteConnection(const QString &path, Opening opening) : Conne
     if (opening == Opening::AsIs)
         return;
     try {
-        m_indexed = searchindex::ensure(*this);
+        const searchindex::Ensured ensured = searchindex::ensure(*this);
+        m_indexed = ensured.served;
+        if (!ensured.failure.isEmpty())
+            qWarning("Indeks pencarian belum dapat ditambahkan ke %s (%s): pencarian membaca semua baris", qUtf8Printable(path),
+                     qUtf8Printable(ensured.failure));
+        else if (!ensured.added.isEmpty())
+            qInfo("Indeks pencarian ditambahkan ke %s untuk %s", qUtf8Printable(path),
+                  qUtf8Printable(ensured.added.join(QStringLiteral(", "))));
     } catch (const EError &e) {
         // Unreadable here: the first read reports it as it always did.
-        qWarning("No search index on %s: %s", qUtf8Printable(path), qUtf8Printable(e.message()));
+        qWarning("Tanpa indeks pencarian di %s: %s", qUtf8Printable(path), qUtf8Printable(e.message()));
     }
 }
 

@@ -62,7 +62,7 @@ void SqliteDialect::addIndexIfMissing(connection::Connection &db, const QString 
         if (!db.exists(indexExistsQuery(), {name}))
             db.exec(statement);
     } catch (const std::exception &e) {
-        qWarning("Index %s not added to %s: %s", qUtf8Printable(name), qUtf8Printable(db.file()), e.what());
+        qWarning("Indeks %s tidak ditambahkan ke %s: %s", qUtf8Printable(name), qUtf8Printable(db.file()), e.what());
     } catch (...) {
     }
 }
@@ -105,14 +105,14 @@ bool SqliteDialect::isSearchIndexObject(const QString &kind, const QString &name
 void SqliteDialect::addSearchIndexes(connection::Connection &db) const
 {
     auto &file = dynamic_cast<connection::SqliteConnection &>(db);
-    file.useSearchIndexes(searchindex::ensure(file));
+    file.useSearchIndexes(searchindex::ensure(file).served);
 }
 
 void SqliteDialect::refuseExisting(const QString &location) const
 {
     const QFileInfo info(location);
     if (info.exists() || info.isSymLink())  // a link to nothing too: the file would be made where it points
-        throw EDatabaseError(QStringLiteral("Database '%1' already exists").arg(info.absoluteFilePath()));
+        throw EDatabaseError(QStringLiteral("Basis data '%1' sudah ada").arg(info.absoluteFilePath()));
 }
 
 QString SqliteDialect::createEmpty(const QString &location) const

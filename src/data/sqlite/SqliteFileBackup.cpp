@@ -42,12 +42,12 @@ QString copy(const DatabaseLook &source, const QString &target, const QString &d
 {
     SqliteHandle to(dbfile::sqliteUri(target, QStringLiteral("mode=rw")), SQLITE_OPEN_READWRITE);
     if (!to.ok())
-        return QStringLiteral("cannot write %1: %2").arg(destination, to.error());
+        return QStringLiteral("tidak dapat menulis %1: %2").arg(destination, to.error());
     // A copy that fails is thrown away whole: it needs no rollback journal.
     sqlite3_exec(to.db(), "PRAGMA journal_mode=OFF", nullptr, nullptr, nullptr);
     sqlite3_backup *backup = sqlite3_backup_init(to.db(), "main", source.handle().db(), "main");
     if (!backup)
-        return QStringLiteral("cannot write %1: %2").arg(destination, to.error());
+        return QStringLiteral("tidak dapat menulis %1: %2").arg(destination, to.error());
     // All pages in one step, one consistent snapshot. The step itself waits
     // for a lock up to the source's busy timeout; some waits (a journal being
     // recovered by another program) return at once and are retried here, but
@@ -69,7 +69,7 @@ QString copy(const DatabaseLook &source, const QString &target, const QString &d
     if (rc == SQLITE_DONE)
         return QString();
     if (isWriteFailure(rc))
-        return QStringLiteral("cannot write %1: %2").arg(destination, QString::fromUtf8(sqlite3_errstr(rc)));
+        return QStringLiteral("tidak dapat menulis %1: %2").arg(destination, QString::fromUtf8(sqlite3_errstr(rc)));
     return source.readFailure(rc, QString::fromUtf8(sqlite3_errstr(rc)));
 }
 } // namespace
@@ -135,7 +135,7 @@ Outcome backUp(const QString &file, const QString &destination, int waitMs, Exis
             return Outcome{source.problem(), {}};
         dbfile::PartialFile partial(destination);
         if (partial.path().isEmpty())
-            return Outcome{QStringLiteral("cannot write %1: cannot create a file in %2: %3")
+            return Outcome{QStringLiteral("tidak dapat menulis %1: tidak dapat membuat berkas di %2: %3")
                                .arg(destination, QFileInfo(destination).absolutePath(), partial.error()),
                            {}};
         const QString failure = copy(source, partial.path(), destination, waitMs);
@@ -156,7 +156,7 @@ Outcome backUp(const QString &file, const QString &destination, int waitMs, Exis
         }
         const QString unpublished = partial.publish(destination, existing == Existing::Replace);
         if (!unpublished.isEmpty())
-            return Outcome{QStringLiteral("cannot write %1: %2").arg(destination, unpublished), {}};
+            return Outcome{QStringLiteral("tidak dapat menulis %1: %2").arg(destination, unpublished), {}};
         return Outcome{};
     }
     return Outcome{};  // not reached: the last attempt reads under SQLite's locks

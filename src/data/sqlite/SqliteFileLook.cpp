@@ -157,29 +157,29 @@ QString fileProblem(const QString &file)
     const QFileInfo info(file);
     if (!info.exists()) {
         if (!QFileInfo(info.absolutePath()).isDir())
-            return QStringLiteral("database file %1 not found (there is no folder %2)").arg(file, info.absolutePath());
-        return QStringLiteral("database file %1 not found").arg(file);
+            return QStringLiteral("berkas basis data %1 tidak ditemukan (folder %2 tidak ada)").arg(file, info.absolutePath());
+        return QStringLiteral("berkas basis data %1 tidak ditemukan").arg(file);
     }
     if (info.isDir())
-        return QStringLiteral("%1 is a folder, not a database file").arg(file);
+        return QStringLiteral("%1 adalah folder, bukan berkas basis data").arg(file);
     if (!info.isFile())
-        return QStringLiteral("%1 is not a regular file").arg(file);
+        return QStringLiteral("%1 bukan berkas biasa").arg(file);
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly))
-        return QStringLiteral("cannot read %1: %2").arg(file, f.errorString());
+        return QStringLiteral("tidak dapat membaca %1: %2").arg(file, f.errorString());
     const QByteArray header = f.read(100);
     if (header.isEmpty())
-        return QStringLiteral("%1 is empty (0 bytes), not a database").arg(file);
+        return QStringLiteral("%1 kosong (0 byte), bukan basis data").arg(file);
     if (!header.startsWith(QByteArray("SQLite format 3", 16)))  // the terminating zero belongs to it
-        return QStringLiteral("%1 is not a database (it does not start with a database header)").arg(file);
+        return QStringLiteral("%1 bukan basis data (tidak diawali kepala basis data)").arg(file);
     if (header.size() < 100)
-        return QStringLiteral("%1 is not a database (it is cut short)").arg(file);
+        return QStringLiteral("%1 bukan basis data (isinya terpotong)").arg(file);
     return QString();
 }
 
 QString waitText(int ms)
 {
-    return ms % 1000 == 0 ? QStringLiteral("%1 s").arg(ms / 1000) : QStringLiteral("%1 s").arg(ms / 1000.0, 0, 'f', 1);
+    return ms % 1000 == 0 ? QStringLiteral("%1 detik").arg(ms / 1000) : QStringLiteral("%1 detik").arg(ms / 1000.0, 0, 'f', 1);
 }
 
 DatabaseLook::DatabaseLook(const QString &file, int waitMs, bool allowImmutable) : m_file(file), m_waitMs(waitMs)
@@ -241,20 +241,20 @@ QString DatabaseLook::readFailure(int code, const QString &message) const
     switch (code & 0xff) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        return QStringLiteral("cannot read %1: another program keeps it locked (waited %2); try again when it is done")
+        return QStringLiteral("tidak dapat membaca %1: program lain menguncinya (sudah menunggu %2); coba lagi setelah program itu selesai")
             .arg(m_file, waitText(m_waitMs));
-    case SQLITE_NOTADB: return QStringLiteral("%1 is not a database (%2)").arg(m_file, message);
-    case SQLITE_CORRUPT: return QStringLiteral("%1 is damaged: %2").arg(m_file, message);
+    case SQLITE_NOTADB: return QStringLiteral("%1 bukan basis data (%2)").arg(m_file, message);
+    case SQLITE_CORRUPT: return QStringLiteral("%1 rusak: %2").arg(m_file, message);
     case SQLITE_READONLY:
         // Only a journal left by another program can make a read need writing.
-        return QStringLiteral("cannot read %1: its journal files (%2) were left by another program and cannot be used "
-                              "without write access to them and to the folder %3 (%4)")
+        return QStringLiteral("tidak dapat membaca %1: berkas jurnalnya (%2) ditinggalkan program lain dan tidak dapat "
+                              "dipakai tanpa hak tulis padanya dan pada folder %3 (%4)")
             .arg(m_file, journals.join(QStringLiteral(", ")), QFileInfo(m_file).absolutePath(), message);
     default: break;
     }
     if (!journals.isEmpty())
-        return QStringLiteral("cannot read %1 or its journal files (%2): %3").arg(m_file, journals.join(QStringLiteral(", ")), message);
-    return QStringLiteral("cannot read %1: %2").arg(m_file, message);
+        return QStringLiteral("tidak dapat membaca %1 atau berkas jurnalnya (%2): %3").arg(m_file, journals.join(QStringLiteral(", ")), message);
+    return QStringLiteral("tidak dapat membaca %1: %2").arg(m_file, message);
 }
 void createEmpty(const QString &file)
 {
