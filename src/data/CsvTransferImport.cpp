@@ -359,7 +359,7 @@ ImportSummary importFile(connection::Connection &db, Records what, const QString
         try {
             tx->commit();
         } catch (const EError &e) {
-            stopped(QStringLiteral("saat menyimpan semuanya"), e);
+            stopped(QStringLiteral("pada penyimpanan akhir"), e);
         }
         summary.stored = true;
     }

@@ -125,12 +125,12 @@ void TestCsv::readsWhatSpreadsheetsWrite_data()
     QTest::newRow("empty file") << QByteArray() << "," << QStringList{} << QStringList{};
     QTest::newRow("only a byte-order mark") << bom() << "," << QStringList{} << QStringList{};
     QTest::newRow("unclosed quote") << QByteArray("a,b\n1,\"open\n2,3\n") << ","
-                                    << QStringList{"1|a|b", "2|1|open\n2,3\n"} << QStringList{"2: a quoted field is not closed"};
+                                    << QStringList{"1|a|b", "2|1|open\n2,3\n"} << QStringList{"2: field yang diawali tanda petik tidak ditutup"};
     QTest::newRow("text after a closing quote") << QByteArray("a,b\n\"x\"y,2\n") << ","
-                                                << QStringList{"1|a|b", "2|xy|2"} << QStringList{"2: text after a closing quote: y"};
+                                                << QStringList{"1|a|b", "2|xy|2"} << QStringList{"2: ada teks sesudah tanda petik penutup: y"};
     QTest::newRow("not UTF-8") << QByteArray("a;b\nok;1\nK\xe9ret;2\n") << ";"
                                << QStringList{"1|a|b", "2|ok|1", QStringLiteral("3|K\uFFFDret|2")}
-                               << QStringList{"3: the text is not UTF-8 (save the file as CSV in UTF-8)"};
+                               << QStringList{"3: teksnya bukan UTF-8 (simpan berkas itu sebagai CSV dalam UTF-8)"};
 }
 
 void TestCsv::readsWhatSpreadsheetsWrite()
@@ -221,7 +221,7 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
     QTest::newRow("quoted name with separator and quotes")
         << QByteArray("Kode_Kervano,Nama_Barang,Harga\nA,\"KARET, \"\"BESAR\"\"\",3\n") << QStringList{} << 1 << "3";
     QTest::newRow("only a header") << head << QStringList{} << 0 << "";
-    QTest::newRow("empty file") << QByteArray() << QStringList{"0: the file is empty: it needs a header row with the field names"}
+    QTest::newRow("empty file") << QByteArray() << QStringList{"0: berkas itu kosong: perlu baris judul berisi nama-nama field"}
                                 << 0 << "";
     QTest::newRow("bad numbers")
         << head + "A;;;;;12a\nB;;;;;1.500.000\nC;;;;;1,5\n"
@@ -233,7 +233,7 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
         << QStringList{"2: '25.000' is not a valid floating point value for field 'Harga'"} << 2 << "";
     QTest::newRow("duplicate codes in the file")
         << head + "A;;;;;1\nB;;;;;2\nA;;;;;3\nA;;;;;4\n"
-        << QStringList{"4: Kode_Kervano 'A' is already on line 2", "5: Kode_Kervano 'A' is already on line 2"} << 4 << "";
+        << QStringList{"4: Kode_Kervano 'A' sudah ada di baris 2", "5: Kode_Kervano 'A' sudah ada di baris 2"} << 4 << "";
     QTest::newRow("code already in the table")
         << head + "A;;;;;1\nOLD;;;;;2\n"
         << QStringList{"3: Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'OLD'"} << 2 << "";
@@ -243,36 +243,36 @@ void TestCsv::goodsAreCheckedBeforeAnythingIsStored_data()
         << head + "A;;;;;1\n;M-2;KARET;;;2\n" << QStringList{"3: Field 'Kode_Kervano' harus diisi"} << 2 << "";
     QTest::newRow("over-long text is reported, not cut")
         << head + "A;;KARET SUPPORT MESIN AVANZA DEPAN KIRI;;;1\nKODE-YANG-TERLALU-PANJANG;;;;;2\n"
-        << QStringList{"2: 'KARET SUPPORT MESIN AVANZA DEPAN KIRI' is longer than the 30 characters of field 'Nama_Barang'",
-                       "3: 'KODE-YANG-TERLALU-PANJANG' is longer than the 20 characters of field 'Kode_Kervano'"}
+        << QStringList{"2: 'KARET SUPPORT MESIN AVANZA DEPAN KIRI' lebih panjang dari 30 karakter field 'Nama_Barang'",
+                       "3: 'KODE-YANG-TERLALU-PANJANG' lebih panjang dari 20 karakter field 'Kode_Kervano'"}
         << 2 << "";
     QTest::newRow("text of exactly the width is kept")
         << head + "A;;KARET SUPPORT MESIN AVANZA 300;;;1\n" << QStringList{} << 1 << "1";
     QTest::newRow("wrong number of fields")
         << head + "A;;;;;1\nB;;;;\nC;;;;;3;extra\n"
-        << QStringList{"3: 5 fields where the header has 6", "4: 7 fields where the header has 6"} << 3 << "";
+        << QStringList{"3: 5 field, padahal baris judul punya 6", "4: 7 field, padahal baris judul punya 6"} << 3 << "";
     QTest::newRow("every bad row is listed, in line order")
         << head + "A;;;;;x\n;;;;;\"2\"\nB;;;;;\"3\n4\"\nC;;;;;4\nB;;;;;5\n"
         << QStringList{"2: 'x' is not a valid floating point value for field 'Harga'",
                        "3: Field 'Kode_Kervano' harus diisi",
                        "4: '3\\n4' is not a valid floating point value for field 'Harga'",  // one line each
-                       "7: Kode_Kervano 'B' is already on line 4"}
+                       "7: Kode_Kervano 'B' sudah ada di baris 4"}
         << 5 << "";
     QTest::newRow("unknown column") << QByteArray("Kode_Kervano;Harga;Stok\nA;1;5\n")
-                                    << QStringList{"1: unknown column 'Stok' (the columns are Kode_Kervano, Kode_Barang, "
+                                    << QStringList{"1: kolom 'Stok' tidak dikenal (kolomnya: Kode_Kervano, Kode_Barang, "
                                                    "Nama_Barang, Part, Group_Barang, Harga, Gambar)"}
                                     << 0 << "";
     QTest::newRow("empty columns a spreadsheet adds are read past")
         << QByteArray("Kode_Kervano;Harga;;\nA;5;;\n") << QStringList{} << 1 << "5";
     QTest::newRow("text under a column without a name")
         << QByteArray("Kode_Kervano;Harga;\nA;5;lupa\nB;6;\n")
-        << QStringList{"2: 'lupa' stands in a column without a name"} << 2 << "";
+        << QStringList{"2: 'lupa' ada di kolom tanpa nama"} << 2 << "";
     QTest::newRow("column twice") << QByteArray("Kode_Kervano;Harga;harga\nA;1;2\n")
-                                  << QStringList{"1: column 'harga' appears twice"} << 0 << "";
+                                  << QStringList{"1: kolom 'harga' muncul dua kali"} << 0 << "";
     QTest::newRow("no shop code column") << QByteArray("Nama_Barang;Harga\nSEAL;1\n")
-                                         << QStringList{"1: the header has no column Kode_Kervano"} << 0 << "";
+                                         << QStringList{"1: baris judul tidak punya kolom Kode_Kervano"} << 0 << "";
     QTest::newRow("a broken quote fails the whole file")
-        << head + "A;;;;;1\nB;\"open;;;;2\n" << QStringList{"3: a quoted field is not closed", "3: 2 fields where the header has 6"}
+        << head + "A;;;;;1\nB;\"open;;;;2\n" << QStringList{"3: field yang diawali tanda petik tidak ditutup", "3: 2 field, padahal baris judul punya 6"}
         << 2 << "";
 }
 
@@ -316,7 +316,7 @@ void TestCsv::customersGetNewNumbers()
 
     const csvtransfer::ImportSummary tooLong =
         import(db, Records::Customers, "Nama;KodePos\nA;12345678901\n");
-    QCOMPARE(listed(tooLong.problems), QStringList{"2: '12345678901' is longer than the 10 characters of field 'KodePos'"});
+    QCOMPARE(listed(tooLong.problems), QStringList{"2: '12345678901' lebih panjang dari 10 karakter field 'KodePos'"});
     QCOMPARE(db.scalar(QStringLiteral("SELECT COUNT(*) FROM \"Pelanggan\"")).toInt(), 3);
 }
 
@@ -343,9 +343,9 @@ void TestCsv::picturesTravelAsBitmapFiles_data()
     QTest::newRow("bitmap") << "pics/a.bin" << bitmap(Qt::red) << "";
     QTest::newRow("bitmap with the stored header") << "pics/a.bin" << pictureblob::wrap(bitmap(Qt::red)) << "";
     QTest::newRow("no picture") << "" << QByteArray() << "";
-    QTest::newRow("not a bitmap") << "pics/a.bin" << QByteArray("\xff\xd8\xff\xe0 JFIF") << "2: picture file 'pics/a.bin' is not a bitmap";
+    QTest::newRow("not a bitmap") << "pics/a.bin" << QByteArray("\xff\xd8\xff\xe0 JFIF") << "2: berkas gambar 'pics/a.bin' bukan bitmap";
     QTest::newRow("missing file") << "pics/none.bmp" << QByteArray()
-                                  << "2: picture file 'pics/none.bmp' cannot be read: No such file or directory";
+                                  << "2: berkas gambar 'pics/none.bmp' tidak dapat dibaca: No such file or directory";
 }
 
 void TestCsv::picturesTravelAsBitmapFiles()
@@ -443,7 +443,7 @@ void TestCsv::exportRefusesToOverwrite()
     const QString file = QDir(db.folder()).filePath(QStringLiteral("goods.csv"));
     writeBytes(file, "keep");
     QCOMPARE(errorOf([&] { csvtransfer::exportFile(*c, Records::Goods, file); }),
-             QStringLiteral("'%1' already exists").arg(file));
+             QStringLiteral("'%1' sudah ada").arg(file));
     QCOMPARE(readBytes(file), QByteArray("keep"));
 
     const QString pictures = QDir(db.folder()).filePath(QStringLiteral("pics"));
@@ -451,7 +451,7 @@ void TestCsv::exportRefusesToOverwrite()
     writeBytes(pictures + QStringLiteral("/0001.bmp"), "keep");
     const QString other = QDir(db.folder()).filePath(QStringLiteral("other.csv"));
     QCOMPARE(errorOf([&] { csvtransfer::exportFile(*c, Records::Goods, other, pictures); }),
-             QStringLiteral("The pictures folder '%1' is not empty").arg(pictures));
+             QStringLiteral("Folder gambar '%1' tidak kosong").arg(pictures));
     QVERIFY(!QFile::exists(other));
     QCOMPARE(readBytes(pictures + QStringLiteral("/0001.bmp")), QByteArray("keep"));
 }
@@ -468,9 +468,9 @@ void TestCsv::adminToolListsEveryBadRow()
 
     const Run bad = notadb(QStringList{QStringLiteral("import"), QStringLiteral("goods"), file} + base);
     QCOMPARE(bad.code, 1);
-    QVERIFY2(bad.err.contains(QLatin1String("nothing was stored")), qPrintable(bad.err));
-    QVERIFY2(bad.err.contains(QLatin1String("line 3: Kode_Kervano 'A' is already on line 2")), qPrintable(bad.err));
-    QVERIFY2(bad.err.contains(QLatin1String("line 4: Field 'Kode_Kervano' harus diisi")), qPrintable(bad.err));
+    QVERIFY2(bad.err.contains(QLatin1String("tidak ada yang disimpan")), qPrintable(bad.err));
+    QVERIFY2(bad.err.contains(QLatin1String("baris 3: Kode_Kervano 'A' sudah ada di baris 2")), qPrintable(bad.err));
+    QVERIFY2(bad.err.contains(QLatin1String("baris 4: Field 'Kode_Kervano' harus diisi")), qPrintable(bad.err));
 
     QFile::remove(file);
     writeBytes(file, "Kode_Kervano;Harga\nA;1\nB;2\n");

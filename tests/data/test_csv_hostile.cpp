@@ -123,8 +123,8 @@ void TestCsvHostile::otherEncodingsAreNamedAtOnce_data()
 {
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("problems");
-    const QString utf16 = QStringLiteral("0: the text is UTF-16, not UTF-8 (save the file as CSV in UTF-8)");
-    const QString utf32 = QStringLiteral("0: the text is UTF-32, not UTF-8 (save the file as CSV in UTF-8)");
+    const QString utf16 = QStringLiteral("0: teksnya UTF-16, bukan UTF-8 (simpan berkas itu sebagai CSV dalam UTF-8)");
+    const QString utf32 = QStringLiteral("0: teksnya UTF-32, bukan UTF-8 (simpan berkas itu sebagai CSV dalam UTF-8)");
     const QString text = QStringLiteral("Kode_Kervano;Harga\nA;1\nB;2\nC;3\n");
     QTest::newRow("UTF-16 little-endian") << QByteArray("\xFF\xFE") + QByteArray(reinterpret_cast<const char *>(text.utf16()), text.size() * 2)
                                           << QStringList{utf16};
@@ -132,7 +132,7 @@ void TestCsvHostile::otherEncodingsAreNamedAtOnce_data()
     QTest::newRow("UTF-32 little-endian") << QByteArray("\xFF\xFE\x00\x00K\x00\x00\x00", 8) << QStringList{utf32};
     QTest::newRow("UTF-32 big-endian") << QByteArray("\x00\x00\xFE\xFFK", 5) << QStringList{utf32};
     QTest::newRow("text after a quote that steers the terminal")
-        << QByteArray("a,b\n\"x\"\x1b[2J\x1b]0;t\x07,2\n") << QStringList{"2: text after a closing quote: \\x1b[2J\\x1b]0;t\\x07"};
+        << QByteArray("a,b\n\"x\"\x1b[2J\x1b]0;t\x07,2\n") << QStringList{"2: ada teks sesudah tanda petik penutup: \\x1b[2J\\x1b]0;t\\x07"};
 }
 
 void TestCsvHostile::otherEncodingsAreNamedAtOnce()
@@ -211,19 +211,19 @@ void TestCsvHostile::picturesComeOnlyFromTheirFolder_data()
     QTest::addColumn<QString>("problem");  // how the row's problem begins; empty: stored
     QTest::newRow("a bitmap inside") << "pics/a.bmp" << "";
     QTest::newRow("a link to a bitmap inside") << "pics/link-in.bmp" << "";
-    QTest::newRow("climbing out") << "pics/../secret.bmp" << "is not a name inside the pictures folder";
-    QTest::newRow("beside the folder") << "secret.bmp" << "is outside the pictures folder";
-    QTest::newRow("absolute path") << "/dev/zero" << "is not a name inside the pictures folder";
-    QTest::newRow("a link out") << "pics/link-out.bmp" << "is outside the pictures folder";
-    QTest::newRow("a link to a device") << "pics/zero.bmp" << "is outside the pictures folder";
-    QTest::newRow("a link to nothing") << "pics/dangling.bmp" << "is a link to nothing";
-    QTest::newRow("a pipe") << "pics/pipe.bmp" << "is not a regular file";
-    QTest::newRow("a folder") << "pics/folder.bmp" << "is not a regular file";
-    QTest::newRow("larger than the picture box takes") << "pics/huge.bmp" << "is too large (65 MB; at most 64 MB)";
-    QTest::newRow("BM and then anything") << "pics/fake.bmp" << "is not a bitmap that can be read";
+    QTest::newRow("climbing out") << "pics/../secret.bmp" << "bukan nama di dalam folder gambar";
+    QTest::newRow("beside the folder") << "secret.bmp" << "berada di luar folder gambar";
+    QTest::newRow("absolute path") << "/dev/zero" << "bukan nama di dalam folder gambar";
+    QTest::newRow("a link out") << "pics/link-out.bmp" << "berada di luar folder gambar";
+    QTest::newRow("a link to a device") << "pics/zero.bmp" << "berada di luar folder gambar";
+    QTest::newRow("a link to nothing") << "pics/dangling.bmp" << "adalah tautan yang tidak menunjuk ke apa pun";
+    QTest::newRow("a pipe") << "pics/pipe.bmp" << "bukan berkas biasa";
+    QTest::newRow("a folder") << "pics/folder.bmp" << "bukan berkas biasa";
+    QTest::newRow("larger than the picture box takes") << "pics/huge.bmp" << "terlalu besar (65 MB; paling besar 64 MB)";
+    QTest::newRow("BM and then anything") << "pics/fake.bmp" << "bukan bitmap yang dapat dibaca";
     QTest::newRow("a bitmap wider than the picture box takes") << "pics/wide.bmp"
-                                                               << "is a picture too large to load (8001 x 1 pixels)";
-    QTest::newRow("not a bitmap") << "pics/photo.jpg" << "is not a bitmap";
+                                                               << "adalah gambar yang terlalu besar untuk dimuat (8001 x 1 piksel)";
+    QTest::newRow("not a bitmap") << "pics/photo.jpg" << "bukan bitmap";
 }
 
 void TestCsvHostile::picturesComeOnlyFromTheirFolder()
@@ -259,7 +259,7 @@ void TestCsvHostile::picturesComeOnlyFromTheirFolder()
         return;
     }
     QCOMPARE(s.problems.size(), 1);
-    const QString expected = QStringLiteral("2: picture file '%1' %2").arg(cell, problem);
+    const QString expected = QStringLiteral("2: berkas gambar '%1' %2").arg(cell, problem);
     QVERIFY2(listed(s.problems).first().startsWith(expected), qPrintable(listed(s.problems).first()));
     QCOMPARE(goodsCount(db), 0);
 }
@@ -272,7 +272,7 @@ void TestCsvHostile::messagesShowValuesShortAndInert_data()
     QTest::addColumn<QString>("problem");
     QTest::newRow("a value of 10 MB is cut")
         << "A;" + QByteArray(10 << 20, '9') + "x\n"
-        << "2: '" + QString(60, QLatin1Char('9')) + "... (10485761 characters in all)' is not a valid floating point value for field 'Harga'";
+        << "2: '" + QString(60, QLatin1Char('9')) + "... (seluruhnya 10485761 karakter)' is not a valid floating point value for field 'Harga'";
     QTest::newRow("terminal control sequences are shown escaped")
         << QByteArray("A;\"\x1b[31m\x1b]0;owned\x07\xc2\x9b" "5\"\n")
         << "2: '\\x1b[31m\\x1b]0;owned\\x07\\x9b5' is not a valid floating point value for field 'Harga'";
@@ -330,15 +330,15 @@ void TestCsvHostile::aFullDiskStopsTheImport()
     const NotadbRun full = notadb({arg("import"), arg("goods"), csvFile, arg("--database"), database});
     QCOMPARE(full.code, 1);
     // At the row the disk filled up, or at the commit when the rows fitted in memory.
-    QVERIFY2(full.err.startsWith(QLatin1String("notadb: The import stopped at ")), qPrintable(full.err));
+    QVERIFY2(full.err.startsWith(QLatin1String("notadb: Impor berhenti pada ")), qPrintable(full.err));
     QVERIFY2(full.err.contains(QLatin1String("full")) || full.err.contains(QLatin1String("No space left")), qPrintable(full.err));
-    QVERIFY2(full.err.trimmed().endsWith(QLatin1String("nothing was stored")), qPrintable(full.err));
+    QVERIFY2(full.err.trimmed().endsWith(QLatin1String("tidak ada yang disimpan")), qPrintable(full.err));
     QCOMPARE(full.err.count(QLatin1Char('\n')), 1);
     QCOMPARE(stored(), 0);
 
     const NotadbRun dry = notadb({arg("import"), arg("goods"), csvFile, arg("--dry-run"), arg("--database"), database});
     QVERIFY2(dry.code == 0, qPrintable(dry.err));
-    QVERIFY(dry.out.contains(QLatin1String("nothing stored (dry run)")));
+    QVERIFY(dry.out.contains(QLatin1String("tidak ada yang disimpan (--dry-run)")));
     QCOMPARE(stored(), 0);
     QFile::remove(csvFile);
 }
@@ -357,18 +357,18 @@ void TestCsvHostile::triggersOfSomeoneElseAreRefused()
     connection::closeFile(db.path());
     // The program's own way in.
     const QString refused = errorOf([] { connection::ofAlias(QStringLiteral("KV")); });
-    QVERIFY2(refused.contains(QLatin1String("trigger 'sneaky' on table Barang")) && refused.contains(QLatin1String("notadb check")),
+    QVERIFY2(refused.contains(QLatin1String("trigger 'sneaky' pada tabel Barang")) && refused.contains(QLatin1String("notadb check")),
              qPrintable(refused));
     // The admin tool's: an import would report rows the trigger swallowed.
     const QString file = QDir(db.folder()).filePath(QStringLiteral("in.csv"));
     writeBytes(file, "Kode_Kervano\nA\nB\n");
     const NotadbRun import = notadb({arg("import"), arg("goods"), file, arg("--database"), db.path()});
     QCOMPARE(import.code, 1);
-    QVERIFY2(import.err.contains(QLatin1String("trigger 'sneaky' on table Barang")) && import.err.contains(QLatin1String("notadb check")),
+    QVERIFY2(import.err.contains(QLatin1String("trigger 'sneaky' pada tabel Barang")) && import.err.contains(QLatin1String("notadb check")),
              qPrintable(import.err));
     const NotadbRun check = notadb({arg("check"), arg("--database"), db.path()});
     QCOMPARE(check.code, 1);
-    QVERIFY2(check.err.contains(QLatin1String("trigger 'sneaky' on table Barang is not the program's own")), qPrintable(check.err));
+    QVERIFY2(check.err.contains(QLatin1String("trigger 'sneaky' pada tabel Barang bukan buatan program")), qPrintable(check.err));
 }
 
 NOTA_DATA_TEST_MAIN(TestCsvHostile)

@@ -25,7 +25,7 @@ void TestFieldTexts::writtenAndReadBack_data()
     QTest::addColumn<QString>("refusal");
     const QString nul(QChar(0));
     const auto refused = [](const char *field, const char *kind, const char *code) {
-        return QStringLiteral("The text for field '%1' holds %2 character (U+%3), which cannot be stored")
+        return QStringLiteral("Teks untuk field '%1' memuat %2 (U+%3), yang tidak dapat disimpan")
             .arg(QLatin1String(field), QLatin1String(kind), QLatin1String(code));
     };
     QTest::newRow("code trimmed") << "Barang" << "Kode_Barang" << " \u00A0AB 12\u2003 " << "AB 12" << "";
@@ -37,29 +37,29 @@ void TestFieldTexts::writtenAndReadBack_data()
     QTest::newRow("part kind trimmed") << "Part" << "Part" << "Seal " << "Seal" << "";
     QTest::newRow("a name keeps its blanks") << "Barang" << "Nama_Barang" << " KARET\u00A0PINTU " << " KARET\u00A0PINTU " << "";
     QTest::newRow("NUL in a name") << "Barang" << "Nama_Barang" << "KA" + nul + "RET" << ""
-                                   << refused("Nama_Barang", "a control", "0000");
-    QTest::newRow("escape in a name") << "Barang" << "Nama_Barang" << "KARET\x1b" << "" << refused("Nama_Barang", "a control", "001B");
+                                   << refused("Nama_Barang", "karakter kontrol", "0000");
+    QTest::newRow("escape in a name") << "Barang" << "Nama_Barang" << "KARET\x1b" << "" << refused("Nama_Barang", "karakter kontrol", "001B");
     QTest::newRow("C1 control in a name") << "Barang" << "Nama_Barang" << "KARET\u0085" << ""
-                                          << refused("Nama_Barang", "a control", "0085");
+                                          << refused("Nama_Barang", "karakter kontrol", "0085");
     QTest::newRow("line break in an invoice's address") << "NotaUtama" << "Alamat" << "Jl. A\r\nBandung"
                                                         << "Jl. A\r\nBandung" << "";
-    QTest::newRow("tab in a code") << "Part" << "Part" << "Se\tal" << "" << refused("Part", "a control", "0009");
+    QTest::newRow("tab in a code") << "Part" << "Part" << "Se\tal" << "" << refused("Part", "karakter kontrol", "0009");
     QTest::newRow("zero-width joiner") << "Pelanggan" << "Nama" << "Toko\u200DMaju" << ""
-                                       << refused("Nama", "an invisible", "200D");
+                                       << refused("Nama", "karakter tak terlihat", "200D");
     QTest::newRow("variation selector") << "Pelanggan" << "Nama" << "Toko\uFE0F" << ""
-                                        << refused("Nama", "an invisible", "FE0F");
+                                        << refused("Nama", "karakter tak terlihat", "FE0F");
     QTest::newRow("tag character beyond the first plane")
         << "Pelanggan" << "Nama" << QStringLiteral("Toko") + QString::fromUcs4(U"\U000E0041") << ""
-        << refused("Nama", "an invisible", "E0041");
+        << refused("Nama", "karakter tak terlihat", "E0041");
     QTest::newRow("surrogate without its pair") << "Pelanggan" << "Nama" << "Toko" + QString(QChar(0xD800)) << ""
-                                                << refused("Nama", "an invisible", "D800");
-    QTest::newRow("noncharacter") << "Pelanggan" << "Email" << "a\uFFFEb@c.id" << "" << refused("Email", "an invisible", "FFFE");
+                                                << refused("Nama", "karakter tak terlihat", "D800");
+    QTest::newRow("noncharacter") << "Pelanggan" << "Email" << "a\uFFFEb@c.id" << "" << refused("Email", "karakter tak terlihat", "FFFE");
     QTest::newRow("letters beyond the first plane kept")
         << "Pelanggan" << "Nama" << QString::fromUcs4(U"Toko \U0001D400") << QString::fromUcs4(U"Toko \U0001D400") << "";
     QTest::newRow("memo: separators become line breaks") << "Pelanggan" << "Alamat" << "Jl. A\u2028Blok B\u2029Bandung"
                                                          << "Jl. A\nBlok B\nBandung" << "";
     QTest::newRow("memo keeps tabs and blanks") << "Pelanggan" << "Alamat" << " Jl.\tA \n" << " Jl.\tA \n" << "";
-    QTest::newRow("memo: NUL") << "Pelanggan" << "Alamat" << "Jl." + nul << "" << refused("Alamat", "a control", "0000");
+    QTest::newRow("memo: NUL") << "Pelanggan" << "Alamat" << "Jl." + nul << "" << refused("Alamat", "karakter kontrol", "0000");
 }
 
 // Written as text and as a value, into a new record; stored the same way on

@@ -60,7 +60,7 @@ void TestNotadbAccounts::usersListsNamesAndLogins()
     QVERIFY2(r.code == 0, qPrintable(r.err));
     const QStringList lines = r.out.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     QCOMPARE(lines, (QStringList{
-                        QStringLiteral("User name                       Logins"),
+                        QStringLiteral("Nama user                       Login"),
                         QStringLiteral("Pemilik Toko Kervano Jaya Abad  3"),
                         QStringLiteral("admin                           0"),
                         QStringLiteral("kasir                           12"),
@@ -88,7 +88,7 @@ void TestNotadbAccounts::passwdFromStandardInput()
     const QString adminBefore = stored(QStringLiteral("admin"));
     const NotadbRun r = notadb(on({arg("passwd"), arg("--user"), user}), input);
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    QCOMPARE(r.out, QStringLiteral("Set a new password for the account %1\n").arg(user));
+    QCOMPARE(r.out, QStringLiteral("Kata sandi baru dipasang untuk akun %1\n").arg(user));
     QVERIFY(password::isHash(stored(user)));
     QVERIFY(password::verify(stored(user), expected));
     QCOMPARE(stored(QStringLiteral("admin")), adminBefore);
@@ -101,9 +101,9 @@ void TestNotadbAccounts::passwdAsksTwiceOnTheTerminal_data()
     QTest::addColumn<QByteArray>("second");  // empty: not asked
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("message");
-    QTest::newRow("the same twice") << QByteArray("s3cret\n") << QByteArray("s3cret\n") << 0 << "Set a new password";
-    QTest::newRow("two different") << QByteArray("s3cret\n") << QByteArray("s3cre7\n") << 2 << "the two passwords differ";
-    QTest::newRow("empty") << QByteArray("\n") << QByteArray() << 2 << "the password is empty";
+    QTest::newRow("the same twice") << QByteArray("s3cret\n") << QByteArray("s3cret\n") << 0 << "Kata sandi baru dipasang";
+    QTest::newRow("two different") << QByteArray("s3cret\n") << QByteArray("s3cre7\n") << 2 << "kedua kata sandi berbeda";
+    QTest::newRow("empty") << QByteArray("\n") << QByteArray() << 2 << "kata sandi kosong";
 }
 
 void TestNotadbAccounts::passwdAsksTwiceOnTheTerminal()
@@ -113,9 +113,9 @@ void TestNotadbAccounts::passwdAsksTwiceOnTheTerminal()
     QFETCH(int, code);
     QFETCH(QString, message);
     const QString before = accounts();
-    QList<QPair<QString, QByteArray>> typed{{QStringLiteral("Password for kasir: "), first}};
+    QList<QPair<QString, QByteArray>> typed{{QStringLiteral("Kata sandi untuk kasir: "), first}};
     if (!second.isEmpty())
-        typed.append({QStringLiteral("Password again: "), second});
+        typed.append({QStringLiteral("Ulangi kata sandi: "), second});
     const NotadbRun r = notadbOnTerminal(on({arg("passwd"), arg("--user"), arg("kasir")}), typed);
     QVERIFY2(r.code == code, qPrintable(r.out));
     QVERIFY2(r.out.contains(message), qPrintable(r.out));
@@ -134,24 +134,24 @@ void TestNotadbAccounts::wrongCallsChangeNothing_data()
     QTest::addColumn<QString>("message");
     const QByteArray line("Baru#2\n");
     QTest::newRow("passwd without --user") << QStringList{arg("passwd")} << line << 2
-                                           << "passwd needs the account's user name (--user NAME";
+                                           << "passwd memerlukan nama user akun itu (--user NAME";
     QTest::newRow("passwd with --password") << QStringList{arg("passwd"), arg("--user"), arg("kasir"), arg("--password"), arg("x")}
-                                            << line << 2 << "never from --password";
+                                            << line << 2 << "tidak pernah dari --password";
     QTest::newRow("passwd with an argument") << QStringList{arg("passwd"), arg("kasir")} << line << 2
-                                             << "usage: notadb passwd --user NAME";
+                                             << "pemakaian: notadb passwd --user NAME";
     QTest::newRow("users with an argument") << QStringList{arg("users"), arg("kasir")} << QByteArray() << 2
-                                            << "usage: notadb users";
+                                            << "pemakaian: notadb users";
     QTest::newRow("a name longer than an account holds") << QStringList{arg("passwd"), arg("--user"), QString(31, QLatin1Char('k'))}
-                                                         << line << 2 << "an account name holds at most 30";
+                                                         << line << 2 << "nama akun paling banyak 30 karakter";
     QTest::newRow("empty password") << QStringList{arg("passwd"), arg("--user"), arg("kasir")} << QByteArray("\n") << 2
-                                    << "the password is empty";
+                                    << "kata sandi kosong";
     QTest::newRow("no password given") << QStringList{arg("passwd"), arg("--user"), arg("kasir")} << QByteArray() << 2
-                                       << "no password given";
+                                       << "kata sandi tidak diberikan";
     QTest::newRow("password longer than the login window takes")
         << QStringList{arg("passwd"), arg("--user"), arg("kasir")} << QByteArray(31, 'p') + "\n" << 2
-        << "the password has 31 characters; the login window takes at most 30";
+        << "kata sandi terdiri dari 31 karakter; jendela login menerima paling banyak 30 karakter";
     QTest::newRow("no such account (other letter case)") << QStringList{arg("passwd"), arg("--user"), arg("Kasir")} << line << 1
-                                                         << "has no account named 'Kasir' (notadb users lists them)";
+                                                         << "tidak punya akun bernama 'Kasir' (notadb users menampilkan daftarnya)";
 }
 
 void TestNotadbAccounts::wrongCallsChangeNothing()

@@ -59,8 +59,8 @@ void TestNotadbBackups::backupIntoAFolder()
     const QString missing = home.filePath(QStringLiteral("media/usb"));
     NotadbRun r = notadb({arg("backup"), arg("--to"), missing, arg("--database"), db.path()}, {}, ownHome(home));
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err.trimmed(), QStringLiteral("notadb: cannot back up into %1: there is no folder %1 (a disk not plugged "
-                                             "in, a network folder not mounted?)")
+    QCOMPARE(r.err.trimmed(), QStringLiteral("notadb: tidak dapat mencadangkan ke %1: folder %1 tidak ada (disk belum "
+                                             "dipasang, folder jaringan belum di-mount?)")
                                   .arg(missing));
     QVERIFY(!QFileInfo::exists(missing));
 
@@ -75,17 +75,17 @@ void TestNotadbBackups::backupIntoAFolder()
     r = notadb({arg("backup"), arg("--to"), folder, arg("--database"), db.path()}, {}, ownHome(home));
     QVERIFY2(r.code == 0, qPrintable(r.err));
     const QString made = QDir(folder).filePath(name);
-    QVERIFY2(r.out.startsWith(QStringLiteral("Backed up %1 ").arg(shown)) && r.out.contains(made), qPrintable(r.out));
+    QVERIFY2(r.out.startsWith(QStringLiteral("%1 dicadangkan ").arg(shown)) && r.out.contains(made), qPrintable(r.out));
     // The newest 7 and 4 weekly ones stay: the two oldest go.
-    QCOMPARE(r.out.count(QLatin1String("Removed ")), 2);
+    QCOMPARE(r.out.count(QLatin1String("Cadangan lama dihapus: ")), 2);
     QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden).size(), 11);
 
     // Listed with the check: the empty files of other days are no backups.
     r = notadb({arg("backups"), arg("--to"), folder, arg("--database"), db.path()}, {}, ownHome(home));
     QCOMPARE(r.code, 1);
     QVERIFY2(r.out.contains(QStringLiteral("%1  OK").arg(name)), qPrintable(r.out));
-    QCOMPARE(r.out.count(QLatin1String("DAMAGED")), 10);
-    QVERIFY2(r.err.contains(QLatin1String("some backups are damaged")), qPrintable(r.err));
+    QCOMPARE(r.out.count(QLatin1String("RUSAK")), 10);
+    QVERIFY2(r.err.contains(QLatin1String("ada cadangan yang rusak")), qPrintable(r.err));
 
     // Again the same day: today's is made anew, whole.
     r = notadb({arg("backup"), arg("--to"), folder, arg("--database"), db.path()}, {}, ownHome(home));
@@ -110,12 +110,12 @@ void TestNotadbBackups::restoreOfAGoodBackup()
         // Restored only into an empty database: here the lost tables' schema.
         r = notadb({arg("restore"), backup, arg("--database"), db.path()});
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains(QLatin1String("already holds tables of Sistem Nota")), qPrintable(r.err));
+        QVERIFY2(r.err.contains(QLatin1String("sudah memuat tabel Sistem Nota")), qPrintable(r.err));
         const QString schema = db.path().section(QLatin1String("%3D"), -1);
         connection::ofFile(qEnvironmentVariable("NOTA_TEST_PG"))->exec(QStringLiteral("DROP SCHEMA %1 CASCADE").arg(schema));
         r = notadb({arg("restore"), backup, arg("--database"), db.path()});
         QVERIFY2(r.code == 0, qPrintable(r.err));
-        QCOMPARE(r.out.trimmed(), QStringLiteral("Restored %1 from %2 (checked)").arg(shown, backup));
+        QCOMPARE(r.out.trimmed(), QStringLiteral("%1 dipulihkan dari %2 (sudah diperiksa)").arg(shown, backup));
         QCOMPARE(customers(db), before);
         QVERIFY(notadb({arg("check"), arg("--database"), db.path()}).code == 0);
         return;
@@ -124,16 +124,16 @@ void TestNotadbBackups::restoreOfAGoodBackup()
     // Refused while open (this test's connection holds it).
     r = notadb({arg("restore"), backup, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    QCOMPARE(r.err.trimmed(), QStringLiteral("notadb: %1 is open in Sistem Nota (or in a notadb command); end the program "
-                                             "first; nothing was restored")
+    QCOMPARE(r.err.trimmed(), QStringLiteral("notadb: %1 sedang dibuka di Sistem Nota (atau oleh perintah notadb); tutup "
+                                             "dulu programnya; tidak ada yang dipulihkan")
                                   .arg(db.path()));
     connection::closeFile(db.path());
     r = notadb({arg("restore"), backup, arg("--database"), db.path()});
     QVERIFY2(r.code == 0, qPrintable(r.err));
     const QStringList lines = r.out.trimmed().split(u'\n');
     QCOMPARE(lines.size(), 2);
-    QCOMPARE(lines.at(0), QStringLiteral("Restored %1 from %2 (checked)").arg(db.path(), backup));
-    QVERIFY2(lines.at(1).startsWith(QStringLiteral("The database it replaced is kept as %1.before-restore-").arg(db.path())),
+    QCOMPARE(lines.at(0), QStringLiteral("%1 dipulihkan dari %2 (sudah diperiksa)").arg(db.path(), backup));
+    QVERIFY2(lines.at(1).startsWith(QStringLiteral("Basis data yang digantikan disimpan sebagai %1.before-restore-").arg(db.path())),
              qPrintable(lines.at(1)));
     QCOMPARE(customers(db), before);
     connection::closeFile(db.path());
@@ -157,8 +157,8 @@ void TestNotadbBackups::restoreRefusesADamagedBackup()
 
     const NotadbRun r = notadb({arg("restore"), backup, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    const QString expected = TempDatabase::onServer() ? QStringLiteral("is not a backup pg_restore can read: ")
-                                                      : QStringLiteral("is not a sound backup; nothing was restored:");
+    const QString expected = TempDatabase::onServer() ? QStringLiteral("bukan cadangan yang dapat dibaca pg_restore: ")
+                                                      : QStringLiteral("bukan cadangan yang utuh; tidak ada yang dipulihkan:");
     QVERIFY2(r.err.startsWith(QStringLiteral("notadb: ") + backup + QLatin1Char(' ') + expected), qPrintable(r.err));
     QCOMPARE(customers(db), before);
     connection::closeFile(db.path());

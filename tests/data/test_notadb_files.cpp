@@ -112,20 +112,20 @@ void TestNotadbFiles::backupCopiesALiveDatabase()
     QCOMPARE(partsIn(copy), QStringLiteral("BOOT,BUSHING,SEAL"));
     r = notadb({arg("backup"), copy, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    QVERIFY(r.err.contains(QLatin1String("already exists")));
+    QVERIFY(r.err.contains(QLatin1String("sudah ada")));
 }
 
 void TestNotadbFiles::backupRefuses_data()
 {
     QTest::addColumn<QString>("source");       // "database", "missing", "folder", "empty"
     QTest::addColumn<QString>("destination");  // "new", "existing", "folder", "no folder"
-    QTest::addColumn<QString>("message");      // %1: the destination
-    QTest::newRow("destination exists") << "database" << "existing" << "%1 already exists";
-    QTest::newRow("destination is a folder") << "database" << "folder" << "%1 is a folder; name the backup file";
-    QTest::newRow("destination's folder missing") << "database" << "no folder" << "cannot write %1: there is no folder";
-    QTest::newRow("source missing") << "missing" << "new" << "not found";
-    QTest::newRow("source is a folder") << "folder" << "new" << "is a folder, not a database file";
-    QTest::newRow("source empty") << "empty" << "new" << "is empty (0 bytes), not a database";
+    QTest::addColumn<QString>("message");      // %1: the destination, %2: its folder
+    QTest::newRow("destination exists") << "database" << "existing" << "%1 sudah ada";
+    QTest::newRow("destination is a folder") << "database" << "folder" << "%1 adalah folder; sebutkan nama berkas cadangan";
+    QTest::newRow("destination's folder missing") << "database" << "no folder" << "tidak dapat menulis %1: folder %2 tidak ada";
+    QTest::newRow("source missing") << "missing" << "new" << "tidak ditemukan";
+    QTest::newRow("source is a folder") << "folder" << "new" << "adalah folder, bukan berkas basis data";
+    QTest::newRow("source empty") << "empty" << "new" << "kosong (0 byte), bukan basis data";
 }
 
 void TestNotadbFiles::backupRefuses()
@@ -157,7 +157,8 @@ void TestNotadbFiles::backupRefuses()
     const QStringList targetFiles = filesIn(target.path());
     const NotadbRun r = notadb({arg("backup"), dest, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QString(message).replace(QLatin1String("%1"), dest)), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QString(message).replace(QLatin1String("%1"), dest).replace(QLatin1String("%2"), QFileInfo(dest).absolutePath())),
+             qPrintable(r.err));
     QCOMPARE(filesIn(db.folder()), sourceFiles);
     QCOMPARE(filesIn(target.path()), targetFiles);
     if (destination == QLatin1String("existing"))
@@ -278,7 +279,7 @@ void TestNotadbFiles::lockedDatabaseIsGivenUpOn()
             args.insert(1, target.filePath(QStringLiteral("backup.sqlite")));
         const NotadbRun r = notadb(args);
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains(QStringLiteral("cannot read %1: another program keeps it locked (waited 1 s)").arg(db.path())),
+        QVERIFY2(r.err.contains(QStringLiteral("tidak dapat membaca %1: program lain menguncinya (sudah menunggu 1 detik)").arg(db.path())),
                  qPrintable(r.err));
         QVERIFY(filesIn(target.path()).isEmpty());
     }
@@ -300,7 +301,7 @@ void TestNotadbFiles::failedBackupLeavesNoCopy()
                                    ::setrlimit(RLIMIT_FSIZE, &small);
                                });
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QStringLiteral("cannot write %1").arg(dest)), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("tidak dapat menulis %1").arg(dest)), qPrintable(r.err));
     QVERIFY(filesIn(target.path()).isEmpty());
 }
 

@@ -216,11 +216,11 @@ void TestNotadbServer::initFillsAnEmptyDatabase()
 void TestNotadbServer::initRefuses_data()
 {
     QTest::addColumn<QString>("where");  // "missing", "unreachable", "provisioned", "some tables"
-    QTest::addColumn<QString>("message");
-    QTest::newRow("server does not answer") << "unreachable" << "cannot reach the database server of postgresql://nota@127.0.0.1:1/";
-    QTest::newRow("database missing") << "missing" << "the database 'nota_no_such_db' does not exist on the server";
-    QTest::newRow("database with the tables") << "provisioned" << "is not empty: it already holds the tables Barang, Pelanggan";
-    QTest::newRow("database with one table") << "some tables" << "is not empty: it already holds the table Part;";
+    QTest::addColumn<QString>("message");  // %1: the database as messages name it
+    QTest::newRow("server does not answer") << "unreachable" << "server basis data %1 tidak dapat dihubungi: tidak menjawab";
+    QTest::newRow("database missing") << "missing" << "basis data 'nota_no_such_db' tidak ada di server";
+    QTest::newRow("database with the tables") << "provisioned" << "tidak kosong: sudah memuat tabel Barang, Pelanggan";
+    QTest::newRow("database with one table") << "some tables" << "tidak kosong: sudah memuat tabel Part;";
 }
 
 void TestNotadbServer::initRefuses()
@@ -248,7 +248,7 @@ void TestNotadbServer::initRefuses()
     }
     const NotadbRun r = notadb({arg("init"), arg("--user"), arg("kasir"), arg("--password"), arg("s3cret"), arg("--database"), uri});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(message), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QString(message).replace(QLatin1String("%1"), connection::printable(uri))), qPrintable(r.err));
     if (provisioned)
         QCOMPARE(provisioned->scalar(QStringLiteral("SELECT count(*) FROM \"Adm\"")).toInt(), 1);
     if (partly)
@@ -264,51 +264,51 @@ void TestNotadbServer::checkFindsProblems_data()
     QTest::newRow("sound") << QStringList() << QStringList();
     QTest::newRow("total is not the sum of its lines")
         << QStringList{invoice.arg(QLatin1String("2024-03-15")).arg(100), line.arg(40), line.arg(50)}
-        << rows({"NotaUtama T00001: Jumlah_Total is 100 but its 2 lines in Nota add up to 90"});
+        << rows({"NotaUtama T00001: Jumlah_Total 100, padahal 2 barisnya di Nota berjumlah 90"});
     QTest::newRow("total without lines") << QStringList{invoice.arg(QLatin1String("2024-03-15")).arg(5)}
-                                         << rows({"NotaUtama T00001: Jumlah_Total is 5 but it has no lines in Nota"});
+                                         << rows({"NotaUtama T00001: Jumlah_Total 5, padahal nota itu tidak punya baris di Nota"});
     QTest::newRow("total agrees with its lines")
         << QStringList{invoice.arg(QLatin1String("2024-03-15")).arg(0.3), line.arg(0.1), line.arg(0.2)} << QStringList();
     QTest::newRow("month 13") << QStringList{invoice.arg(QLatin1String("2024-13-45")).arg(0)}
-                              << rows({"NotaUtama T00001: Tanggal holds '2024-13-45', which is not a date"});
+                              << rows({"NotaUtama T00001: Tanggal berisi '2024-13-45', yang bukan tanggal"});
     QTest::newRow("price of infinity")
         << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-9001', '-Infinity')"})
-        << rows({"Barang KV-9001: Harga holds -infinity, which is not a finite number"});
+        << rows({"Barang KV-9001: Harga berisi minus tak hingga, yang bukan angka terhingga"});
     QTest::newRow("price not a number")
         << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-9002', 'NaN')"})
-        << rows({"Barang KV-9002: Harga holds not-a-number, which is not a finite number"});
+        << rows({"Barang KV-9002: Harga berisi NaN, yang bukan angka terhingga"});
     QTest::newRow("line amount of infinity")
         << QStringList{invoice.arg(QLatin1String("2024-03-15")).arg(QLatin1String("NULL")), line.arg(QLatin1String("'Infinity'"))}
-        << rows({"Nota row 8 (ID_Nota T00001): Jumlah holds infinity, which is not a finite number"});
+        << rows({"Nota baris 8 (ID_Nota T00001): Jumlah berisi tak hingga, yang bukan angka terhingga"});
     QTest::newRow("table missing") << rows({"DROP TABLE \"Nota\""}) << rows({"table Nota is missing"});
     QTest::newRow("unique index missing") << rows({"DROP INDEX \"Barang_Kode_Kervano\""})
-                                          << rows({"table Barang lacks its unique index on Kode_Kervano"});
+                                          << rows({"tabel Barang tidak punya indeks unik pada Kode_Kervano"});
     QTest::newRow("unique index not unique")
         << rows({"DROP INDEX \"Part_Part\"", "CREATE INDEX \"Part_Part\" ON \"Part\" (\"Part\")"})
-        << rows({"table Part lacks its unique index on Part"});
+        << rows({"tabel Part tidak punya indeks unik pada Part"});
     QTest::newRow("plain index missing") << rows({"DROP INDEX \"Nota_ID_Nota\""}) << rows({"table Nota lacks its index on ID_Nota"});
     QTest::newRow("field missing") << rows({"ALTER TABLE \"Part\" RENAME COLUMN \"Part\" TO \"Jenis\""})
-                                   << rows({"table Part has no field Part", "table Part lacks its unique index on Part"});
+                                   << rows({"tabel Part tidak punya field Part", "tabel Part tidak punya indeks unik pada Part"});
     QTest::newRow("no hidden row number") << rows({"ALTER TABLE \"Group\" DROP COLUMN rowid"})
-                                          << rows({"table Group has no hidden row number (rowid)"});
+                                          << rows({"tabel Group tidak punya nomor baris tersembunyi (rowid)"});
     QTest::newRow("auto-number that does not number")
         << rows({"ALTER TABLE \"Pelanggan\" ALTER COLUMN \"ID_Pelanggan\" DROP IDENTITY"})
-        << rows({"table Pelanggan: ID_Pelanggan does not number new records itself"});
+        << rows({"tabel Pelanggan: ID_Pelanggan tidak memberi nomor sendiri pada record baru"});
     QTest::newRow("no account") << rows({"DELETE FROM \"Adm\""}) << rows({"table Adm holds no account"});
     QTest::newRow("lines without their header")
         << QStringList{line.arg(5).replace(QLatin1String("T00001"), QLatin1String("T00009"))}
-        << rows({"Nota: 1 line under invoice 'T00009', which has no header in NotaUtama"});
+        << rows({"Nota: 1 baris di bawah nota 'T00009', yang tidak punya kepala di NotaUtama"});
     QTest::newRow("text longer than its field")
         << rows({"INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Part\") VALUES ('KV-9003', 'KARET SUPPORT MESIN AVANZA DEPAN')"})
-        << rows({"Barang KV-9003: Part holds 'KARET SUPPORT MESIN AVANZA DEPAN', longer than the 30 characters"});
+        << rows({"Barang KV-9003: Part berisi 'KARET SUPPORT MESIN AVANZA DEPAN', lebih panjang dari 30 karakter"});
     QTest::newRow("a trigger, a view and a table of someone else")
         << rows({"CREATE FUNCTION sneaky() RETURNS trigger LANGUAGE plpgsql AS $$ BEGIN RETURN NULL; END $$",
                  "CREATE TRIGGER sneaky BEFORE INSERT ON \"Barang\" FOR EACH ROW EXECUTE FUNCTION sneaky()",
                  "CREATE VIEW harga AS SELECT \"Harga\" FROM \"Barang\"", "CREATE TABLE catatan (isi text)"})
-        << rows({"trigger 'sneaky' on table Barang is not the program's own", "view 'harga' is not the program's own",
-                 "table 'catatan' is not the program's own"});
+        << rows({"trigger 'sneaky' pada tabel Barang bukan buatan program", "view 'harga' bukan buatan program",
+                 "tabel 'catatan' bukan buatan program"});
     QTest::newRow("password stored as typed") << rows({"UPDATE \"Adm\" SET \"Pass\" = 'admin'"})
-                                               << rows({"Adm account 'admin' has its password stored as typed"});
+                                               << rows({"akun Adm 'admin' menyimpan kata sandinya apa adanya"});
 }
 
 void TestNotadbServer::checkFindsProblems()
@@ -329,7 +329,7 @@ void TestNotadbServer::checkFindsProblems()
         return;
     }
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.startsWith(QStringLiteral("notadb: %1 has problems:").arg(db.path())), qPrintable(r.err));
+    QVERIFY2(r.err.startsWith(QStringLiteral("notadb: %1 bermasalah:").arg(db.path())), qPrintable(r.err));
     for (const QString &p : std::as_const(problems))
         QVERIFY2(r.err.count(p) == 1, qPrintable(r.err));
     QCOMPARE(r.err.count(QLatin1String("\n  ")), problems.size());  // nothing else listed
@@ -357,8 +357,8 @@ void TestNotadbServer::commandsNeedTheTables()
         a.replace(QLatin1String("%1"), dir.path());
     const NotadbRun r = notadb(command + QStringList{arg("--database"), empty.uri()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QStringLiteral("%1 is not a database of Sistem Nota").arg(empty.uri())), qPrintable(r.err));
-    QVERIFY2(r.err.contains(QLatin1String("table Barang is missing")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QStringLiteral("%1 bukan basis data Sistem Nota").arg(empty.uri())), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("tabel Barang tidak ada")), qPrintable(r.err));
     QVERIFY(empty.connection()->storedColumns(QStringLiteral("Barang")).isEmpty());
     QCOMPARE(filesIn(dir.path()), QStringList{arg("in.csv")});
 }
@@ -378,7 +378,7 @@ void TestNotadbServer::backupWritesWhatPgRestoreReads()
 
     NotadbRun r = notadb({arg("backup"), dest, arg("--database"), db.path()});
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    QCOMPARE(r.out.trimmed(), QStringLiteral("Backed up %1 with pg_dump into %2").arg(db.path(), dest));
+    QCOMPARE(r.out.trimmed(), QStringLiteral("%1 dicadangkan dengan pg_dump ke %2").arg(db.path(), dest));
     QCOMPARE(filesIn(dir.path()), QStringList{arg("toko.dump")});  // no hidden file left
     QProcess list;
     list.start(restore, {arg("--list"), dest});
@@ -398,13 +398,13 @@ void TestNotadbServer::backupWritesWhatPgRestoreReads()
     const QByteArray before = contentsOf(dest);
     r = notadb({arg("backup"), dest, arg("--database"), db.path()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QLatin1String("already exists")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("sudah ada")), qPrintable(r.err));
     QCOMPARE(contentsOf(dest), before);
     QUrl missing(serverBase());
     missing.setPath(QStringLiteral("/nota_no_such_db"));
     r = notadb({arg("backup"), dir.filePath(QStringLiteral("other.dump")), arg("--database"), missing.toString()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QLatin1String("does not exist")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("tidak ada di server")), qPrintable(r.err));
     QCOMPARE(filesIn(dir.path()), QStringList{arg("toko.dump")});
 }
 
@@ -449,8 +449,8 @@ void TestNotadbServer::copyMovesTheShop()
     const auto inFile = [&file](const char *table) {
         return connection::ofFile(file)->scalar(QStringLiteral("SELECT count(*) FROM \"%1\"").arg(QLatin1String(table)), {}).toLongLong();
     };
-    const QString summary = QStringLiteral("Copied %1 goods, %2 customers, %3 groups, %4 part kinds, %5 invoices with %6 lines "
-                                           "and %7 account into %8; counts and invoice totals checked\n")
+    const QString summary = QStringLiteral("Disalin ke %8: %1 barang, %2 pelanggan, %3 grup, %4 jenis part, %5 nota dengan %6 "
+                                           "baris, dan %7 akun; jumlah record dan total nota sudah diperiksa\n")
                                 .arg(inFile("Barang")).arg(inFile("Pelanggan")).arg(inFile("Group")).arg(inFile("Part"))
                                 .arg(inFile("NotaUtama")).arg(inFile("Nota")).arg(inFile("Adm")).arg(target.uri());
     connection::closeFile(file);
@@ -496,9 +496,9 @@ void TestNotadbServer::copyRefusesATargetWithRecords_data()
 {
     QTest::addColumn<QString>("target");  // "provisioned", "copied", "some tables"
     QTest::addColumn<QString>("message");
-    QTest::newRow("made by init (an account)") << "provisioned" << "already holds records (Adm 1)";
-    QTest::newRow("a shop already copied") << "copied" << "already holds records (Barang 36, Pelanggan 12";
-    QTest::newRow("only some of the tables") << "some tables" << "holds only some of the tables of Sistem Nota (Part)";
+    QTest::newRow("made by init (an account)") << "provisioned" << "sudah memuat record (Adm 1)";
+    QTest::newRow("a shop already copied") << "copied" << "sudah memuat record (Barang 36, Pelanggan 12";
+    QTest::newRow("only some of the tables") << "some tables" << "hanya memuat sebagian tabel Sistem Nota (Part)";
 }
 
 void TestNotadbServer::copyRefusesATargetWithRecords()
@@ -547,8 +547,8 @@ void TestNotadbServer::copyRefusesValuesThatDoNotConvert()
     ServerSchema target;
     const NotadbRun r = notadb({arg("copy"), arg("--from"), file, arg("--to"), target.uri()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QLatin1String("holds values that do not convert; nothing was copied")), qPrintable(r.err));
-    QVERIFY2(r.err.contains(QLatin1String("Barang KV-0003: Harga holds 'abc', which is not a number")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("memuat nilai yang tidak dapat dikonversi; tidak ada yang disalin")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("Barang KV-0003: Harga berisi 'abc', yang bukan angka")), qPrintable(r.err));
     QVERIFY(target.connection()->storedColumns(QStringLiteral("Barang")).isEmpty());  // not even the tables
 }
 
@@ -561,12 +561,12 @@ void TestNotadbServer::copyRollsBackWhenTheCopyDiffers_data()
     QTest::addColumn<QString>("message");  // %1: customers in the file, %2: one less
     QTest::newRow("a line amount changed")
         << "Nota" << "IF NEW.\"ID_Nota\" = 'T00001' THEN NEW.\"Jumlah\" := NEW.\"Jumlah\" + 1; END IF; RETURN NEW;"
-        << "invoice T00001: its 2 lines add up to 100 in the file but its 2 lines to 102 on the server";
+        << "nota T00001: 2 barisnya berjumlah 100 di berkas, tetapi 2 barisnya berjumlah 102 di server";
     QTest::newRow("an invoice total changed")
         << "NotaUtama" << "IF NEW.\"No_Nota\" = 'T00001' THEN NEW.\"Jumlah_Total\" := 0; END IF; RETURN NEW;"
-        << "invoice T00001: Jumlah_Total is 100 in the file but 0 on the server";
+        << "nota T00001: Jumlah_Total 100 di berkas, tetapi 0 di server";
     QTest::newRow("a customer left out") << "Pelanggan" << "IF NEW.\"ID_Pelanggan\" = 500 THEN RETURN NULL; END IF; RETURN NEW;"
-                                         << "Pelanggan holds %1 records in the file but %2 on the server";
+                                         << "Pelanggan memuat %1 record di berkas, tetapi %2 di server";
 }
 
 void TestNotadbServer::copyRollsBackWhenTheCopyDiffers()
@@ -594,7 +594,7 @@ void TestNotadbServer::copyRollsBackWhenTheCopyDiffers()
     connection::closeFile(target.path());
     const NotadbRun r = notadb({arg("copy"), arg("--from"), file, arg("--to"), target.path()});
     QCOMPARE(r.code, 1);
-    QVERIFY2(r.err.contains(QLatin1String("it was rolled back, nothing was copied")), qPrintable(r.err));
+    QVERIFY2(r.err.contains(QLatin1String("salinan dibatalkan, tidak ada yang disalin")), qPrintable(r.err));
     QVERIFY2(r.err.contains(message), qPrintable(r.err));
     for (const TableDef &t : schema::tables())
         QCOMPARE(target.scalar(QStringLiteral("SELECT count(*) FROM %1").arg(schema::quote(t.name))).toInt(), 0);

@@ -85,7 +85,7 @@ void TestTable::provisionCreatesTablesAndFirstAccount()
 
     // A file is never overwritten; a server database with the tables is not empty.
     const QString again = errorOf([&] { provision::createDatabase(db.path(), QStringLiteral("x"), QStringLiteral("y")); });
-    const QString expected = TempDatabase::onServer() ? QStringLiteral("already holds table") : QStringLiteral("already exists");
+    const QString expected = TempDatabase::onServer() ? QStringLiteral("sudah memuat tabel") : QStringLiteral("sudah ada");
     QVERIFY2(again.contains(expected), qPrintable(again));
 }
 

@@ -155,7 +155,7 @@ QString TestTextChecks::throughImport(Records what, const QStringList &values)
     const QString err = QString::fromUtf8(notadb.readAllStandardError());
     if (notadb.exitCode() == 0)
         return storedRecord(fx.db(), what);
-    const QRegularExpressionMatch line = QRegularExpression(QStringLiteral("line 2: (.*)\\n")).match(err);
+    const QRegularExpressionMatch line = QRegularExpression(QStringLiteral("baris 2: (.*)\\n")).match(err);
     return line.hasMatch() ? line.captured(1) : err;
 }
 
@@ -166,7 +166,7 @@ void TestTextChecks::windowAndImportAgree_data()
     QTest::addColumn<QString>("answer");      // the stored record, or the refusal
     const Records goods = Records::Goods, customers = Records::Customers;
     const auto refusal = [](const char *field, const char *kind, const char *code) {
-        return QStringLiteral("The text for field '%1' holds %2 character (U+%3), which cannot be stored")
+        return QStringLiteral("Teks untuk field '%1' memuat %2 (U+%3), yang tidak dapat disimpan")
             .arg(QLatin1String(field), QLatin1String(kind), QLatin1String(code));
     };
     const QString nul(QChar(0));
@@ -181,31 +181,31 @@ void TestTextChecks::windowAndImportAgree_data()
         << goods << QStringList{"KV-01\u00A0", "", "UJI"}
         << "Kunci ganda: tabel 'Barang' sudah memuat record dengan Kode_Kervano 'KV-01'";
     QTest::newRow("zero-width space in a code")
-        << goods << QStringList{"KV-01\u200B", "", "UJI"} << refusal("Kode_Kervano", "an invisible", "200B");
+        << goods << QStringList{"KV-01\u200B", "", "UJI"} << refusal("Kode_Kervano", "karakter tak terlihat", "200B");
     QTest::newRow("NUL in a code") << goods << QStringList{"KV" + nul + "50", "", "UJI"}
-                                   << refusal("Kode_Kervano", "a control", "0000");
+                                   << refusal("Kode_Kervano", "karakter kontrol", "0000");
     QTest::newRow("tab in a maker's code") << goods << QStringList{"KV-50", "B\t50", "UJI"}
-                                           << refusal("Kode_Barang", "a control", "0009");
+                                           << refusal("Kode_Barang", "karakter kontrol", "0009");
     QTest::newRow("maker's code of blanks only is none") << goods << QStringList{"KV-50", "  ", "UJI"} << "KV-50|-|UJI";
     QTest::newRow("a name keeps its no-break space")
         << goods << QStringList{"KV-50", "", "KARET\u00A0PINTU"} << "KV-50|-|KARET\u00A0PINTU";
     QTest::newRow("soft hyphen in a name")
-        << goods << QStringList{"KV-50", "", "KA\u00ADRET"} << refusal("Nama_Barang", "an invisible", "00AD");
+        << goods << QStringList{"KV-50", "", "KA\u00ADRET"} << refusal("Nama_Barang", "karakter tak terlihat", "00AD");
     QTest::newRow("direction mark in a name")
-        << goods << QStringList{"KV-50", "", "KARET\u200E"} << refusal("Nama_Barang", "an invisible", "200E");
+        << goods << QStringList{"KV-50", "", "KARET\u200E"} << refusal("Nama_Barang", "karakter tak terlihat", "200E");
     QTest::newRow("letters beyond ASCII") << goods << QStringList{"KV-50", "", "SIL Ø25 ÉÇ"} << "KV-50|-|SIL Ø25 ÉÇ";
 
     QTest::newRow("address over two lines")
         << customers << QStringList{"Toko Maju", "Jl. Asia Afrika 8\nBandung", "Bandung"}
         << "Toko Maju|Jl. Asia Afrika 8\nBandung|Bandung";
     QTest::newRow("byte-order mark in a name")
-        << customers << QStringList{"Toko\uFEFFMaju", "", ""} << refusal("Nama", "an invisible", "FEFF");
+        << customers << QStringList{"Toko\uFEFFMaju", "", ""} << refusal("Nama", "karakter tak terlihat", "FEFF");
     QTest::newRow("NUL in a town") << customers << QStringList{"Toko Maju", "", "Band" + nul + "ung"}
-                                   << refusal("Kota", "a control", "0000");
+                                   << refusal("Kota", "karakter kontrol", "0000");
     QTest::newRow("line separator in an address is a line break")
         << customers << QStringList{"Toko Maju", "Jl. Asia\u2028Afrika", ""} << "Toko Maju|Jl. Asia\nAfrika|-";
     QTest::newRow("line separator in a name") << customers << QStringList{"Toko\u2028Maju", "", ""}
-                                              << refusal("Nama", "an invisible", "2028");
+                                              << refusal("Nama", "karakter tak terlihat", "2028");
 }
 
 void TestTextChecks::windowAndImportAgree()

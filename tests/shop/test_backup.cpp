@@ -192,7 +192,7 @@ void TestBackup::failingFolderIsRememberedAndSaid()
     const BackupRules withCopy = places.rules(db.path(), usb);
     withCopy.runAtEnd(kToday, 5000);
     QVERIFY(!QFileInfo::exists(usb));
-    QVERIFY2(withCopy.remembered().failure.contains(QStringLiteral("there is no folder %1").arg(usb)),
+    QVERIFY2(withCopy.remembered().failure.contains(QStringLiteral("folder %1 tidak ada").arg(usb)),
              qPrintable(withCopy.remembered().failure));
     QCOMPARE(withCopy.startHint(kToday), QStringLiteral("Cadangan otomatis gagal; cadangan baik terakhir: %1")
                                              .arg(datetext::formatDate(datetext::kDisplayDate, kToday)));
@@ -211,7 +211,7 @@ void TestBackup::failingFolderIsRememberedAndSaid()
     none.runAtEnd(kToday, 5000);
     QCOMPARE(namesIn(copies), QStringList{none.nameFor(kToday)});
     QCOMPARE(none.startHint(kToday), QStringLiteral("Cadangan otomatis gagal; belum ada cadangan yang baik"));
-    QVERIFY2(none.remembered().failure.contains(QStringLiteral("%1 is not a folder").arg(blocked.folder())),
+    QVERIFY2(none.remembered().failure.contains(QStringLiteral("%1 bukan folder").arg(blocked.folder())),
              qPrintable(none.remembered().failure));
     // What was remembered concerns that database only.
     QCOMPARE(blocked.rules(db.path()).remembered().failure, QString());
@@ -232,7 +232,7 @@ void TestBackup::damagedDatabaseMakesNoBackup()
     const BackupRules rules = places.rules(db.path());
     rules.runAtEnd(kToday, 5000);
     QCOMPARE(namesIn(places.folder()), QStringList());  // neither a backup nor a hidden copy
-    QVERIFY2(rules.remembered().failure.contains(QStringLiteral("Barang KV-X: Harga holds 'abc', which is not a number")),
+    QVERIFY2(rules.remembered().failure.contains(QStringLiteral("Barang KV-X: Harga berisi 'abc', yang bukan angka")),
              qPrintable(rules.remembered().failure));
 }
 

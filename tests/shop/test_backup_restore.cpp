@@ -130,13 +130,13 @@ void TestBackupRestore::refusesADamagedBackup_data()
 {
     QTest::addColumn<QString>("damage");
     QTest::addColumn<QString>("said");
-    QTest::newRow("cut short") << "cut" << "damaged";
-    QTest::newRow("not a database") << "text" << "is not a database";
-    QTest::newRow("a missing table") << "DROP TABLE \"Part\"" << "table Part is missing";
+    QTest::newRow("cut short") << "cut" << "rusak";
+    QTest::newRow("not a database") << "text" << "bukan basis data";
+    QTest::newRow("a missing table") << "DROP TABLE \"Part\"" << "tabel Part tidak ada";
     QTest::newRow("a value that does not convert")
         << "INSERT INTO \"Barang\" (\"Kode_Kervano\", \"Harga\") VALUES ('KV-X', 'abc')"
-        << "Barang KV-X: Harga holds 'abc', which is not a number";
-    QTest::newRow("no file") << "remove" << "not found";
+        << "Barang KV-X: Harga berisi 'abc', yang bukan angka";
+    QTest::newRow("no file") << "remove" << "tidak ditemukan";
 }
 
 void TestBackupRestore::refusesADamagedBackup()
@@ -187,7 +187,7 @@ void TestBackupRestore::refusesAnOpenDatabase()
 
     // Open in this program (its connection holds the lock beside the file).
     backuprestore::Outcome refused = backuprestore::restoreFile(backup, db.path(), 5000);
-    QVERIFY2(refused.failure.contains(QLatin1String("is open in Sistem Nota")), qPrintable(refused.failure));
+    QVERIFY2(refused.failure.contains(QLatin1String("sedang dibuka di Sistem Nota")), qPrintable(refused.failure));
     connection::closeFile(db.path());
     QCOMPARE(partsIn(db.path()), QStringLiteral("BUSHING,SEAL"));
 
@@ -211,7 +211,7 @@ void TestBackupRestore::refusesAnOpenDatabase()
     ::waitpid(other, nullptr, 0);
     ::close(ready[0]);
     ::close(ready[1]);
-    QVERIFY2(refused.failure.contains(QLatin1String("is open in another program")), qPrintable(refused.failure));
+    QVERIFY2(refused.failure.contains(QLatin1String("sedang dibuka di program lain")), qPrintable(refused.failure));
     QCOMPARE(partsIn(db.path()), QStringLiteral("BUSHING,SEAL"));
     QCOMPARE(keptBeside(db.path()), QStringList());
 
