@@ -302,8 +302,8 @@ void TestNotadb::refusedFileIsLeftAsItWas_data()
         {QStringLiteral("empty file"), QStringLiteral("kosong (0 byte), bukan basis data")},
         {QStringLiteral("text file"), QStringLiteral("bukan basis data")},
         {QStringLiteral("database of another program"), QStringLiteral("bukan basis data Sistem Nota")},
-        {QStringLiteral("folder"), QStringLiteral("is a folder, not a database file")},
-        {QStringLiteral("missing"), QStringLiteral("not found")},
+        {QStringLiteral("folder"), QStringLiteral("adalah folder, bukan berkas basis data")},
+        {QStringLiteral("missing"), QStringLiteral("tidak ditemukan")},
         {QStringLiteral("database with a trigger of someone else"),
          QStringLiteral("trigger 'sneaky' pada tabel Barang bukan buatan program")},
     };
@@ -366,10 +366,10 @@ void TestNotadb::checkFindsProblems_data()
     const QString invoice = QStringLiteral("INSERT INTO \"NotaUtama\" VALUES ('000001', '2024-03-15', 'K', 'A', %1)");
     const QString line = QStringLiteral("INSERT INTO \"Nota\" (\"ID_Nota\", \"Jumlah\") VALUES ('000001', %1)");
     QTest::newRow("sound") << QStringList() << QStringList();
-    QTest::newRow("table missing") << rows({"DROP TABLE \"Nota\""}) << rows({"table Nota is missing"});
+    QTest::newRow("table missing") << rows({"DROP TABLE \"Nota\""}) << rows({"tabel Nota tidak ada"});
     QTest::newRow("unique index missing") << rows({"DROP INDEX \"Barang_Kode_Kervano\""})
                                           << rows({"tabel Barang tidak punya indeks unik pada Kode_Kervano"});
-    QTest::newRow("no account") << rows({"DELETE FROM \"Adm\""}) << rows({"table Adm holds no account"});
+    QTest::newRow("no account") << rows({"DELETE FROM \"Adm\""}) << rows({"tabel Adm tidak memuat satu akun pun"});
     QTest::newRow("field missing") << rows({"ALTER TABLE \"Part\" RENAME COLUMN \"Part\" TO \"Jenis\""})
                                    << rows({"tabel Part tidak punya field Part", "tabel Part tidak punya indeks unik pada Part"});
     QTest::newRow("not a database") << rows({"garbage"}) << rows({"bukan basis data"});
@@ -651,6 +651,10 @@ void TestNotadb::answersHelpAndVersion_data()
     QTest::addColumn<QString>("answer");
     QTest::newRow("--help") << QStringList{arg("--help")} << "Status keluar: 0 selesai, 1 gagal atau ada masalah, 2 panggilan salah.";
     QTest::newRow("-h with a command") << QStringList{arg("check"), arg("-h")} << "Perintah:";
+    // The parser's own words too: the usage line, the headings, its options.
+    QTest::newRow("--help: usage line") << QStringList{arg("--help")} << "notadb [pilihan] perintah\n";
+    QTest::newRow("--help: options heading") << QStringList{arg("--help")} << "\nPilihan:\n";
+    QTest::newRow("--help: its own option") << QStringList{arg("--help")} << "Tampilkan versi lalu keluar.";
     QTest::newRow("--version") << QStringList{arg("--version")} << "notadb 2.";
 }
 

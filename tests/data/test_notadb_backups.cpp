@@ -137,7 +137,7 @@ void TestNotadbBackups::restoreOfAGoodBackup()
              qPrintable(lines.at(1)));
     QCOMPARE(customers(db), before);
     connection::closeFile(db.path());
-    QVERIFY(notadb({arg("check"), arg("--database"), lines.at(1).section(QLatin1String(" as "), 1)}).code == 0);
+    QVERIFY(notadb({arg("check"), arg("--database"), lines.at(1).section(QLatin1String(" sebagai "), 1)}).code == 0);
 }
 
 void TestNotadbBackups::restoreRefusesADamagedBackup()

@@ -201,7 +201,7 @@ void TestNotadbServer::initFillsAnEmptyDatabase()
     ServerSchema target;
     NotadbRun r = notadb({arg("init"), arg("--user"), arg("kasir"), arg("--database"), target.uri()}, "s3cret\n");
     QVERIFY2(r.code == 0, qPrintable(r.err));
-    QVERIFY2(r.out.contains(QLatin1String("Created")) && r.out.contains(target.uri()), qPrintable(r.out));
+    QVERIFY2(r.out.contains(QLatin1String("Tabel-tabel dibuat di ")) && r.out.contains(target.uri()), qPrintable(r.out));
     for (const TableDef &t : schema::tables())
         QVERIFY2(!target.connection()->storedColumns(t.name).isEmpty(), qPrintable(t.name));
     QCOMPARE(target.count(QStringLiteral("Adm")), 1);
@@ -280,13 +280,13 @@ void TestNotadbServer::checkFindsProblems_data()
     QTest::newRow("line amount of infinity")
         << QStringList{invoice.arg(QLatin1String("2024-03-15")).arg(QLatin1String("NULL")), line.arg(QLatin1String("'Infinity'"))}
         << rows({"Nota baris 8 (ID_Nota T00001): Jumlah berisi tak hingga, yang bukan angka terhingga"});
-    QTest::newRow("table missing") << rows({"DROP TABLE \"Nota\""}) << rows({"table Nota is missing"});
+    QTest::newRow("table missing") << rows({"DROP TABLE \"Nota\""}) << rows({"tabel Nota tidak ada"});
     QTest::newRow("unique index missing") << rows({"DROP INDEX \"Barang_Kode_Kervano\""})
                                           << rows({"tabel Barang tidak punya indeks unik pada Kode_Kervano"});
     QTest::newRow("unique index not unique")
         << rows({"DROP INDEX \"Part_Part\"", "CREATE INDEX \"Part_Part\" ON \"Part\" (\"Part\")"})
         << rows({"tabel Part tidak punya indeks unik pada Part"});
-    QTest::newRow("plain index missing") << rows({"DROP INDEX \"Nota_ID_Nota\""}) << rows({"table Nota lacks its index on ID_Nota"});
+    QTest::newRow("plain index missing") << rows({"DROP INDEX \"Nota_ID_Nota\""}) << rows({"tabel Nota tidak punya indeks pada ID_Nota"});
     QTest::newRow("field missing") << rows({"ALTER TABLE \"Part\" RENAME COLUMN \"Part\" TO \"Jenis\""})
                                    << rows({"tabel Part tidak punya field Part", "tabel Part tidak punya indeks unik pada Part"});
     QTest::newRow("no hidden row number") << rows({"ALTER TABLE \"Group\" DROP COLUMN rowid"})
@@ -294,7 +294,7 @@ void TestNotadbServer::checkFindsProblems_data()
     QTest::newRow("auto-number that does not number")
         << rows({"ALTER TABLE \"Pelanggan\" ALTER COLUMN \"ID_Pelanggan\" DROP IDENTITY"})
         << rows({"tabel Pelanggan: ID_Pelanggan tidak memberi nomor sendiri pada record baru"});
-    QTest::newRow("no account") << rows({"DELETE FROM \"Adm\""}) << rows({"table Adm holds no account"});
+    QTest::newRow("no account") << rows({"DELETE FROM \"Adm\""}) << rows({"tabel Adm tidak memuat satu akun pun"});
     QTest::newRow("lines without their header")
         << QStringList{line.arg(5).replace(QLatin1String("T00001"), QLatin1String("T00009"))}
         << rows({"Nota: 1 baris di bawah nota 'T00009', yang tidak punya kepala di NotaUtama"});

@@ -347,7 +347,7 @@ qint64 PgConnection::insert(const QString &sql, const QVariantList &values, Fail
     const ResultPtr r = execute(*returning, params, &f);
     if (!r || PQntuples(r.get()) != 1) {
         if (failure)
-            *failure = r ? Failure{Failure::Other, {}, QStringLiteral("no row was added")} : f;
+            *failure = r ? Failure{Failure::Other, {}, QStringLiteral("tidak ada baris yang ditambahkan")} : f;
         return -1;
     }
     return pgvalues::decode(PQftype(r.get(), 0), PQgetvalue(r.get(), 0, 0), PQgetlength(r.get(), 0, 0)).toLongLong();
