@@ -128,7 +128,8 @@ public:
         Q_UNUSED(name);
         return false;
     }
-    // Adds the search index wherever a table lacks it (or part of it).
+    // Adds the search index wherever a table lacks it (or part of it);
+    // raises EDatabaseError, with the reason, when it cannot.
     virtual void addSearchIndexes(connection::Connection &db) const { Q_UNUSED(db); }
 
     // ---- what the checks read

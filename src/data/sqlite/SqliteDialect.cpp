@@ -105,7 +105,10 @@ bool SqliteDialect::isSearchIndexObject(const QString &kind, const QString &name
 void SqliteDialect::addSearchIndexes(connection::Connection &db) const
 {
     auto &file = dynamic_cast<connection::SqliteConnection &>(db);
-    file.useSearchIndexes(searchindex::ensure(file).served);
+    const searchindex::Ensured ensured = searchindex::ensure(file);
+    if (!ensured.failure.isEmpty())
+        throw EDatabaseError(QStringLiteral("Indeks pencarian tidak dapat ditambahkan ke %1: %2").arg(db.file(), ensured.failure));
+    file.useSearchIndexes(ensured.served);
 }
 
 void SqliteDialect::refuseExisting(const QString &location) const
