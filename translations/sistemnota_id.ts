@@ -14,6 +14,53 @@
     </message>
 </context>
 <context>
+    <name>QCommandLineParser</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>Pemakaian: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[pilihan]</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Pilihan:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumen:</translation>
+    </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Tampilkan bantuan ini lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Displays help including Qt specific options.</source>
+        <translation>Tampilkan bantuan ini beserta pilihan khusus Qt lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Tampilkan versi lalu keluar.</translation>
+    </message>
+    <message>
+        <source>Unknown option &apos;%1&apos;.</source>
+        <translation>Pilihan &apos;%1&apos; tidak dikenal.</translation>
+    </message>
+    <message>
+        <source>Unknown options: %1.</source>
+        <translation>Pilihan tidak dikenal: %1.</translation>
+    </message>
+    <message>
+        <source>Missing value after &apos;%1&apos;.</source>
+        <translation>Nilai sesudah &apos;%1&apos; tidak ada.</translation>
+    </message>
+    <message>
+        <source>Unexpected value after &apos;%1&apos;.</source>
+        <translation>Nilai sesudah &apos;%1&apos; tidak diharapkan.</translation>
+    </message>
+</context>
+<context>
     <name>QFileDialog</name>
     <message>
         <source>&amp;Delete</source>

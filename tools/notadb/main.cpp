@@ -4,7 +4,7 @@
 #include "AccountCommands.h"
 #include "Commands.h"
 #include "CsvCommands.h"
-#include "ParserTexts.h"
+#include "core/ToolkitTexts.h"
 #include "data/Connection.h"
 #include "data/Database.h"
 
@@ -45,8 +45,8 @@ int main(int argc, char **argv)
     QCoreApplication::setApplicationVersion(QStringLiteral(NOTA_VERSION));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    notadb::ParserTexts parserTexts;
-    QCoreApplication::installTranslator(&parserTexts);
+    // Before the parser is set up: it takes its texts when options are added.
+    toolkittexts::install();
 
     QCommandLineParser parser;
     const QCommandLineOption databaseOption(
@@ -54,7 +54,7 @@ int main(int argc, char **argv)
         QStringLiteral("Berkas basis data atau URI server postgresql://USER@HOST:PORT/DB (bawaan: yang ditunjuk alias KV)."),
         QStringLiteral("file|uri"));
     const QCommandLineOption userOption(QStringLiteral("user"),
-                                        QStringLiteral("Nama user akun (init: akun pertama; passwd)."),
+                                        QStringLiteral("Nama pengguna akun (init: akun pertama; passwd)."),
                                         QStringLiteral("name"));
     const QCommandLineOption passwordOption(
         QStringLiteral("password"),
