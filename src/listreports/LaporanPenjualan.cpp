@@ -227,7 +227,7 @@ void TFLaporanPenjualan::showRecap()
         StringGrid1->horizontalHeader()->setSectionResizeMode(c, c == names ? QHeaderView::Stretch
                                                                              : QHeaderView::ResizeToContents);
     Label5->setText(QString::number(m_recap->invoices()));
-    Label7->setText(numtext::formatMoney(m_recap->total()));
+    Label7->setText(m_recap->totalText());
     showChart();
 }
 

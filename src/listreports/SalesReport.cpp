@@ -74,7 +74,7 @@ void define(ReportDefinition &report, const sales::SalesRecap &recap)
     summary.addLabel(QStringLiteral("Jumlah Nota : %1").arg(recap.invoices()), box(2, 3, 0, kLine))
         .autoSized()
         .withFont(QStringLiteral("Arial"), 10, true);
-    summary.addLabel(QStringLiteral("Total : ") + numtext::formatMoney(recap.total()), box(2, 8.5, 0, kLine))
+    summary.addLabel(QStringLiteral("Total : ") + recap.totalText(), box(2, 8.5, 0, kLine))
         .autoSized()
         .withFont(QStringLiteral("Arial"), 10, true);
     listreport::addFooter(report);

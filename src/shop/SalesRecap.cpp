@@ -251,10 +251,18 @@ QList<bool> SalesRecap::numericColumns() const
 
 QStringList SalesRecap::cells(int row) const { return fields(m_rows.at(row), false); }
 
+QString SalesRecap::moneyText(Money value)
+{
+    QString text = numtext::formatMoney(value);
+    if (text.endsWith(QLatin1Char(' ')))  // nothing left after rounding to two decimals
+        text += QLatin1Char('0');
+    return text;
+}
+
 // The cells of a row, as shown or, `plain`, as a CSV file holds them.
 QStringList SalesRecap::fields(const RecapRow &r, bool plain) const
 {
-    const auto money = [plain](Money v) { return plain ? numtext::floatToStr(v) : numtext::formatMoney(v); };
+    const auto money = [plain](Money v) { return plain ? numtext::floatToStr(v) : moneyText(v); };
     switch (m_grouping) {
     case Grouping::PerDay:
         return {plain ? datetext::shortDate(r.date) : dayText(r.date), QString::number(r.invoices), money(r.amount)};

@@ -56,6 +56,7 @@ public:
     const QList<RecapRow> &rows() const { return m_rows; }
     int invoices() const { return m_invoices; }  // invoices stored in the range
     Money total() const { return m_total; }      // the amount of their lines
+    QString totalText() const { return moneyText(m_total); }
     bool isEmpty() const { return m_rows.isEmpty(); }
 
     // "01 Des 2025 s/d 31 Des 2025"; what an empty recap says instead of a chart.
@@ -67,6 +68,9 @@ public:
     // cells with money in its display format.
     QStringList titles() const;
     QStringList cells(int row) const;
+    // Money in its display format, but a recap's zero reads "Rp 0": a day
+    // without sales is a figure, not a missing value.
+    static QString moneyText(Money value);
     // Which columns hold numbers (set right).
     QList<bool> numericColumns() const;
 
