@@ -170,8 +170,7 @@ void paint(QPainter &painter, const PreparedReport &report, int pageIndex, qreal
             const bool clip = op.flags & drawflags::kClip;
             if (clip) {
                 painter.save();
-                painter.setClipRect(QRectF(rect.x(), rect.y(), rect.width(),
-                                           std::max(rect.height(), lineHeight * lines.size())));
+                painter.setClipRect(map(shown));
             }
             if (clip || fontSet != int(id)) {
                 painter.setFont(fonts[id]);

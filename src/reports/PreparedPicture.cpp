@@ -1,5 +1,8 @@
 #include "reports/PreparedPicture.h"
 
+#include "data/PictureBlob.h"
+#include "reports/ReportFile.h"
+
 #include <QBuffer>
 #include <QtEndian>
 #include <climits>
@@ -12,7 +15,8 @@ namespace {
 constexpr int kPackLevel = -1;
 // A bitmap file is never larger than this (the largest picture a report file
 // may hold, at 32 bits a pixel, with room for its headers).
-constexpr qint64 kLargestBitmap = qint64(8000) * 8000 * 4 + 4096;
+constexpr qint64 kLargestSide = reportfile::kMaxPictureSide;
+constexpr qint64 kLargestBitmap = kLargestSide * kLargestSide * 4 + 4096;
 // The memory kept for unpacking the next picture: a few goods pictures' worth.
 constexpr qsizetype kKeptUnpacked = 1 << 20;
 
@@ -20,7 +24,7 @@ constexpr qsizetype kKeptUnpacked = 1 << 20;
 // later headers' 32-bit ones (a negative height: rows stored top down).
 QSize bitmapSize(QByteArrayView bmp)
 {
-    if (bmp.size() < 26 || bmp[0] != 'B' || bmp[1] != 'M')
+    if (bmp.size() < 26 || !pictureblob::isBitmap(bmp))
         return {};
     const auto *p = reinterpret_cast<const uchar *>(bmp.data());
     const quint32 header = qFromLittleEndian<quint32>(p + 14);
@@ -28,7 +32,7 @@ QSize bitmapSize(QByteArrayView bmp)
     if (header == 12) {
         width = qFromLittleEndian<quint16>(p + 18);
         height = qFromLittleEndian<quint16>(p + 20);
-    } else if (header >= 40 && bmp.size() >= 26) {
+    } else if (header >= 40) {
         width = qFromLittleEndian<qint32>(p + 18);
         height = std::abs(qint64(qFromLittleEndian<qint32>(p + 22)));
     }
@@ -65,7 +69,7 @@ QImage plainBitmap(QByteArrayView bmp)
         return {};
     const qint64 rows = std::abs(qint64(height));
     const qint64 stride = (qint64(width) * bits + 31) / 32 * 4;
-    if (width > 8000 || rows > 8000 || qint64(offset) + stride * rows > qint64(bmp.size()))
+    if (width > kLargestSide || rows > kLargestSide || qint64(offset) + stride * rows > qint64(bmp.size()))
         return {};
     QImage image(width, int(rows), QImage::Format_RGB32);
     if (image.isNull())
